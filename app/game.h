@@ -1,0 +1,28 @@
+// Game: the frame clock, the per-frame routine and start-up of the objects.
+#pragma once
+
+#include <cstdint>
+
+struct Game {
+  std::uint32_t lastTime = 0;  // toolkit ms at the previous tick
+  std::uint32_t now = 0;       // toolkit ms at this tick
+  double frameTime = 0.0;      // seconds, at most maxFrameSeconds
+  bool active = false;         // set by init; update runs only then
+
+  Game();  // reads the toolkit clock into lastTime
+
+  // Sets the GL state and builds every game object; needs the window.
+  void init();
+  // Advances the clock; clears the buffers after an over-long frame.
+  void tickClock();
+  // One redraw: clock, update on the playing screen, drawing, swap.
+  void display();
+  // Per-frame logic on the playing screen: evaluation or the level pause.
+  void update();
+  // Back to level 1 from the game-over screen.
+  void restart();
+
+  double lastFrameTime() const { return frameTime; }
+};
+
+Game& game();

@@ -1,0 +1,74 @@
+// Board construction and level loading.
+#include "puzzle/board.h"
+
+#include "puzzle/levels.h"
+
+namespace {
+Board theBoard;
+
+Node* addNode(std::vector<std::unique_ptr<Node>>& nodes, float x, float y) {
+  nodes.push_back(std::make_unique<Node>());
+  Node* node = nodes.back().get();
+  node->x = x;
+  node->y = y;
+  return node;
+}
+}  // namespace
+
+Board& board() { return theBoard; }
+
+void Board::build() {
+  nodes.clear();
+  for (int row = 0; row < gridRows; ++row) {
+    for (int column = 0; column < gridColumns; ++column) {
+      addNode(nodes, gridLeftX + gridSpacing * column,
+              gridTopY - gridSpacing * row);
+    }
+  }
+  sourceNode = addNode(nodes, sourceX, terminalY);
+  sinkNode = addNode(nodes, sinkX, terminalY);
+
+  startShape.init();
+  startShape.x = -41.0f;
+  startShape.y = 48.0f;
+  resultShape.init();
+  resultShape.x = 41.0f;
+  resultShape.y = 48.0f;
+  targetShape.init();
+  targetShape.x = -22.0f;
+  targetShape.y = 10.0f;
+
+  hoveredNode = nullptr;
+  selectedNode = nullptr;
+  hoverValid = false;
+  reachesSink = false;
+  levelIndex = 0;
+  loadLevel();
+}
+
+void Board::loadLevel() {
+  if (levelIndex < 0 || levelIndex >= levelCount) return;
+  const Level& level = levels[levelIndex];
+  for (int k = 0; k < gridNodeCount; ++k) {
+    Node& grid = *nodes[k];
+    grid.hueDelta = level.deltas[k].hueDelta;
+    grid.sizeDelta = level.deltas[k].sizeDelta;
+    grid.sidesDelta = level.deltas[k].sidesDelta;
+    grid.next = nullptr;
+  }
+  sourceNode->next = nullptr;
+
+  startShape.hue = level.startHue;
+  startShape.size = level.startSize;
+  startShape.sides = level.startSides;
+  startShape.refreshColour();
+  targetShape.hue = level.targetHue;
+  targetShape.size = level.targetSize;
+  targetShape.sides = level.targetSides;
+  targetShape.refreshColour();
+}
+
+void Board::restart() {
+  levelIndex = 0;
+  loadLevel();
+}

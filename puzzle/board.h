@@ -1,0 +1,65 @@
+// Board: the eighteen nodes with their links, the three shapes, the link
+// editing state and the current level. One process-wide instance.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "puzzle/node.h"
+#include "puzzle/shape.h"
+
+// Fixed layout, the same in every level (world units).
+constexpr int gridRows = 4;
+constexpr int gridColumns = 4;
+constexpr float gridLeftX = -18.0f;
+constexpr float gridTopY = 66.0f;
+constexpr float gridSpacing = 12.0f;
+constexpr float sourceX = -30.0f;
+constexpr float sinkX = 30.0f;
+constexpr float terminalY = 48.0f;
+constexpr int boardNodeCount = 18;  // 16 grid nodes, source, sink
+
+struct Board {
+  // The 16 grid nodes row by row from the top-left, then source, then sink.
+  std::vector<std::unique_ptr<Node>> nodes;
+  Shape startShape;
+  Shape resultShape;
+  Shape targetShape;
+  Node* sourceNode = nullptr;
+  Node* sinkNode = nullptr;
+  int selectorSprite = -1;  // display lists, -1 while not built
+  int linkSprite = -1;
+  Node* hoveredNode = nullptr;
+  Node* selectedNode = nullptr;
+  bool hoverValid = false;   // a press on hoveredNode would be accepted
+  bool reachesSink = false;  // the last evaluation passed the sink node
+  int levelIndex = 0;        // 0 to 5; 6 only once the sixth level is done
+
+  // Creates the nodes and shapes and loads level 1. Building again replaces
+  // the nodes instead of adding a second set.
+  void build();
+  // Writes the deltas and shapes of levelIndex and removes every link. Keeps
+  // positions, the result shape, selection and hover. An index outside 0 to
+  // 5 loads nothing.
+  void loadLevel();
+  // Level 1 with no links.
+  void restart();
+
+  // Walks the chain from the source node, adding and clamping the deltas.
+  // True when it reaches the sink without a loop and the result equals the
+  // target. Updates reachesSink, and resultShape when the sink is reached.
+  bool evaluate();
+  // True when the chain from the source node runs into a loop.
+  bool hasCycle() const;
+
+  Node* node(int index) const { return nodes[index].get(); }
+  Node* gridNode(int row, int column) const {
+    return node(row * gridColumns + column);
+  }
+
+  // Draws nodes, links, shapes and marks (render/, needs GL).
+  void draw() const;
+};
+
+// The process-wide board.
+Board& board();

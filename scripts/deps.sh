@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and running (deps.sh run) or
+# also testing (deps.sh test) need, when any is missing.
+set -euo pipefail
+
+run_packages=(
+  build-essential cmake pkg-config
+  freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libpng-dev libfreetype-dev libsdl2-mixer-dev
+  lame fonts-dejavu-core
+)
+test_packages=(
+  libgtest-dev libbenchmark-dev libx11-dev libxtst-dev xvfb xauth
+)
+
+packages=("${run_packages[@]}")
+if [[ "${1:-run}" == test ]]; then
+  packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null |
+      grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[[ $(id -u) -ne 0 ]] && as_root=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

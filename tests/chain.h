@@ -1,0 +1,18 @@
+// Test helper: link a chain from the source node through grid cells to the
+// sink node, as a player would.
+#pragma once
+
+#include <initializer_list>
+#include <utility>
+
+#include "puzzle/board.h"
+
+inline void linkChain(Board& b,
+                      std::initializer_list<std::pair<int, int>> cells) {
+  Node* from = b.sourceNode;
+  for (const auto& [row, column] : cells) {
+    from->next = b.gridNode(row, column);
+    from = from->next;
+  }
+  from->next = b.sinkNode;
+}

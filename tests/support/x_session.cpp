@@ -1,0 +1,235 @@
+// Test support: Xvfb, the game process and synthetic input.
+#include "tests/support/x_session.h"
+
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+void stopProcess(pid_t& pid) {
+  if (pid <= 0) return;
+  kill(pid, SIGTERM);
+  for (int i = 0; i < 100; ++i) {
+    if (waitpid(pid, nullptr, WNOHANG) == pid) {
+      pid = -1;
+      return;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  pid = -1;
+}
+
+}  // namespace
+
+bool waitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  return condition();
+}
+
+bool VirtualDisplay::start(int width, int height) {
+  int fds[2];
+  if (pipe(fds) != 0) return false;
+  pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDOUT_FILENO);
+    dup2(devNull, STDERR_FILENO);
+    const std::string fd = std::to_string(fds[1]);
+    const std::string screen =
+        std::to_string(width) + "x" + std::to_string(height) + "x24";
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0",
+           screen.c_str(), "-nolisten", "tcp", "+extension", "GLX",
+           static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  std::string number;
+  char c;
+  while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+  close(fds[0]);
+  if (number.empty()) {
+    stopProcess(pid);
+    return false;
+  }
+  name = ":" + number;
+  return true;
+}
+
+VirtualDisplay::~VirtualDisplay() { stopProcess(pid); }
+
+bool GameProcess::start(const std::string& binary, const std::string& runDir,
+                        const std::string& display,
+                        const std::vector<std::string>& extraEnv) {
+  char pattern[] = "/tmp/linkloom-stderr-XXXXXX";
+  const int errFd = mkstemp(pattern);
+  if (errFd < 0) return false;
+  stderrPath = pattern;
+  pid = fork();
+  if (pid == 0) {
+    if (chdir(runDir.c_str()) != 0) _exit(126);
+    dup2(errFd, STDERR_FILENO);
+    setenv("DISPLAY", display.c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    for (const std::string& assignment : extraEnv)
+      putenv(strdup(assignment.c_str()));
+    execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(errFd);
+  return pid > 0;
+}
+
+int GameProcess::waitExit(std::chrono::milliseconds timeout) {
+  int status = 0;
+  const bool ended = waitUntil(
+      [&] { return pid > 0 && waitpid(pid, &status, WNOHANG) == pid; },
+      timeout);
+  if (!ended) return -1;
+  pid = -1;
+  if (WIFEXITED(status)) return WEXITSTATUS(status);
+  return 128 + WTERMSIG(status);
+}
+
+std::string GameProcess::stderrText() const {
+  std::ifstream in(stderrPath);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+GameProcess::~GameProcess() {
+  stopProcess(pid);
+  if (!stderrPath.empty()) std::remove(stderrPath.c_str());
+}
+
+bool XClient::open(const std::string& name) {
+  display = XOpenDisplay(name.c_str());
+  return display != nullptr;
+}
+
+XClient::~XClient() {
+  if (display != nullptr) XCloseDisplay(display);
+}
+
+namespace {
+
+Window findNamed(Display* display, Window window, const std::string& title) {
+  char* name = nullptr;
+  if (XFetchName(display, window, &name) && name != nullptr) {
+    const bool match = title == name;
+    XFree(name);
+    if (match) return window;
+  }
+  Window root, parent, *children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(display, window, &root, &parent, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned int i = 0; i < count && found == 0; ++i)
+    found = findNamed(display, children[i], title);
+  if (children != nullptr) XFree(children);
+  return found;
+}
+
+}  // namespace
+
+Window XClient::findWindow(const std::string& title,
+                           std::chrono::milliseconds timeout) {
+  Window found = 0;
+  waitUntil(
+      [&] {
+        found = findNamed(display, DefaultRootWindow(display), title);
+        return found != 0;
+      },
+      timeout);
+  return found;
+}
+
+bool XClient::size(Window window, int& width, int& height) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display, window, &attributes)) return false;
+  width = attributes.width;
+  height = attributes.height;
+  return true;
+}
+
+void XClient::moveTo(Window window, int x, int y) {
+  int rootX = 0, rootY = 0;
+  Window child;
+  XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y,
+                        &rootX, &rootY, &child);
+  XTestFakeMotionEvent(display, DefaultScreen(display), rootX, rootY,
+                       CurrentTime);
+  XSync(display, False);
+}
+
+void XClient::press(int button) {
+  XTestFakeButtonEvent(display, button, True, CurrentTime);
+  XSync(display, False);
+}
+
+void XClient::release(int button) {
+  XTestFakeButtonEvent(display, button, False, CurrentTime);
+  XSync(display, False);
+}
+
+void XClient::click(int button) {
+  press(button);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  release(button);
+}
+
+void XClient::key(const char* keysym) {
+  const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  XSync(display, False);
+}
+
+Rgb XClient::pixel(Window window, int x, int y) {
+  XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+  if (image == nullptr) return {-1, -1, -1};
+  const unsigned long value = XGetPixel(image, 0, 0);
+  XDestroyImage(image);
+  return {static_cast<int>((value >> 16) & 0xff),
+          static_cast<int>((value >> 8) & 0xff),
+          static_cast<int>(value & 0xff)};
+}
+
+bool XClient::savePpm(Window window, const std::string& path) {
+  int width = 0, height = 0;
+  if (!size(window, width, height)) return false;
+  XImage* image =
+      XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap);
+  if (image == nullptr) return false;
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << width << " " << height << "\n255\n";
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const unsigned long value = XGetPixel(image, x, y);
+      out.put(static_cast<char>((value >> 16) & 0xff));
+      out.put(static_cast<char>((value >> 8) & 0xff));
+      out.put(static_cast<char>(value & 0xff));
+    }
+  }
+  XDestroyImage(image);
+  return static_cast<bool>(out);
+}

@@ -1,0 +1,67 @@
+// Test support: a private Xvfb server, the game started in it, and a client
+// that finds the window, moves and clicks the mouse and reads pixels back.
+#pragma once
+
+#include <X11/Xlib.h>
+#include <sys/types.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+// An Xvfb server of its own for one test, so tests never share a screen.
+struct VirtualDisplay {
+  pid_t pid = -1;
+  std::string name;  // such as ":42"
+
+  // Starts Xvfb with one 24-bit screen; false when it could not start.
+  bool start(int width = 1024, int height = 768);
+  ~VirtualDisplay();
+};
+
+// The real game binary, started from a run directory on a given display.
+struct GameProcess {
+  pid_t pid = -1;
+  std::string stderrPath;  // the game's standard error, kept in a file
+
+  bool start(const std::string& binary, const std::string& runDir,
+             const std::string& display,
+             const std::vector<std::string>& extraEnv = {});
+  // Waits for the process to end; -1 on time-out, else its exit status
+  // (128 + signal when killed by a signal).
+  int waitExit(std::chrono::milliseconds timeout);
+  std::string stderrText() const;
+  ~GameProcess();
+};
+
+struct Rgb {
+  int r, g, b;
+};
+
+// An X client on the test's display.
+struct XClient {
+  Display* display = nullptr;
+
+  bool open(const std::string& name);
+  ~XClient();
+
+  // The top-level window whose name is title, or 0 after the time-out.
+  Window findWindow(const std::string& title,
+                    std::chrono::milliseconds timeout);
+  bool size(Window window, int& width, int& height);
+  // Synthetic mouse: positions are window pixels.
+  void moveTo(Window window, int x, int y);
+  void click(int button = 1);
+  void press(int button);
+  void release(int button);
+  void key(const char* keysym);
+  // Reads one pixel of the window.
+  Rgb pixel(Window window, int x, int y);
+  // Saves the window as a binary PPM, for looking at a failure.
+  bool savePpm(Window window, const std::string& path);
+};
+
+// Polls condition until it holds or the time-out passes.
+bool waitUntil(const std::function<bool()>& condition,
+               std::chrono::milliseconds timeout);

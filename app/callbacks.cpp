@@ -5,8 +5,9 @@
 
 #include "app/game.h"
 #include "puzzle/board.h"
+#include "render/camera.h"
 
-void onReshape(int, int) {}
+void onReshape(int width, int height) { camera().reshape(width, height); }
 
 void onDisplay() { game().display(); }
 

@@ -52,6 +52,17 @@ struct Board {
   // True when the chain from the source node runs into a loop.
   bool hasCycle() const;
 
+  // The node within the pick radius of (x, y), nearest first, the first in
+  // list order on a tie; null when none is in range.
+  Node* nearestNode(float x, float y) const;
+  // A mouse button event at world (x, y). Only a left press outside the
+  // level pause edits: it selects a node, links the selected node to the
+  // pressed one, or removes the selected node's link when pressed again.
+  void pressAt(float x, float y, bool leftPress, bool rightPress,
+               bool notRelease);
+  // Pointer motion to world (x, y): updates hoveredNode and hoverValid.
+  void hoverAt(float x, float y);
+
   Node* node(int index) const { return nodes[index].get(); }
   Node* gridNode(int row, int column) const {
     return node(row * gridColumns + column);

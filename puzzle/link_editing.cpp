@@ -1,0 +1,68 @@
+// Link editing: selecting nodes and making or removing links with the mouse.
+#include "puzzle/link_editing.h"
+
+#include "puzzle/board.h"
+#include "puzzle/game_state.h"
+#include "puzzle/geometry.h"
+#include "puzzle/link_reach.h"
+
+LinkMode& linkMode() {
+  static LinkMode mode = LinkMode::Idle;
+  return mode;
+}
+
+Node* Board::nearestNode(float x, float y) const {
+  Node* best = nullptr;
+  double bestDistance = -1.0;
+  for (const auto& node : nodes) {
+    const double d = squaredDistance(x, y, node->x, node->y);
+    if (d <= pickRadiusSquared && (bestDistance < 0.0 || d < bestDistance)) {
+      best = node.get();
+      bestDistance = d;
+    }
+  }
+  return best;
+}
+
+void Board::pressAt(float x, float y, bool leftPress, bool /*rightPress*/,
+                    bool notRelease) {
+  if (!notRelease || gameState().levelPause || !leftPress) return;
+  Node* pressed = nearestNode(x, y);
+  if (pressed == nullptr) return;  // the selection, if any, stays
+
+  if (linkMode() == LinkMode::Idle) {
+    if (pressed == sinkNode) return;  // the sink never links onwards
+    selectedNode = pressed;
+    linkMode() = LinkMode::Linking;
+    return;
+  }
+
+  if (pressed == selectedNode) {
+    // Pressing the selected node again is the one way to remove a link.
+    selectedNode->next = nullptr;
+  } else if (pressed == sourceNode ||
+             !withinLinkReach(*selectedNode, *pressed) ||
+             pressed->next == selectedNode) {
+    // Nothing links into the source, links stay short, and two nodes never
+    // link to each other; the selection stays for another try.
+    return;
+  } else {
+    selectedNode->next = pressed;
+  }
+  selectedNode = nullptr;
+  linkMode() = LinkMode::Idle;
+}
+
+void Board::hoverAt(float x, float y) {
+  Node* hovered = nearestNode(x, y);
+  hoveredNode = hovered;
+  if (linkMode() == LinkMode::Idle) {
+    hoverValid = hovered != sinkNode;
+    return;
+  }
+  if (hovered == nullptr) return;
+  // Only the reach is shown: a node that links back to the selected one
+  // shows as valid, and the selected node itself as not valid.
+  hoverValid =
+      hovered != sourceNode && withinLinkReach(*selectedNode, *hovered);
+}

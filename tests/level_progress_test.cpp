@@ -1,0 +1,113 @@
+// Screens and the pause between levels.
+#include "puzzle/level_progress.h"
+
+#include <gtest/gtest.h>
+
+#include "puzzle/board.h"
+#include "puzzle/game_state.h"
+#include "puzzle/levels.h"
+#include "tests/chain.h"
+
+namespace {
+
+constexpr float frame = 1.0f / 60.0f;
+
+struct LevelProgressTest : ::testing::Test {
+  Board b;
+  GameState state;
+  void SetUp() override {
+    b.build();
+    state.screenState = ScreenState::Playing;
+  }
+  void solveLevelOne() { linkChain(b, {{0, 0}, {1, 1}, {1, 2}, {2, 3}}); }
+};
+
+TEST(Screens, PressesLeadThroughTitleAndInstructionsToPlay) {
+  EXPECT_EQ(screenAfterPress(ScreenState::Title), ScreenState::Instructions);
+  EXPECT_EQ(screenAfterPress(ScreenState::Instructions), ScreenState::Playing);
+  EXPECT_EQ(screenAfterPress(ScreenState::GameOver), ScreenState::Playing);
+  EXPECT_EQ(screenAfterPress(ScreenState::Playing), ScreenState::Playing);
+}
+
+TEST_F(LevelProgressTest, SolvingStartsAOneSecondPause) {
+  advancePlay(b, state, frame);
+  EXPECT_FALSE(state.levelPause);
+  solveLevelOne();
+  advancePlay(b, state, frame);
+  EXPECT_TRUE(state.levelPause);
+  EXPECT_EQ(state.pauseLeft, 1.0f);
+  EXPECT_EQ(b.levelIndex, 0);
+}
+
+TEST_F(LevelProgressTest, ThePauseRunsDownThenLoadsTheNextLevel) {
+  solveLevelOne();
+  advancePlay(b, state, frame);
+  for (int i = 0; i < 10; ++i) advancePlay(b, state, 0.09f);
+  EXPECT_TRUE(state.levelPause);
+  EXPECT_EQ(b.levelIndex, 0);
+  EXPECT_EQ(b.sourceNode->next, b.gridNode(0, 0));  // board kept as solved
+  advancePlay(b, state, 0.12f);
+  EXPECT_FALSE(state.levelPause);
+  EXPECT_EQ(b.levelIndex, 1);
+  EXPECT_EQ(b.sourceNode->next, nullptr);
+  EXPECT_EQ(b.targetShape.sides, 8);
+}
+
+TEST_F(LevelProgressTest, ALongFrameEndsThePauseAndNothingCarriesOver) {
+  solveLevelOne();
+  advancePlay(b, state, frame);
+  advancePlay(b, state, 5.0f);
+  EXPECT_EQ(b.levelIndex, 1);
+  EXPECT_FALSE(state.levelPause);
+  // The next frame evaluates the new, unlinked level instead of pausing.
+  advancePlay(b, state, frame);
+  EXPECT_FALSE(state.levelPause);
+  EXPECT_EQ(b.levelIndex, 1);
+}
+
+TEST_F(LevelProgressTest, ThePauseEndsOnTheFrameItReachesZero) {
+  solveLevelOne();
+  advancePlay(b, state, frame);
+  advancePlay(b, state, 0.5f);
+  advancePlay(b, state, 0.5f);
+  EXPECT_EQ(b.levelIndex, 1);
+}
+
+TEST_F(LevelProgressTest, TheSixthLevelEndsOnGameOverWithoutReloading) {
+  b.levelIndex = levelCount - 1;
+  b.loadLevel();
+  linkChain(b, {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}});
+  advancePlay(b, state, frame);
+  ASSERT_TRUE(state.levelPause);
+  advancePlay(b, state, 2.0f);
+  EXPECT_EQ(state.screenState, ScreenState::GameOver);
+  EXPECT_EQ(b.levelIndex, levelCount);
+  EXPECT_TRUE(state.levelPause);
+  EXPECT_EQ(b.sourceNode->next, b.gridNode(1, 0));
+
+  restartPlay(b, state);
+  EXPECT_EQ(b.levelIndex, 0);
+  EXPECT_FALSE(state.levelPause);
+  for (const auto& node : b.nodes) EXPECT_EQ(node->next, nullptr);
+  EXPECT_EQ(b.targetShape.size, 6.0f);
+}
+
+TEST_F(LevelProgressTest, EveryLevelInTurnLeadsToTheNext) {
+  const std::initializer_list<std::pair<int, int>> chains[levelCount] = {
+      {{0, 0}, {1, 1}, {1, 2}, {2, 3}},
+      {{3, 0}, {2, 1}, {2, 2}, {1, 3}},
+      {{0, 0}, {1, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 3}},
+      {{0, 0}, {0, 1}, {1, 2}, {2, 2}, {1, 3}},
+      {{1, 0}, {2, 0}, {1, 1}, {2, 2}, {2, 3}},
+      {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}},
+  };
+  for (int level = 0; level < levelCount; ++level) {
+    ASSERT_EQ(b.levelIndex, level);
+    linkChain(b, chains[level]);
+    advancePlay(b, state, frame);
+    for (int i = 0; i < 70; ++i) advancePlay(b, state, frame);
+  }
+  EXPECT_EQ(state.screenState, ScreenState::GameOver);
+}
+
+}  // namespace

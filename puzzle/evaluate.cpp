@@ -1,21 +1,8 @@
 // Chain evaluation: walk the links from the source node and test the result.
 #include "puzzle/board.h"
+#include "puzzle/clamp.h"
 
 namespace {
-// Clamping after every node (not once at the end) makes the order of the
-// nodes on the chain matter; the levels are designed around it.
-void addAndClamp(Shape& shape, const Node& node) {
-  shape.hue += node.hueDelta;
-  shape.sides += node.sidesDelta;
-  shape.size += node.sizeDelta;
-  if (shape.hue < kMinHue) shape.hue = kMinHue;
-  if (shape.hue > kMaxHue) shape.hue = kMaxHue;
-  if (shape.sides < kMinSides) shape.sides = kMinSides;
-  if (shape.sides > kMaxSides) shape.sides = kMaxSides;
-  if (shape.size < kMinSize) shape.size = kMinSize;
-  if (shape.size > kMaxSize) shape.size = kMaxSize;
-}
-
 const Node* nextOf(const Node* node) {
   return node == nullptr ? nullptr : node->next;
 }

@@ -4,6 +4,7 @@
 #include "puzzle/board.h"
 #include "puzzle/levels.h"
 #include "tests/chain.h"
+#include "tests/solving_chains.h"
 
 namespace {
 
@@ -17,17 +18,9 @@ struct EvaluateTest : ::testing::Test {
 };
 
 TEST_F(EvaluateTest, TheListedChainSolvesEachLevel) {
-  const std::initializer_list<std::pair<int, int>> chains[levelCount] = {
-      {{0, 0}, {1, 1}, {1, 2}, {2, 3}},
-      {{3, 0}, {2, 1}, {2, 2}, {1, 3}},
-      {{0, 0}, {1, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 3}},
-      {{0, 0}, {0, 1}, {1, 2}, {2, 2}, {1, 3}},
-      {{1, 0}, {2, 0}, {1, 1}, {2, 2}, {2, 3}},
-      {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}},
-  };
   for (int level = 0; level < levelCount; ++level) {
     load(level);
-    linkChain(b, chains[level]);
+    linkChain(b, solvingChains[level]);
     EXPECT_TRUE(b.evaluate()) << "level " << level + 1;
     EXPECT_TRUE(b.reachesSink);
     EXPECT_TRUE(b.resultShape.equals(b.targetShape));

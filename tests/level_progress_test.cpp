@@ -7,6 +7,7 @@
 #include "puzzle/game_state.h"
 #include "puzzle/levels.h"
 #include "tests/chain.h"
+#include "tests/solving_chains.h"
 
 namespace {
 
@@ -93,17 +94,9 @@ TEST_F(LevelProgressTest, TheSixthLevelEndsOnGameOverWithoutReloading) {
 }
 
 TEST_F(LevelProgressTest, EveryLevelInTurnLeadsToTheNext) {
-  const std::initializer_list<std::pair<int, int>> chains[levelCount] = {
-      {{0, 0}, {1, 1}, {1, 2}, {2, 3}},
-      {{3, 0}, {2, 1}, {2, 2}, {1, 3}},
-      {{0, 0}, {1, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 3}},
-      {{0, 0}, {0, 1}, {1, 2}, {2, 2}, {1, 3}},
-      {{1, 0}, {2, 0}, {1, 1}, {2, 2}, {2, 3}},
-      {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}},
-  };
   for (int level = 0; level < levelCount; ++level) {
     ASSERT_EQ(b.levelIndex, level);
-    linkChain(b, chains[level]);
+    linkChain(b, solvingChains[level]);
     advancePlay(b, state, frame);
     for (int i = 0; i < 70; ++i) advancePlay(b, state, frame);
   }

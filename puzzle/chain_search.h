@@ -1,0 +1,29 @@
+// Enumerates the chains a player can build, for checking that levels are
+// solvable and for the level checker tool.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "puzzle/board.h"
+
+// Calls visit once for every chain the link rules allow from the source
+// node to the sink node that passes no node twice. While visit runs, the
+// board's links form that chain (and nothing else), and chain lists its
+// nodes from the source to the sink. The board is left without links.
+void forEachLegalChain(
+    Board& board,
+    const std::function<void(const std::vector<Node*>& chain)>& visit);
+
+// The clamps (ClampFlag bits) that walking the chain applies, in total.
+unsigned clampsAlong(const Board& board, const std::vector<Node*>& chain);
+
+// What the level checker reports for the level loaded on a board.
+struct LevelSolutions {
+  long legalChains = 0;
+  long solvingChains = 0;
+  // Every solving chain of the fewest nodes, in the order found.
+  std::vector<std::vector<Node*>> shortest;
+};
+
+LevelSolutions solveLoadedLevel(Board& board);

@@ -1,0 +1,167 @@
+// A player's test: the real game in its own X server, played with synthetic
+// mouse events from the title screen through all six levels and back.
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "tests/solving_chains.h"
+#include "tests/support/x_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// World units to window pixels in the 800 x 600 window: x -50..50, y 75..0.
+struct Pixel {
+  int x, y;
+};
+Pixel toPixel(float worldX, float worldY) {
+  return {static_cast<int>((worldX + 50.0f) * 8.0f),
+          static_cast<int>((75.0f - worldY) * 8.0f)};
+}
+Pixel gridPixel(int row, int column) {
+  return toPixel(-18.0f + 12.0f * column, 66.0f - 12.0f * row);
+}
+const Pixel sourcePixel = toPixel(-30, 48);
+const Pixel sinkPixel = toPixel(30, 48);
+const Pixel resultPixel = toPixel(41, 48);
+// A grid node no chain below ends on, so no hover mark sits over it.
+const Pixel idleNodePixel = gridPixel(3, 1);
+
+// Node colours of the six levels, 0 to 1 per channel.
+const float levelColours[6][3] = {{0, 0, 1}, {1, 0, 0}, {0, 1, 0},
+                                  {1, 1, 0}, {1, 0, 1}, {1, 0.5f, 0}};
+
+bool channelMatches(int value, float expected) {
+  if (expected >= 1.0f) return value > 150;
+  if (expected <= 0.0f) return value < 90;
+  return value > 80 && value < 180;
+}
+
+bool looksLike(Rgb pixel, const float colour[3]) {
+  return channelMatches(pixel.r, colour[0]) &&
+         channelMatches(pixel.g, colour[1]) &&
+         channelMatches(pixel.b, colour[2]);
+}
+
+struct PlayTest : ::testing::Test {
+  VirtualDisplay screen;
+  GameProcess game;
+  XClient client;
+  Window window = 0;
+
+  void SetUp() override {
+    ASSERT_TRUE(screen.start());
+    ASSERT_TRUE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, screen.name));
+    ASSERT_TRUE(client.open(screen.name));
+    window = client.findWindow("Linkloom, Quillfen", 10s);
+    ASSERT_NE(window, 0u) << game.stderrText();
+  }
+
+  void TearDown() override {
+    if (HasFailure() && window != 0)
+      client.savePpm(window,
+                     std::string(LINKLOOM_RUN_DIR) + "/play_test_failure.ppm");
+  }
+
+  // A coarse fingerprint of the whole window, to see a screen change.
+  std::vector<int> fingerprint() {
+    std::vector<int> samples;
+    for (int y = 30; y < 600; y += 60) {
+      for (int x = 40; x < 800; x += 80) {
+        const Rgb p = client.pixel(window, x, y);
+        samples.push_back(p.r * 65536 + p.g * 256 + p.b);
+      }
+    }
+    return samples;
+  }
+
+  // Moves first, since a click acts where the last motion left the pointer.
+  void clickAt(Pixel p) {
+    client.moveTo(window, p.x, p.y);
+    std::this_thread::sleep_for(40ms);
+    client.click();
+    std::this_thread::sleep_for(40ms);
+  }
+
+  bool waitForNodeColour(int level) {
+    return waitUntil(
+        [&] {
+          return looksLike(
+              client.pixel(window, idleNodePixel.x, idleNodePixel.y),
+              levelColours[level]);
+        },
+        10s);
+  }
+
+  // Clicks a screen away and waits until the window shows something else.
+  bool leaveScreen() {
+    const std::vector<int> before = fingerprint();
+    clickAt({400, 300});
+    return waitUntil([&] { return fingerprint() != before; }, 10s);
+  }
+
+  void linkChain(Cells cells) {
+    clickAt(sourcePixel);
+    for (const auto& [row, column] : cells) {
+      const Pixel node = gridPixel(row, column);
+      clickAt(node);  // links the previous node here
+      clickAt(node);  // selects this node for the next link
+    }
+    clickAt(sinkPixel);
+  }
+};
+
+TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
+  const std::vector<int> white(fingerprint().size(), 0xffffff);
+  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s))
+      << "the title screen never showed";
+  ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
+  ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
+  ASSERT_TRUE(waitForNodeColour(0)) << "level 1 nodes are not blue";
+
+  const float red[3] = {1, 0, 0};
+  EXPECT_FALSE(
+      looksLike(client.pixel(window, resultPixel.x, resultPixel.y), red))
+      << "a result shape shows before any chain";
+  linkChain(solvingChains[0]);
+  // Level 1's result is a red square of size 6 at (41, 48), shown for the
+  // one-second pause before level 2 loads.
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        return looksLike(client.pixel(window, resultPixel.x, resultPixel.y),
+                         red);
+      },
+      2s))
+      << "the result shape never appeared";
+  EXPECT_TRUE(waitForNodeColour(1)) << "level 2 (red nodes) never loaded";
+  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+}
+
+TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
+  const std::vector<int> white(fingerprint().size(), 0xffffff);
+  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s));
+  ASSERT_TRUE(leaveScreen());
+  ASSERT_TRUE(leaveScreen());
+  for (int level = 0; level < 6; ++level) {
+    ASSERT_TRUE(waitForNodeColour(level)) << "level " << level + 1;
+    linkChain(solvingChains[level]);
+  }
+  // The game-over screen replaces the board.
+  ASSERT_TRUE(waitUntil(
+      [&] {
+        return !looksLike(
+            client.pixel(window, idleNodePixel.x, idleNodePixel.y),
+            levelColours[5]);
+      },
+      10s));
+  const std::vector<int> gameOver = fingerprint();
+  clickAt({400, 300});
+  EXPECT_TRUE(waitForNodeColour(0)) << "no level 1 after game over";
+  EXPECT_NE(fingerprint(), gameOver);
+  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+}
+
+}  // namespace

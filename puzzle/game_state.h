@@ -17,8 +17,3 @@ struct GameState {
 };
 
 GameState& gameState();
-
-// The screen a button press leads to from a screen other than Playing:
-// Title to Instructions to Playing, and GameOver back to Playing (after a
-// restart). Playing itself stays: its presses go to the board.
-ScreenState screenAfterPress(ScreenState screen);

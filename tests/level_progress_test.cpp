@@ -6,6 +6,8 @@
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/levels.h"
+#include "puzzle/link_editing.h"
+#include "puzzle/screen_flow.h"
 #include "tests/chain.h"
 #include "tests/solving_chains.h"
 
@@ -28,6 +30,57 @@ TEST(Screens, PressesLeadThroughTitleAndInstructionsToPlay) {
   EXPECT_EQ(screenAfterPress(ScreenState::Instructions), ScreenState::Playing);
   EXPECT_EQ(screenAfterPress(ScreenState::GameOver), ScreenState::Playing);
   EXPECT_EQ(screenAfterPress(ScreenState::Playing), ScreenState::Playing);
+}
+
+// The board reads the process-wide pause flag, so these use that state.
+struct ButtonRoutingTest : ::testing::Test {
+  Board b;
+  GameState& state = gameState();
+  void SetUp() override {
+    b.build();
+    linkMode() = LinkMode::Idle;
+    state = GameState{};
+  }
+  ButtonEffect press(MouseButton button, const Node* at) {
+    return routeButton(b, state, button, true, at->x, at->y);
+  }
+  ButtonEffect release(MouseButton button, const Node* at) {
+    return routeButton(b, state, button, false, at->x, at->y);
+  }
+};
+
+TEST_F(ButtonRoutingTest, AnyButtonDownMovesOnAndNeverReachesTheBoard) {
+  const Node* source = b.sourceNode;
+  EXPECT_EQ(release(MouseButton::Left, source), ButtonEffect::None);
+  EXPECT_EQ(state.screenState, ScreenState::Title);
+  EXPECT_EQ(press(MouseButton::Right, source), ButtonEffect::None);
+  EXPECT_EQ(state.screenState, ScreenState::Instructions);
+  EXPECT_EQ(press(MouseButton::Left, source), ButtonEffect::ClearBuffers);
+  EXPECT_EQ(state.screenState, ScreenState::Playing);
+  EXPECT_EQ(b.selectedNode, nullptr);  // that press did not select the source
+  EXPECT_EQ(release(MouseButton::Left, source), ButtonEffect::None);
+  EXPECT_EQ(b.selectedNode, nullptr);
+  // The next press is the board's.
+  EXPECT_EQ(press(MouseButton::Left, source), ButtonEffect::None);
+  EXPECT_EQ(b.selectedNode, b.sourceNode);
+}
+
+TEST_F(ButtonRoutingTest, OnlyTheLeftButtonEditsWhilePlaying) {
+  state.screenState = ScreenState::Playing;
+  press(MouseButton::Right, b.gridNode(1, 1));
+  press(MouseButton::Middle, b.gridNode(1, 1));
+  EXPECT_EQ(b.selectedNode, nullptr);
+  press(MouseButton::Left, b.gridNode(1, 1));
+  EXPECT_EQ(b.selectedNode, b.gridNode(1, 1));
+}
+
+TEST_F(ButtonRoutingTest, AnyPressOnGameOverAsksForARestart) {
+  state.screenState = ScreenState::GameOver;
+  EXPECT_EQ(release(MouseButton::Middle, b.sourceNode), ButtonEffect::None);
+  EXPECT_EQ(state.screenState, ScreenState::GameOver);
+  EXPECT_EQ(press(MouseButton::Middle, b.sourceNode), ButtonEffect::Restart);
+  EXPECT_EQ(state.screenState, ScreenState::Playing);
+  EXPECT_EQ(b.selectedNode, nullptr);
 }
 
 TEST_F(LevelProgressTest, SolvingStartsAOneSecondPause) {

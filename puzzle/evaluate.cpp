@@ -1,4 +1,6 @@
 // Chain evaluation: walk the links from the source node and test the result.
+#include <cstddef>
+
 #include "puzzle/board.h"
 #include "puzzle/clamp.h"
 
@@ -24,13 +26,21 @@ bool Board::hasCycle() const {
 bool Board::evaluate() {
   Shape working;
   working.copyFrom(startShape);
-  reachesSink = false;
-  if (hasCycle()) return false;
-
+  bool passedSink = false;
+  // A chain without a loop visits each node at most once, so a walk longer
+  // than the board has nodes has run into a loop. Counting the steps finds
+  // what hasCycle finds within the one walk the evaluation needs anyway;
+  // nothing is written until the walk has ended.
+  std::size_t steps = 0;
   for (const Node* n = sourceNode; n != nullptr; n = n->next) {
-    if (n == sinkNode) reachesSink = true;
+    if (++steps > nodes.size()) {
+      reachesSink = false;
+      return false;
+    }
+    if (n == sinkNode) passedSink = true;
     addAndClamp(working, *n);
   }
+  reachesSink = passedSink;
   if (!reachesSink) return false;
 
   resultShape.copyFrom(working);

@@ -1,0 +1,26 @@
+// Fuzz target: arbitrary bytes through the PNG decoder that runs before any
+// texture upload.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "render/png_decode.h"
+
+namespace {
+// Large enough for every picture the game ships, small enough that the
+// fuzzer cannot ask for gigabytes.
+constexpr int maxSide = 2048;
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  const auto image = decodePng(data, size, maxSide, kDefaultScreenGamma);
+  if (image) {
+    const std::size_t expected = static_cast<std::size_t>(image->width) *
+                                 image->height * image->channels();
+    if (image->width <= 0 || image->height <= 0 || image->width > maxSide ||
+        image->height > maxSide || image->pixels.size() != expected)
+      std::abort();
+  }
+  return 0;
+}

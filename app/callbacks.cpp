@@ -3,6 +3,10 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
 #include "app/game.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -26,6 +30,18 @@ void trackPointer(int x, int y) {
   board().hoverAt(pointer().worldX, pointer().worldY);
 }
 
+// The restart rebuilds the glyph font; a font that fails to build ends the
+// game with FreeType's failing step on standard error, and the exception
+// never crosses the toolkit's C frames.
+void restartOrExit() {
+  try {
+    game().restart();
+  } catch (const std::runtime_error& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    std::exit(1);
+  }
+}
+
 }  // namespace
 
 void onMouseDrag(int x, int y) { trackPointer(x, y); }
@@ -40,7 +56,7 @@ void onMouseButton(int button, int state, int, int) {
                   state == GLUT_DOWN, pointer().worldX, pointer().worldY);
   if (effect == ButtonEffect::ClearBuffers)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (effect == ButtonEffect::Restart) game().restart();
+  if (effect == ButtonEffect::Restart) restartOrExit();
 }
 
 void onKey(unsigned char key, int, int) {

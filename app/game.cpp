@@ -7,6 +7,28 @@
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
+#include "render/board_sprites.h"
+#include "render/camera.h"
+#include "render/glyph_font.h"
+#include "render/scenery.h"
+#include "sound/audio_player.h"
+
+namespace {
+// The glyph set is built at start-up and again at every restart.
+constexpr const char* fontPath = "./fonts/rabiohead.ttf";
+constexpr unsigned fontPoints = 46;
+constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
+
+// The full-screen picture of a screen other than Playing.
+void drawScreenImage(ScreenState screen) {
+  switch (screen) {
+    case ScreenState::Title: scenery().drawTitle(); break;
+    case ScreenState::Instructions: scenery().drawInstructions(); break;
+    case ScreenState::GameOver: scenery().drawGameOver(); break;
+    case ScreenState::Playing: break;
+  }
+}
+}  // namespace
 
 Game& game() {
   static Game instance;
@@ -25,7 +47,14 @@ void Game::init() {
   glEnable(GL_DEPTH_TEST);
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
 
+  // The scenery rectangle is the visible area of the plane z = 0.
+  scenery().load();
+  scenery().setRect(75.0, 50.0, 0.0, -50.0);
+  audioPlayer().init();
+  buildBoardSprites(board());
   board().build();
+  glyphFont().load(fontPath, fontPoints);
+  audioPlayer().playMusic(musicPath);
 
   gameState().screenState = ScreenState::Title;
   active = true;
@@ -44,11 +73,15 @@ void Game::display() {
   tickClock();
   if (gameState().screenState != ScreenState::Playing) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawScreenImage(gameState().screenState);
     glutSwapBuffers();
     glPopMatrix();
     return;
   }
   if (active) update();
+  camera().apply();
+  scenery().drawBackground();
+  board().draw();
   glutSwapBuffers();
   glPopMatrix();
 }
@@ -57,4 +90,7 @@ void Game::update() {
   advancePlay(board(), gameState(), static_cast<float>(frameTime));
 }
 
-void Game::restart() { restartPlay(board(), gameState()); }
+void Game::restart() {
+  restartPlay(board(), gameState());
+  glyphFont().load(fontPath, fontPoints);
+}

@@ -12,6 +12,7 @@ struct Game {
   Game();  // reads the toolkit clock into lastTime
 
   // Sets the GL state and builds every game object; needs the window.
+  // Throws std::runtime_error when the glyph font cannot be built.
   void init();
   // Advances the clock; clears the buffers after an over-long frame.
   void tickClock();
@@ -19,7 +20,8 @@ struct Game {
   void display();
   // Per-frame logic on the playing screen: evaluation or the level pause.
   void update();
-  // Back to level 1 from the game-over screen.
+  // Back to level 1 from the game-over screen, with the glyph font built
+  // again; throws std::runtime_error when that fails.
   void restart();
 
   double lastFrameTime() const { return frameTime; }

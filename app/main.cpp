@@ -1,6 +1,9 @@
 // Entry: open the window, register the callbacks, start the game.
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <stdexcept>
+
 #include "app/callbacks.h"
 #include "app/game.h"
 
@@ -18,7 +21,14 @@ int main(int argc, char** argv) {
   glutPositionWindow(100, 100);
   registerCallbacks();
   glutIgnoreKeyRepeat(1);
-  game().init();
+  // A font that cannot be built ends the game here, with FreeType's
+  // failing step on standard error, rather than through an abort.
+  try {
+    game().init();
+  } catch (const std::runtime_error& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
   glutMainLoop();
   return 0;
 }

@@ -1,9 +1,42 @@
 #!/usr/bin/env bash
-# Builds the game and its tests and runs them all. Window tests start their
-# own Xvfb server, so no display is needed.
+# Builds the game and its tests and runs them all: the normal build, the
+# whole suite again under AddressSanitizer and UBSan, and a bounded run of
+# each fuzzer. Window tests start their own Xvfb server, so no display is
+# needed. FUZZ_SECONDS sets the time per fuzzer (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$PWD
+jobs=$(nproc)
 scripts/deps.sh test
+
+echo "== build and test"
 cmake -S . -B build -DBUILD_TESTING=ON
-cmake --build build -j "$(nproc)"
-cd build && ctest --output-on-failure -j "$(nproc)"
+cmake --build build -j "$jobs"
+(cd build && ctest --output-on-failure -j "$jobs")
+
+echo "== build and test under AddressSanitizer and UBSan"
+cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON
+cmake --build build-sanitize -j "$jobs"
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS=suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+(cd build-sanitize && ctest --output-on-failure -j "$jobs")
+
+echo "== fuzz"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \
+  -DLINKLOOM_FUZZ=ON
+cmake --build build-fuzz -j "$jobs" --target input_fuzzer png_fuzzer
+for fuzzer in input png; do
+  work=$(mktemp -d)
+  log=build-fuzz/${fuzzer}_fuzzer.log
+  if ! build-fuzz/tests/fuzz/${fuzzer}_fuzzer -max_total_time="${FUZZ_SECONDS:-30}" \
+      -timeout=10 -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ \
+      "$work" "tests/fuzz/corpus/$fuzzer" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "${fuzzer}_fuzzer found a failure; the input is in build-fuzz/"
+    exit 1
+  fi
+  grep -E "^Done [0-9]+ runs" "$log"
+  rm -rf "$work"
+done
+echo "fuzz: 2 passed, 0 failed"

@@ -86,6 +86,9 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
   pid = fork();
   if (pid == 0) {
     if (chdir(runDir.c_str()) != 0) _exit(126);
+    // The test's own output stays its own: ctest waits on that pipe.
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDOUT_FILENO);
     dup2(errFd, STDERR_FILENO);
     setenv("DISPLAY", display.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -121,7 +124,14 @@ GameProcess::~GameProcess() {
   if (!stderrPath.empty()) std::remove(stderrPath.c_str());
 }
 
+namespace {
+// Xlib's default handler exits the process on any error; a test that reads
+// a window while it is being mapped or torn down should fail, not vanish.
+int ignoreXError(Display*, XErrorEvent*) { return 0; }
+}  // namespace
+
 bool XClient::open(const std::string& name) {
+  XSetErrorHandler(ignoreXError);
   display = XOpenDisplay(name.c_str());
   return display != nullptr;
 }
@@ -153,11 +163,15 @@ Window findNamed(Display* display, Window window, const std::string& title) {
 
 Window XClient::findWindow(const std::string& title,
                            std::chrono::milliseconds timeout) {
+  // Found and mapped: pixels cannot be read from a window not yet shown.
   Window found = 0;
   waitUntil(
       [&] {
         found = findNamed(display, DefaultRootWindow(display), title);
-        return found != 0;
+        XWindowAttributes attributes;
+        return found != 0 &&
+               XGetWindowAttributes(display, found, &attributes) &&
+               attributes.map_state == IsViewable;
       },
       timeout);
   return found;

@@ -1,0 +1,163 @@
+// Glyph font: FreeType renders each character, GL keeps it as a texture
+// and a display list.
+#include "render/glyph_font.h"
+
+#include <GL/gl.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_GLYPH_H
+
+#include <memory>
+#include <stdexcept>
+
+#include "render/glyph_font_layout.h"
+
+namespace {
+
+constexpr FT_UInt dotsPerInch = 96;
+
+// FreeType objects are released however the load ends, the face before
+// its library.
+using LibraryHandle =
+    std::unique_ptr<FT_LibraryRec_, decltype(&FT_Done_FreeType)>;
+using FaceHandle = std::unique_ptr<FT_FaceRec_, decltype(&FT_Done_Face)>;
+using GlyphHandle = std::unique_ptr<FT_GlyphRec_, decltype(&FT_Done_Glyph)>;
+
+// Tightly packed texel rows for the upload (a 1-texel row is 2 bytes); the
+// caller's unpack alignment comes back however the load ends.
+struct TightUnpacking {
+  GLint saved = 4;
+  TightUnpacking() {
+    glGetIntegerv(GL_UNPACK_ALIGNMENT, &saved);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  }
+  ~TightUnpacking() { glPixelStorei(GL_UNPACK_ALIGNMENT, saved); }
+  TightUnpacking(const TightUnpacking&) = delete;
+  TightUnpacking& operator=(const TightUnpacking&) = delete;
+};
+
+// The rendered bitmap of a glyph image, or an empty one when the image is
+// not an 8-bit coverage bitmap (a failed conversion, or a font's embedded
+// monochrome strike), so that no row is read beyond its bytes.
+struct RenderedGlyph {
+  GlyphBitmap bitmap;
+  int left = 0;  // pixels from the pen to the bitmap's left edge
+  int top = 0;   // pixels from the baseline up to the bitmap's top row
+};
+
+RenderedGlyph rendered(FT_Glyph image) {
+  RenderedGlyph glyph;
+  if (image->format != FT_GLYPH_FORMAT_BITMAP) return glyph;
+  const FT_BitmapGlyph bitmapGlyph = reinterpret_cast<FT_BitmapGlyph>(image);
+  const FT_Bitmap& bitmap = bitmapGlyph->bitmap;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.pitch < 0) return glyph;
+  glyph.bitmap.width = static_cast<int>(bitmap.width);
+  glyph.bitmap.rows = static_cast<int>(bitmap.rows);
+  glyph.bitmap.pitch = bitmap.pitch;
+  glyph.bitmap.coverage = bitmap.buffer;
+  glyph.left = bitmapGlyph->left;
+  glyph.top = bitmapGlyph->top;
+  return glyph;
+}
+
+void uploadTexture(GLuint texture, const GlyphBitmap& bitmap,
+                   const GlyphLayout& layout) {
+  const std::vector<std::uint8_t> texels = glyphTexels(bitmap, layout);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, layout.width, layout.height, 0,
+               GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+}
+
+// The quad stands on the baseline with t = 0 (the bitmap's top row) at its
+// top, so the glyph is upright; the pen then moves on by whole pixels.
+void compileList(GLuint list, GLuint texture, const RenderedGlyph& glyph,
+                 const GlyphLayout& layout, FT_Pos advance) {
+  const float width = static_cast<float>(glyph.bitmap.width);
+  const float rows = static_cast<float>(glyph.bitmap.rows);
+  glNewList(list, GL_COMPILE);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glPushMatrix();
+  glTranslatef(static_cast<float>(glyph.left), 0.0f, 0.0f);
+  glTranslatef(0.0f, static_cast<float>(glyph.top) - rows, 0.0f);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex2f(0.0f, rows);
+  glTexCoord2f(0.0f, layout.v);
+  glVertex2f(0.0f, 0.0f);
+  glTexCoord2f(layout.u, layout.v);
+  glVertex2f(width, 0.0f);
+  glTexCoord2f(layout.u, 0.0f);
+  glVertex2f(width, rows);
+  glEnd();
+  glPopMatrix();
+  glTranslatef(static_cast<float>(advance >> 6), 0.0f, 0.0f);
+  glEndList();
+}
+
+// Builds texture textures[code] and list listBase + code for one character;
+// a code the font does not map gets the font's missing-glyph shape.
+void buildGlyph(
+    FT_Face face, std::uint8_t code, GLuint listBase,
+    const std::array<std::uint32_t, GlyphFont::glyphCount>& textures) {
+  const FT_UInt index = FT_Get_Char_Index(face, code);
+  if (FT_Load_Glyph(face, index, FT_LOAD_DEFAULT) != 0)
+    throw std::runtime_error("FT_Load_Glyph failed");
+  FT_Glyph copy = nullptr;
+  if (FT_Get_Glyph(face->glyph, &copy) != 0)
+    throw std::runtime_error("FT_Get_Glyph failed");
+  // The conversion replaces the image in place and frees the outline; when
+  // it fails the outline stays and the glyph is built empty.
+  FT_Glyph_To_Bitmap(&copy, FT_RENDER_MODE_NORMAL, nullptr, 1);
+  const GlyphHandle image(copy, &FT_Done_Glyph);
+
+  const RenderedGlyph glyph = rendered(image.get());
+  const GlyphLayout layout = glyphLayout(glyph.bitmap.width, glyph.bitmap.rows);
+  uploadTexture(textures[code], glyph.bitmap, layout);
+  compileList(listBase + code, textures[code], glyph, layout,
+              face->glyph->advance.x);
+}
+
+void releaseGlyphs(GlyphFont& font) {
+  if (font.listBase == 0) return;
+  glDeleteLists(font.listBase, GlyphFont::glyphCount);
+  glDeleteTextures(GlyphFont::glyphCount, font.textures.data());
+  font.listBase = 0;
+  font.textures.fill(0);
+}
+
+}  // namespace
+
+GlyphFont& glyphFont() {
+  static GlyphFont instance;
+  return instance;
+}
+
+void GlyphFont::load(const std::string& path, unsigned heightPoints) {
+  height = static_cast<float>(heightPoints);
+
+  FT_Library library = nullptr;
+  if (FT_Init_FreeType(&library) != 0)
+    throw std::runtime_error("FT_Init_FreeType failed");
+  const LibraryHandle libraryHandle(library, &FT_Done_FreeType);
+
+  FT_Face face = nullptr;
+  if (FT_New_Face(library, path.c_str(), 0, &face) != 0)
+    throw std::runtime_error(
+        "FT_New_Face failed (there is probably a problem with your font "
+        "file)");
+  const FaceHandle faceHandle(face, &FT_Done_Face);
+
+  const FT_F26Dot6 size = static_cast<FT_F26Dot6>(heightPoints) * 64;
+  FT_Set_Char_Size(face, size, size, dotsPerInch, dotsPerInch);
+
+  // One set at a time: a reload (every restart) replaces the last one.
+  releaseGlyphs(*this);
+  listBase = glGenLists(glyphCount);
+  glGenTextures(glyphCount, textures.data());
+
+  const TightUnpacking unpacking;
+  for (int code = 0; code < glyphCount; ++code)
+    buildGlyph(face, static_cast<std::uint8_t>(code), listBase, textures);
+}

@@ -1,0 +1,43 @@
+// PNG decoding on libpng into plain 8-bit RGB or RGBA pixels; no GL, so it
+// can be fed arbitrary bytes on its own.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+// The display exponent assumed when VIEWING_GAMMA does not set another.
+constexpr double kDefaultScreenGamma = 2.2;
+
+struct PngImage {
+  int width = 0;
+  int height = 0;
+  bool hasAlpha = false;  // RGBA when set, RGB otherwise
+  // Rows top first, each width * channels() bytes with no padding.
+  std::vector<unsigned char> pixels;
+
+  int channels() const { return hasAlpha ? 4 : 3; }
+};
+
+// Decodes a whole PNG held in memory. Files with an alpha channel (RGBA,
+// grey+alpha) come out RGBA; all others RGB: grey is expanded, palette
+// images are opaque even with a tRNS chunk. 16-bit samples are reduced to 8
+// and interlacing is undone. Gamma: png_set_gamma(screenGamma, file gamma),
+// the file gamma being the gAMA value or 1/2.2 without one, so a screen of
+// 2.2 leaves the usual file unchanged. A picture wider or taller than
+// maxSide is refused before anything is allocated for it; maxSide must be
+// positive.
+// Empty on failure: silently when the bytes do not start with the PNG
+// signature, otherwise after libpng's default handler has printed
+// "libpng error: ..." on standard error.
+std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
+                                  int maxSide, double screenGamma);
+
+// The screen gamma of a load: 2.2 / VIEWING_GAMMA when that variable holds a
+// positive number (within what libpng can represent), else 2.2. The
+// environment is read anew on every call.
+double screenGammaFromEnvironment();
+
+// Reads the file at path and decodes it with the screen gamma of the
+// environment. Empty, silently, when the file cannot be read.
+std::optional<PngImage> decodePngFile(const char* path, int maxSide);

@@ -1,0 +1,41 @@
+// Scenery: the world rectangle and the four full-screen pictures (playing
+// field, title, instructions, game over).
+#pragma once
+
+struct Scenery {
+  // The rectangle the full-screen pictures cover, world units; Game::init
+  // sets it to the visible area, x -50 to 50 and y 0 to 75.
+  double left = 0.0;
+  double right = 0.0;
+  double bottom = 0.0;
+  double top = 0.0;
+  int backgroundSprite = -1;  // display lists, -1 while not built
+  int titleSprite = -1;
+  int instructionsSprite = -1;
+  int gameOverSprite = -1;
+
+  // Builds the four lists from "./images", in the order background, title,
+  // instructions, game over. Called once by Game::init.
+  void load();
+  void setRect(double newTop, double newRight, double newBottom,
+               double newLeft);
+
+  // The playing field, blended with the alpha test, before the board each
+  // frame on the Playing screen.
+  void drawBackground() const;
+  // The screen pictures, drawn opaque whatever their alpha says.
+  void drawTitle() const;
+  void drawInstructions() const;
+  void drawGameOver() const;
+
+  // Each draw enables what it needs, disables it again and leaves the
+  // current colour white.
+
+ private:
+  // Moves and scales the unit sprite onto the rectangle (inside a push).
+  void placeOnRect() const;
+  void drawOpaque(int list) const;
+};
+
+// The process-wide scenery.
+Scenery& scenery();

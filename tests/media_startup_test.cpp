@@ -1,0 +1,158 @@
+// The real binary's start-up with and without its font, sounds and audio
+// device, under a private Xvfb server.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tests/support/x_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr const char* windowTitle = "Linkloom, Quillfen";
+// The SDL disk driver records what the game plays: 16-bit stereo frames
+// at 44100 Hz.
+constexpr std::uintmax_t recordedBytesPerSecond = 44100 * 2 * 2;
+
+// A run directory of the test's own, with links to those data directories
+// of the build's run directory that the test wants the game to find.
+struct RunDir {
+  fs::path path;
+
+  explicit RunDir(std::initializer_list<const char*> linked) {
+    char pattern[] = "/tmp/linkloom-run-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) return;
+    path = pattern;
+    for (const char* name : linked)
+      fs::create_directory_symlink(fs::path(LINKLOOM_RUN_DIR) / name,
+                                   path / name);
+  }
+  ~RunDir() {
+    if (!path.empty()) fs::remove_all(path);
+  }
+  RunDir(const RunDir&) = delete;
+  RunDir& operator=(const RunDir&) = delete;
+  std::string file(const char* name) const { return (path / name).string(); }
+};
+
+std::vector<std::int16_t> recordedSamples(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                          std::istreambuf_iterator<char>());
+  std::vector<std::int16_t> samples(bytes.size() / 2);
+  for (size_t i = 0; i < samples.size(); ++i) {
+    samples[i] = static_cast<std::int16_t>(
+        static_cast<unsigned char>(bytes[2 * i]) |
+        static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+  }
+  return samples;
+}
+
+bool recordedAtLeast(const std::string& path, double seconds) {
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(path, error);
+  return !error && size >= seconds * recordedBytesPerSecond;
+}
+
+double rootMeanSquare(const std::int16_t* samples, size_t count) {
+  double sum = 0.0;
+  for (size_t i = 0; i < count; ++i) sum += double(samples[i]) * samples[i];
+  return count == 0 ? 0.0 : std::sqrt(sum / count);
+}
+
+// The game started from runDir with env, on a screen of its own, and a
+// client that has found its window.
+struct RunningGame {
+  VirtualDisplay screen;
+  GameProcess process;
+  XClient client;
+  Window window = 0;
+
+  void start(const std::string& runDir, const std::vector<std::string>& env) {
+    ASSERT_TRUE(screen.start());
+    ASSERT_TRUE(process.start(LINKLOOM_BINARY, runDir, screen.name, env));
+    ASSERT_TRUE(client.open(screen.name));
+    window = client.findWindow(windowTitle, 10s);
+    ASSERT_NE(window, 0u) << process.stderrText();
+  }
+};
+
+TEST(MediaStartup, MissingFontEndsTheGameWithStatusOneAndTheFaceMessage) {
+  const RunDir run({"images", "audio"});
+  VirtualDisplay screen;
+  ASSERT_TRUE(screen.start());
+  GameProcess game;
+  ASSERT_TRUE(game.start(LINKLOOM_BINARY, run.path.string(), screen.name));
+  EXPECT_EQ(game.waitExit(15s), 1);
+  EXPECT_EQ(game.stderrText(),
+            "FT_New_Face failed (there is probably a problem with your font "
+            "file)\n");
+}
+
+TEST(MediaStartup, MusicPlaysFromStartUp) {
+  const RunDir scratch({});
+  const std::string recording = scratch.file("output.raw");
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(LINKLOOM_RUN_DIR,
+                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 3.0); }, 20s));
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+
+  const std::vector<std::int16_t> samples = recordedSamples(recording);
+  const size_t lastSecond = recordedBytesPerSecond / 2;
+  ASSERT_GE(samples.size(), lastSecond);
+  // The music is on by the last second: clearly audible, not clipped.
+  const double loudness =
+      rootMeanSquare(samples.data() + samples.size() - lastSecond, lastSecond);
+  EXPECT_GT(loudness, 1000.0);
+  EXPECT_LT(loudness, 20000.0);
+}
+
+TEST(MediaStartup, WithoutSoundFilesTheGameRunsInSilence) {
+  const RunDir run({"images", "fonts"});
+  const std::string recording = run.file("output.raw");
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(run.path.string(),
+                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  // Past the title and instructions onto the board.
+  for (int press = 0; press < 3; ++press) {
+    game.client.moveTo(game.window, 400, 300);
+    game.client.click();
+  }
+  ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 1.0); }, 20s));
+  EXPECT_EQ(game.process.waitExit(300ms), -1) << game.process.stderrText();
+  for (std::int16_t sample : recordedSamples(recording)) ASSERT_EQ(sample, 0);
+}
+
+TEST(MediaStartup, WithoutAnAudioDeviceTheGameRuns) {
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(LINKLOOM_RUN_DIR, {"SDL_AUDIODRIVER=no-such-driver"}));
+  EXPECT_EQ(game.process.waitExit(1s), -1) << game.process.stderrText();
+}
+
+TEST(MediaStartup, TerminationSignalStillEndsTheGameWithSoundOn) {
+  const RunDir scratch({});
+  const std::string recording = scratch.file("output.raw");
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(LINKLOOM_RUN_DIR,
+                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  // Once sound is on, SDL has started up with the game.
+  ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 0.1); }, 20s));
+  ASSERT_EQ(kill(game.process.pid, SIGTERM), 0);
+  EXPECT_EQ(game.process.waitExit(3s), 128 + SIGTERM);
+}
+
+}  // namespace

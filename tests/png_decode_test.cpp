@@ -1,0 +1,321 @@
+// PNG decoding on files made with libpng: colour types, depths, layouts,
+// damaged input and the VIEWING_GAMMA screen gamma. No GL.
+#include "render/png_decode.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/png_files.h"
+
+namespace {
+
+constexpr int kAnySide = 4096;
+
+std::optional<PngImage> decode(const std::vector<unsigned char>& file,
+                               double screenGamma = kDefaultScreenGamma,
+                               int maxSide = kAnySide) {
+  return decodePng(file.data(), file.size(), maxSide, screenGamma);
+}
+
+std::vector<unsigned> bytesOf(const PngImage& image) {
+  return std::vector<unsigned>(image.pixels.begin(), image.pixels.end());
+}
+
+PngSpec spec(int width, int height, int colourType, int bitDepth,
+             std::vector<unsigned> samples) {
+  PngSpec s;
+  s.width = width;
+  s.height = height;
+  s.colourType = colourType;
+  s.bitDepth = bitDepth;
+  s.samples = std::move(samples);
+  return s;
+}
+
+// A grey file whose one pixel has the value 128, tagged with a gAMA chunk
+// when gamma is positive.
+std::vector<unsigned char> midGrey(double gamma) {
+  PngSpec s = spec(1, 1, PNG_COLOR_TYPE_GRAY, 8, {128});
+  s.gamma = gamma;
+  return encodePng(s);
+}
+
+struct TempFile {
+  std::string path;
+  explicit TempFile(const std::vector<unsigned char>& bytes) {
+    char pattern[] = "/tmp/linkloom-png-XXXXXX";
+    const int fd = mkstemp(pattern);
+    close(fd);
+    path = pattern;
+    writeFile(path, bytes);
+  }
+  ~TempFile() { std::remove(path.c_str()); }
+};
+
+struct ViewingGamma {
+  explicit ViewingGamma(const char* value) {
+    setenv("VIEWING_GAMMA", value, 1);
+  }
+  ~ViewingGamma() { unsetenv("VIEWING_GAMMA"); }
+};
+
+TEST(PngDecode, FilesWithAnAlphaChannelLoadAsRgbaTopRowFirst) {
+  const auto rgba = decode(encodePng(
+      spec(2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8,
+           {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 10, 20, 30, 40})));
+  ASSERT_TRUE(rgba);
+  EXPECT_TRUE(rgba->hasAlpha);
+  EXPECT_EQ(rgba->width, 2);
+  EXPECT_EQ(rgba->height, 2);
+  EXPECT_EQ(bytesOf(*rgba),
+            (std::vector<unsigned>{255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0,
+                                   10, 20, 30, 40}));
+
+  // Grey and alpha: the grey value fills all three colours.
+  const auto greyAlpha = decode(
+      encodePng(spec(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 255, 7, 0})));
+  ASSERT_TRUE(greyAlpha);
+  EXPECT_TRUE(greyAlpha->hasAlpha);
+  EXPECT_EQ(bytesOf(*greyAlpha),
+            (std::vector<unsigned>{200, 200, 200, 255, 7, 7, 7, 0}));
+}
+
+TEST(PngDecode, FilesWithoutAlphaLoadAsRgb) {
+  const auto rgb = decode(encodePng(
+      spec(3, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9})));
+  ASSERT_TRUE(rgb);
+  EXPECT_FALSE(rgb->hasAlpha);
+  EXPECT_EQ(rgb->channels(), 3);
+  EXPECT_EQ(bytesOf(*rgb), (std::vector<unsigned>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+
+  const auto grey =
+      decode(encodePng(spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 99})));
+  ASSERT_TRUE(grey);
+  EXPECT_FALSE(grey->hasAlpha);
+  EXPECT_EQ(bytesOf(*grey), (std::vector<unsigned>{0, 0, 0, 99, 99, 99}));
+}
+
+TEST(PngDecode, LowDepthGreyIsStretchedToFullRange) {
+  struct Case {
+    int depth;
+    std::vector<unsigned> samples;
+    std::vector<unsigned> grey;
+  };
+  for (const Case& c : {Case{1, {0, 1, 1}, {0, 255, 255}},
+                        Case{2, {0, 1, 2, 3, 3}, {0, 85, 170, 255, 255}},
+                        Case{4, {0, 15, 5}, {0, 255, 85}}}) {
+    const int width = static_cast<int>(c.samples.size());
+    const auto image = decode(
+        encodePng(spec(width, 1, PNG_COLOR_TYPE_GRAY, c.depth, c.samples)));
+    ASSERT_TRUE(image) << c.depth;
+    std::vector<unsigned> expected;
+    for (unsigned g : c.grey) expected.insert(expected.end(), {g, g, g});
+    EXPECT_EQ(bytesOf(*image), expected) << c.depth << "-bit";
+  }
+}
+
+TEST(PngDecode, PaletteImagesLoadOpaqueWithTheirColoursEvenWithTransparency) {
+  // Three pixels a row, 4-bit indices: an odd width that a stray alpha
+  // byte per pixel would shear from the second row on.
+  PngSpec s = spec(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 2, 1, 0});
+  s.palette = {{250, 10, 20}, {30, 240, 40}, {50, 60, 230}};
+  const std::vector<unsigned> expected = {250, 10,  20,  30,  240, 40,
+                                          50,  60,  230, 50,  60,  230,
+                                          30,  240, 40,  250, 10,  20};
+  const auto plain = decode(encodePng(s));
+  ASSERT_TRUE(plain);
+  EXPECT_FALSE(plain->hasAlpha);
+  EXPECT_EQ(bytesOf(*plain), expected);
+
+  s.paletteAlpha = {0, 128};
+  const auto withTrns = decode(encodePng(s));
+  ASSERT_TRUE(withTrns);
+  EXPECT_FALSE(withTrns->hasAlpha);
+  EXPECT_EQ(withTrns->pixels.size(), 3u * 2u * 3u);
+  EXPECT_EQ(bytesOf(*withTrns), expected);
+}
+
+TEST(PngDecode, SixteenBitSamplesAreReducedToEight) {
+  // v * 257 is the 16-bit spelling of the 8-bit value v.
+  const auto rgb = decode(
+      encodePng(spec(2, 1, PNG_COLOR_TYPE_RGB, 16,
+                     {0, 255 * 257, 18 * 257, 171 * 257, 65535, 1 * 257})));
+  ASSERT_TRUE(rgb);
+  EXPECT_FALSE(rgb->hasAlpha);
+  EXPECT_EQ(bytesOf(*rgb), (std::vector<unsigned>{0, 255, 18, 171, 255, 1}));
+
+  const auto rgba =
+      decode(encodePng(spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16,
+                            {100 * 257, 150 * 257, 200 * 257, 77 * 257})));
+  ASSERT_TRUE(rgba);
+  EXPECT_EQ(bytesOf(*rgba), (std::vector<unsigned>{100, 150, 200, 77}));
+
+  const auto greyAlpha = decode(encodePng(
+      spec(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {60 * 257, 250 * 257})));
+  ASSERT_TRUE(greyAlpha);
+  EXPECT_EQ(bytesOf(*greyAlpha), (std::vector<unsigned>{60, 60, 60, 250}));
+}
+
+TEST(PngDecode, InterlacedImagesMatchTheirNonInterlacedTwin) {
+  // 11 x 9 exercises every Adam7 pass, including partial blocks.
+  PngSpec s;
+  s.width = 11;
+  s.height = 9;
+  s.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  for (int i = 0; i < s.width * s.height; ++i)
+    s.samples.insert(s.samples.end(),
+                     {unsigned(i * 7 % 256), unsigned(i * 13 % 256),
+                      unsigned(255 - i), unsigned(i * 3 % 256)});
+  const auto plain = decode(encodePng(s));
+  s.interlaced = true;
+  const std::vector<unsigned char> file = encodePng(s);
+  testing::internal::CaptureStderr();
+  const auto interlaced = decode(file);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  ASSERT_TRUE(plain);
+  ASSERT_TRUE(interlaced);
+  EXPECT_EQ(bytesOf(*plain), s.samples);
+  EXPECT_EQ(bytesOf(*interlaced), s.samples);
+}
+
+TEST(PngDecode, SidesNeedNotBePowersOfTwoAndMayBeOnePixel) {
+  for (const auto& [width, height] :
+       std::vector<std::pair<int, int>>{{5, 3}, {1, 7}, {7, 1}, {1, 1}}) {
+    std::vector<unsigned> samples;
+    for (int i = 0; i < width * height; ++i)
+      samples.insert(samples.end(), {unsigned(i), unsigned(2 * i), 9u});
+    const auto image =
+        decode(encodePng(spec(width, height, PNG_COLOR_TYPE_RGB, 8, samples)));
+    ASSERT_TRUE(image) << width << "x" << height;
+    EXPECT_EQ(image->width, width);
+    EXPECT_EQ(image->height, height);
+    EXPECT_EQ(bytesOf(*image), samples) << width << "x" << height;
+  }
+}
+
+TEST(PngDecode, ATruncatedFileFailsWithLibpngsMessage) {
+  std::vector<unsigned char> file = encodePng(
+      spec(8, 8, PNG_COLOR_TYPE_RGB, 8, std::vector<unsigned>(8 * 8 * 3, 77)));
+  for (const std::size_t keep : {file.size() / 2, std::size_t{12}}) {
+    const std::vector<unsigned char> cut(file.begin(), file.begin() + keep);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(decode(cut)) << keep;
+    EXPECT_EQ(testing::internal::GetCapturedStderr().rfind("libpng error: ", 0),
+              0u)
+        << keep;
+  }
+}
+
+TEST(PngDecode, BytesWithoutThePngSignatureFailSilently) {
+  const std::vector<unsigned char> valid =
+      encodePng(spec(1, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}));
+  const std::string text = "GIF89a, not a PNG at all";
+  for (const std::vector<unsigned char>& bytes :
+       {std::vector<unsigned char>(text.begin(), text.end()),
+        std::vector<unsigned char>{},
+        std::vector<unsigned char>(valid.begin(), valid.begin() + 7)}) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(decode(bytes));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  }
+}
+
+TEST(PngDecode, AFileThatCannotBeReadFailsSilently) {
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(decodePngFile("/nonexistent/linkloom/picture.png", kAnySide));
+  EXPECT_FALSE(decodePngFile("/tmp", kAnySide));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+TEST(PngDecode, PicturesLargerThanTheLimitAreRefusedWithLibpngsMessage) {
+  constexpr int limit = 64;
+  const auto row = [](int width, int height) {
+    return encodePng(spec(width, height, PNG_COLOR_TYPE_GRAY, 1,
+                          std::vector<unsigned>(width * height, 1)));
+  };
+  EXPECT_TRUE(decode(row(limit, limit), kDefaultScreenGamma, limit));
+  for (const auto& file : {row(limit + 1, 1), row(1, limit + 1)}) {
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(decode(file, kDefaultScreenGamma, limit));
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find("libpng warning: Image "), std::string::npos);
+    EXPECT_NE(message.find("exceeds user limit"), std::string::npos);
+    EXPECT_NE(message.find("libpng error: "), std::string::npos);
+  }
+}
+
+TEST(ScreenGamma, ComesFromViewingGammaWhenThatIsAPositiveNumber) {
+  unsetenv("VIEWING_GAMMA");
+  EXPECT_DOUBLE_EQ(screenGammaFromEnvironment(), 2.2);
+  const ViewingGamma one("1.1");
+  EXPECT_DOUBLE_EQ(screenGammaFromEnvironment(), 2.0);
+  setenv("VIEWING_GAMMA", "2.2", 1);
+  EXPECT_DOUBLE_EQ(screenGammaFromEnvironment(), 1.0);
+}
+
+TEST(ScreenGamma, UnusableValuesAreIgnored) {
+  for (const char* value : {"", "abc", "0", "-2", "2.2x", " ", "nan", "inf",
+                            "-inf", "1e-300", "1e300"}) {
+    const ViewingGamma gamma(value);
+    EXPECT_DOUBLE_EQ(screenGammaFromEnvironment(), 2.2) << '"' << value << '"';
+    // And a load with it goes through, unchanged.
+    const TempFile file(midGrey(1.0 / 2.2));
+    const auto image = decodePngFile(file.path.c_str(), kAnySide);
+    ASSERT_TRUE(image) << value;
+    EXPECT_EQ(image->pixels[0], 128) << value;
+  }
+}
+
+TEST(ScreenGamma, DefaultsLeaveTheUsualFileUnchanged) {
+  unsetenv("VIEWING_GAMMA");
+  for (const double fileGamma : {0.0, 0.45455}) {
+    const TempFile file(midGrey(fileGamma));
+    const auto image = decodePngFile(file.path.c_str(), kAnySide);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(bytesOf(*image), (std::vector<unsigned>{128, 128, 128}))
+        << fileGamma;
+  }
+}
+
+TEST(ScreenGamma, ViewingGammaChangesTheColoursOfAGammaTaggedFileAtEachLoad) {
+  const TempFile file(midGrey(0.45455));
+  const auto grey = [&] {
+    const auto image = decodePngFile(file.path.c_str(), kAnySide);
+    return image ? int(image->pixels[0]) : -1;
+  };
+  unsetenv("VIEWING_GAMMA");
+  EXPECT_EQ(grey(), 128);
+  {
+    // A linear screen: 255 * (128 / 255) ^ 2.2 = 56.
+    const ViewingGamma linear("2.2");
+    EXPECT_NEAR(grey(), 56, 1);
+  }
+  {
+    // Screen gamma 2.2 / 1.6 = 1.375: exponent 1 / (0.45455 * 1.375) = 1.6.
+    const ViewingGamma brighter("1.6");
+    EXPECT_NEAR(grey(), std::lround(255 * std::pow(128 / 255.0, 1.6)), 1);
+  }
+  EXPECT_EQ(grey(), 128);
+}
+
+TEST(ScreenGamma, TheFileGammaComesFromItsGamaChunkAndSparesAlpha) {
+  // A linear file on a 2.2 screen: 255 * (128 / 255) ^ (1 / 2.2) = 186.
+  const auto linear = decode(midGrey(1.0));
+  ASSERT_TRUE(linear);
+  EXPECT_NEAR(linear->pixels[0], 186, 1);
+
+  PngSpec s = spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {128, 128, 128, 128});
+  s.gamma = 1.0;
+  const auto withAlpha = decode(encodePng(s));
+  ASSERT_TRUE(withAlpha);
+  EXPECT_NEAR(withAlpha->pixels[0], 186, 1);
+  EXPECT_EQ(withAlpha->pixels[3], 128);
+}
+
+}  // namespace

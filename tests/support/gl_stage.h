@@ -1,0 +1,38 @@
+// Test support: the game's drawing set up inside the test process. A GLUT
+// window of 800 x 600 on a private Xvfb with the game's GL state, the camera
+// reshaped to it, and the scenery, board sprites and board built from plain
+// test pictures in a temporary run directory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/x_session.h"
+
+// The test pictures, chosen so a read-back pixel tells what was drawn:
+// - background.png: 800 x 600, opaque grey 128;
+// - titlescreen.png, instructions.png, gameover.png: 800 x 600, blue, green
+//   and red, all fully transparent (alpha 0);
+// - shapeN.png: 32 x 32, opaque grey 30 * N;
+// - node.png: 2 x 2 opaque white;
+// - nodeoutline.png, selector.png: 8 x 8, the outer two texels opaque
+//   white, the 4 x 4 middle clear;
+// - link.png: 2 x 2 opaque, red and green over blue and yellow.
+constexpr int kBackgroundGrey = 128;
+int shapeGrey(int sides);
+
+// "./images/" + name, in the test's run directory.
+std::string picturePath(const std::string& name);
+
+// Draws a Playing frame as Game::display does, into the back buffer.
+void drawPlayingFrame();
+// The back buffer's colour at a world point, or at a window pixel counted
+// from the bottom-left.
+Rgb worldPixel(float x, float y);
+Rgb windowPixel(int x, int y);
+// Within tolerance on every channel; the message shows both colours.
+testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
+                              int tolerance = 3);
+// The number of texture names in use, counted over the low names.
+int liveTextures();

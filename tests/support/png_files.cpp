@@ -1,0 +1,99 @@
+// Test support: PNG encoding into memory.
+#include "tests/support/png_files.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+int channelsOf(int colourType) {
+  switch (colourType) {
+    case PNG_COLOR_TYPE_GRAY: return 1;
+    case PNG_COLOR_TYPE_GRAY_ALPHA: return 2;
+    case PNG_COLOR_TYPE_RGB: return 3;
+    case PNG_COLOR_TYPE_RGB_ALPHA: return 4;
+    default: return 1;  // palette index
+  }
+}
+
+void appendBytes(png_structp png, png_bytep data, png_size_t length) {
+  auto* out = static_cast<std::vector<unsigned char>*>(png_get_io_ptr(png));
+  out->insert(out->end(), data, data + length);
+}
+}  // namespace
+
+std::vector<unsigned char> encodePng(const PngSpec& spec) {
+  const int channels = channelsOf(spec.colourType);
+  const std::size_t rowSamples =
+      static_cast<std::size_t>(spec.width) * channels;
+  if (spec.samples.size() != rowSamples * spec.height)
+    throw std::invalid_argument("sample count does not match the size");
+  // Below 8 bits png_set_packing takes one byte per sample; 16-bit samples
+  // go in big-endian, as PNG stores them.
+  const int bytesPerSample = spec.bitDepth == 16 ? 2 : 1;
+  std::vector<unsigned char> pixels;
+  for (unsigned sample : spec.samples) {
+    if (bytesPerSample == 2) pixels.push_back((sample >> 8) & 0xff);
+    pixels.push_back(sample & 0xff);
+  }
+  std::vector<png_bytep> rows(spec.height);
+  for (int y = 0; y < spec.height; ++y)
+    rows[y] = &pixels[y * rowSamples * bytesPerSample];
+
+  std::vector<unsigned char> file;
+  png_structp png =
+      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png_create_info_struct(png);
+  if (setjmp(png_jmpbuf(png))) {
+    png_destroy_write_struct(&png, &info);
+    throw std::runtime_error("libpng could not encode the test picture");
+  }
+  png_set_write_fn(png, &file, appendBytes, nullptr);
+  png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth,
+               spec.colourType,
+               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  if (!spec.palette.empty())
+    png_set_PLTE(png, info, spec.palette.data(),
+                 static_cast<int>(spec.palette.size()));
+  if (!spec.paletteAlpha.empty())
+    png_set_tRNS(png, info, spec.paletteAlpha.data(),
+                 static_cast<int>(spec.paletteAlpha.size()), nullptr);
+  if (spec.gamma > 0.0) png_set_gAMA(png, info, spec.gamma);
+  png_write_info(png, info);
+  if (spec.bitDepth < 8) png_set_packing(png);
+  png_write_image(png, rows.data());
+  png_write_end(png, nullptr);
+  png_destroy_write_struct(&png, &info);
+  return file;
+}
+
+std::vector<unsigned char> rgbaPng(int width, int height,
+                                   const std::vector<unsigned>& rgba) {
+  PngSpec spec;
+  spec.width = width;
+  spec.height = height;
+  spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  spec.samples = rgba;
+  return encodePng(spec);
+}
+
+std::vector<unsigned char> solidPng(int width, int height, unsigned r,
+                                    unsigned g, unsigned b, unsigned a) {
+  PngSpec spec;
+  spec.width = width;
+  spec.height = height;
+  spec.colourType = a < 255 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+  for (int i = 0; i < width * height; ++i) {
+    spec.samples.insert(spec.samples.end(), {r, g, b});
+    if (a < 255) spec.samples.push_back(a);
+  }
+  return encodePng(spec);
+}
+
+void writeFile(const std::string& path,
+               const std::vector<unsigned char>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path);
+}

@@ -1,0 +1,9 @@
+// The two TrueType faces the screen pictures are lettered in.
+#pragma once
+
+#include <string>
+
+struct FontPaths {
+  std::string regular;
+  std::string bold;
+};

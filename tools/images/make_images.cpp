@@ -1,0 +1,37 @@
+// Image generator: writes the fourteen pictures of the game.
+// Usage: make_images OUTPUT_DIR REGULAR_FONT BOLD_FONT
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "tools/images/playfield_picture.h"
+#include "tools/images/png_output.h"
+#include "tools/images/screen_pictures.h"
+#include "tools/images/sprite_pictures.h"
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: %s OUTPUT_DIR REGULAR_FONT BOLD_FONT\n",
+                 argv[0]);
+    return 2;
+  }
+  const std::string out = std::string(argv[1]) + "/";
+  const FontPaths fonts{argv[2], argv[3]};
+  try {
+    for (int sides = 3; sides <= 8; ++sides)
+      writePng(shapePicture(sides),
+               out + "shape" + std::to_string(sides) + ".png", true);
+    writePng(nodePicture(), out + "node.png", true);
+    writePng(nodeOutlinePicture(), out + "nodeoutline.png", true);
+    writePng(selectorPicture(), out + "selector.png", true);
+    writePng(linkPicture(), out + "link.png", true);
+    writePng(playfieldPicture(fonts), out + "background.png", false);
+    writePng(titlePicture(fonts), out + "titlescreen.png", false);
+    writePng(instructionsPicture(fonts), out + "instructions.png", false);
+    writePng(gameOverPicture(fonts), out + "gameover.png", false);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "make_images: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,13 @@
+// The full-screen pictures of the title, instructions and game-over
+// screens: 800 x 600 (4:3), opaque, lettered with FreeType.
+#pragma once
+
+#include "tools/images/canvas.h"
+#include "tools/images/fonts.h"
+
+// The game's name and "click to start".
+Canvas titlePicture(const FontPaths& fonts);
+// How to play, and "click to continue".
+Canvas instructionsPicture(const FontPaths& fonts);
+// A closing message and "click to play again".
+Canvas gameOverPicture(const FontPaths& fonts);

@@ -1,4 +1,4 @@
-// Image generator: writes the fourteen pictures of the game.
+// Image generator: writes the fourteen pictures of the game and its icon.
 // Usage: make_images OUTPUT_DIR REGULAR_FONT BOLD_FONT
 #include <cstdio>
 #include <exception>
@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     writePng(titlePicture(fonts), out + "titlescreen.png", false);
     writePng(instructionsPicture(fonts), out + "instructions.png", false);
     writePng(gameOverPicture(fonts), out + "gameover.png", false);
+    writePng(iconPicture(), out + "icon.png", true);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_images: %s\n", error.what());
     return 1;

@@ -212,3 +212,43 @@ Canvas gameOverPicture(const FontPaths& fonts) {
   clickPrompt(canvas, fonts, "click to play again");
   return canvas;
 }
+
+Canvas iconPicture() {
+  // Drawn large on a screen-sized canvas with the same figures as the
+  // title, then cut out and shrunk by four, which also smooths its edges.
+  constexpr int side = 512, shrink = 4;
+  constexpr float left = (kWidth - side) / 2.0f, top = (kHeight - side) / 2.0f;
+  Canvas large(kWidth, kHeight, {1.0f, 1.0f, 1.0f, 0.0f});
+  const Field tile =
+      roundedBoxField(left + 8, top + 8, left + side - 8, top + side - 8, 96);
+  paint(large, fieldMask(kWidth, kHeight, tile), [&](float x, float y) {
+    const float t = ((x - left) + (y - top)) / (2.0f * side);
+    return mix({0.11f, 0.13f, 0.30f, 1.0f}, {0.07f, 0.36f, 0.44f, 1.0f}, t);
+  });
+  const float middle = kHeight / 2.0f;
+  shape(large, 3, left + 112, middle, 150, 200);
+  shape(large, 6, left + side - 112, middle, 150, 320);
+  link(large, left + 112, middle, kWidth / 2.0f, middle, 62);
+  link(large, kWidth / 2.0f, middle, left + side - 112, middle, 62);
+  node(large, kWidth / 2.0f, middle, 44, kLevelColours[0]);
+
+  Canvas icon(side / shrink, side / shrink, {});
+  for (int y = 0; y < icon.height; ++y) {
+    for (int x = 0; x < icon.width; ++x) {
+      // Average with alpha weighting, so clear pixels lend no colour.
+      Colour sum{0, 0, 0, 0};
+      for (int dy = 0; dy < shrink; ++dy) {
+        for (int dx = 0; dx < shrink; ++dx) {
+          const Colour& c = large.at(static_cast<int>(left) + x * shrink + dx,
+                                     static_cast<int>(top) + y * shrink + dy);
+          sum.r += c.r * c.a, sum.g += c.g * c.a, sum.b += c.b * c.a;
+          sum.a += c.a;
+        }
+      }
+      Colour& out = icon.at(x, y);
+      out.a = sum.a / (shrink * shrink);
+      if (sum.a > 0) out = {sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, out.a};
+    }
+  }
+  return icon;
+}

@@ -11,3 +11,6 @@ Canvas titlePicture(const FontPaths& fonts);
 Canvas instructionsPicture(const FontPaths& fonts);
 // A closing message and "click to play again".
 Canvas gameOverPicture(const FontPaths& fonts);
+// The desktop icon, 128 pixels square: a start shape linked through a node
+// to a target shape on a rounded tile, transparent around it.
+Canvas iconPicture();

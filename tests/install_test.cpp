@@ -1,0 +1,55 @@
+// The installed game: its command starts it from any working directory,
+// with its data found beside it, and the desktop entry runs that command.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "tests/support/x_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const std::string prefix = LINKLOOM_INSTALL_PREFIX;
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(Install, TheCommandStartsTheGameOnItsTitleFromAnyDirectory) {
+  VirtualDisplay screen;
+  ASSERT_TRUE(screen.start());
+  GameProcess game;
+  ASSERT_TRUE(game.start(prefix + "/bin/linkloom", "/", screen.name));
+  XClient client;
+  ASSERT_TRUE(client.open(screen.name));
+  const Window window = client.findWindow("Linkloom, Quillfen", 10s);
+  ASSERT_NE(window, 0u) << game.stderrText();
+  // The title picture is dark blue at its top; without its data the game
+  // would show white.
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        const Rgb p = client.pixel(window, 400, 20);
+        return p.r < 100 && p.g < 100 && p.b > 30 && p.b < 160;
+      },
+      10s))
+      << game.stderrText();
+  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+}
+
+TEST(Install, DesktopEntryAndIconAreInPlace) {
+  const std::string entry =
+      readFile(prefix + "/share/applications/linkloom.desktop");
+  EXPECT_NE(entry.find("\nExec=linkloom\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nIcon=linkloom\n"), std::string::npos);
+  const std::string icon =
+      readFile(prefix + "/share/icons/hicolor/128x128/apps/linkloom.png");
+  EXPECT_EQ(icon.substr(0, 4), "\x89PNG");
+}
+
+}  // namespace

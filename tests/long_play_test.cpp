@@ -59,7 +59,7 @@ TEST(LongPlay, AThousandRestartsHoldOneSetOfGlObjectsAndFlatMemory) {
   drawPlayingFrame();
   const int textures = liveTexturesSoFar();
   const int lists = liveListsSoFar();
-  const long resident = residentKilobytes();
+  [[maybe_unused]] const long resident = residentKilobytes();
 
   for (int i = 20; i < 1000; ++i) playThroughAndRestart();
   drawPlayingFrame();

@@ -11,6 +11,7 @@ run_packages=(
 )
 test_packages=(
   libgtest-dev libbenchmark-dev libx11-dev libxtst-dev xvfb xauth
+  clang libclang-rt-14-dev dpkg-dev
 )
 
 packages=("${run_packages[@]}")

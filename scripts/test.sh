@@ -5,7 +5,6 @@
 # needed. FUZZ_SECONDS sets the time per fuzzer (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 jobs=$(nproc)
 scripts/deps.sh test
 
@@ -17,10 +16,8 @@ cmake --build build -j "$jobs"
 echo "== build and test under AddressSanitizer and UBSan"
 cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
-export LSAN_OPTIONS=suppressions=$root/tests/sanitizer/lsan.supp:print_suppressions=0
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-(cd build-sanitize && ctest --output-on-failure -j "$jobs")
+(cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j "$jobs")
 
 echo "== fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \

@@ -1,6 +1,8 @@
 // Adding a node's deltas to a shape and holding it within its limits.
 #pragma once
 
+#include <algorithm>
+
 #include "puzzle/node.h"
 #include "puzzle/shape.h"
 
@@ -14,17 +16,14 @@ enum ClampFlag : unsigned {
   sizeLowered = 1u << 5,
 };
 
+// Written as min and max rather than two branches, so evaluation (which
+// ignores the flags) compiles to branch-free code.
 template <typename T>
 void clampInto(T& value, T low, T high, unsigned& clamps, unsigned raised,
                unsigned lowered) {
-  if (value < low) {
-    value = low;
-    clamps |= raised;
-  }
-  if (value > high) {
-    value = high;
-    clamps |= lowered;
-  }
+  if (value < low) clamps |= raised;
+  if (value > high) clamps |= lowered;
+  value = std::min(std::max(value, low), high);
 }
 
 // Clamping after every node (not once at the end) makes the order of the

@@ -31,9 +31,10 @@ bool Board::evaluate() {
   // than the board has nodes has run into a loop. Counting the steps finds
   // what hasCycle finds within the one walk the evaluation needs anyway;
   // nothing is written until the walk has ended.
+  const std::size_t longestChain = nodes.size();
   std::size_t steps = 0;
   for (const Node* n = sourceNode; n != nullptr; n = n->next) {
-    if (++steps > nodes.size()) {
+    if (++steps > longestChain) {
       reachesSink = false;
       return false;
     }

@@ -10,7 +10,7 @@ run_packages=(
   lame fonts-dejavu-core
 )
 test_packages=(
-  libgtest-dev libbenchmark-dev libx11-dev libxtst-dev xvfb xauth
+  libgtest-dev libx11-dev libxtst-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
 )
 

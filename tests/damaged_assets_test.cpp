@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/x_session.h"
+#include "tests/support/running_game.h"
 
 namespace {
 
@@ -75,18 +75,12 @@ TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
-  VirtualDisplay screen;
-  ASSERT_TRUE(screen.start());
-  GameProcess game;
-  ASSERT_TRUE(game.start(LINKLOOM_BINARY, runDir.string(), screen.name));
-  XClient client;
-  ASSERT_TRUE(client.open(screen.name));
-  const Window window = client.findWindow("Linkloom, Quillfen", 10s);
-  ASSERT_NE(window, 0u) << game.stderrText();
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, runDir.string()));
   for (int press = 0; press < 2; ++press) {
-    client.moveTo(window, 400, 300);
+    game.client.moveTo(game.window, 400, 300);
     std::this_thread::sleep_for(100ms);
-    client.click();
+    game.client.click();
     std::this_thread::sleep_for(200ms);
   }
   // Level 1's start shape is red whether or not its picture loaded: a
@@ -94,13 +88,13 @@ TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
   const int x = (-41 + 50) * 8, y = (75 - 48) * 8;
   EXPECT_TRUE(waitUntil(
       [&] {
-        const Rgb p = client.pixel(window, x, y);
+        const Rgb p = game.client.pixel(game.window, x, y);
         return p.r > 150 && p.g < 90 && p.b < 90;
       },
       10s));
-  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
-  EXPECT_GE(countOf(game.stderrText(), "libpng error: "), reported)
-      << game.stderrText();
+  const std::string messages = game.process.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << messages;
+  EXPECT_GE(countOf(messages, "libpng error: "), reported) << messages;
   fs::remove_all(runDir);
 }
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/support/x_session.h"
+#include "tests/support/running_game.h"
 
 namespace {
 
@@ -22,24 +22,18 @@ std::string readFile(const std::string& path) {
 }
 
 TEST(Install, TheCommandStartsTheGameOnItsTitleFromAnyDirectory) {
-  VirtualDisplay screen;
-  ASSERT_TRUE(screen.start());
-  GameProcess game;
-  ASSERT_TRUE(game.start(prefix + "/bin/linkloom", "/", screen.name));
-  XClient client;
-  ASSERT_TRUE(client.open(screen.name));
-  const Window window = client.findWindow("Linkloom, Quillfen", 10s);
-  ASSERT_NE(window, 0u) << game.stderrText();
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/bin/linkloom", "/"));
   // The title picture is dark blue at its top; without its data the game
   // would show white.
   EXPECT_TRUE(waitUntil(
       [&] {
-        const Rgb p = client.pixel(window, 400, 20);
+        const Rgb p = game.client.pixel(game.window, 400, 20);
         return p.r < 100 && p.g < 100 && p.b > 30 && p.b < 160;
       },
       10s))
-      << game.stderrText();
-  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+      << game.process.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 
 TEST(Install, DesktopEntryAndIconAreInPlace) {

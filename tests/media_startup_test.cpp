@@ -11,14 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/x_session.h"
+#include "tests/support/running_game.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr const char* windowTitle = "Linkloom, Quillfen";
 // The SDL disk driver records what the game plays: 16-bit stereo frames
 // at 44100 Hz.
 constexpr std::uintmax_t recordedBytesPerSecond = 44100 * 2 * 2;
@@ -71,20 +70,6 @@ double rootMeanSquare(const std::int16_t* samples, size_t count) {
 
 // The game started from runDir with env, on a screen of its own, and a
 // client that has found its window.
-struct RunningGame {
-  VirtualDisplay screen;
-  GameProcess process;
-  XClient client;
-  Window window = 0;
-
-  void start(const std::string& runDir, const std::vector<std::string>& env) {
-    ASSERT_TRUE(screen.start());
-    ASSERT_TRUE(process.start(LINKLOOM_BINARY, runDir, screen.name, env));
-    ASSERT_TRUE(client.open(screen.name));
-    window = client.findWindow(windowTitle, 10s);
-    ASSERT_NE(window, 0u) << process.stderrText();
-  }
-};
 
 TEST(MediaStartup, MissingFontEndsTheGameWithStatusOneAndTheFaceMessage) {
   const RunDir run({"images", "audio"});
@@ -103,7 +88,7 @@ TEST(MediaStartup, MusicPlaysFromStartUp) {
   const std::string recording = scratch.file("output.raw");
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_RUN_DIR,
+      game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
                  {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
   ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 3.0); }, 20s));
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
@@ -123,7 +108,7 @@ TEST(MediaStartup, WithoutSoundFilesTheGameRunsInSilence) {
   const std::string recording = run.file("output.raw");
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(
-      game.start(run.path.string(),
+      game.start(LINKLOOM_BINARY, run.path.string(),
                  {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
   // Past the title and instructions onto the board.
   for (int press = 0; press < 3; ++press) {
@@ -137,8 +122,8 @@ TEST(MediaStartup, WithoutSoundFilesTheGameRunsInSilence) {
 
 TEST(MediaStartup, WithoutAnAudioDeviceTheGameRuns) {
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_RUN_DIR, {"SDL_AUDIODRIVER=no-such-driver"}));
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
+                                     {"SDL_AUDIODRIVER=no-such-driver"}));
   EXPECT_EQ(game.process.waitExit(1s), -1) << game.process.stderrText();
 }
 
@@ -147,7 +132,7 @@ TEST(MediaStartup, TerminationSignalStillEndsTheGameWithSoundOn) {
   const std::string recording = scratch.file("output.raw");
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_RUN_DIR,
+      game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
                  {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
   // Once sound is on, SDL has started up with the game.
   ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 0.1); }, 20s));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/solving_chains.h"
-#include "tests/support/x_session.h"
+#include "tests/support/running_game.h"
 
 namespace {
 
@@ -47,17 +47,12 @@ bool looksLike(Rgb pixel, const float colour[3]) {
 }
 
 struct PlayTest : ::testing::Test {
-  VirtualDisplay screen;
-  GameProcess game;
-  XClient client;
-  Window window = 0;
+  RunningGame game;
+  XClient& client = game.client;
+  Window& window = game.window;
 
   void SetUp() override {
-    ASSERT_TRUE(screen.start());
-    ASSERT_TRUE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, screen.name));
-    ASSERT_TRUE(client.open(screen.name));
-    window = client.findWindow("Linkloom, Quillfen", 10s);
-    ASSERT_NE(window, 0u) << game.stderrText();
+    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
   }
 
   void TearDown() override {
@@ -137,7 +132,7 @@ TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
       2s))
       << "the result shape never appeared";
   EXPECT_TRUE(waitForNodeColour(1)) << "level 2 (red nodes) never loaded";
-  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 
 TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
@@ -161,7 +156,7 @@ TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
   clickAt({400, 300});
   EXPECT_TRUE(waitForNodeColour(0)) << "no level 1 after game over";
   EXPECT_NE(fingerprint(), gameOver);
-  EXPECT_EQ(game.waitExit(0ms), -1) << game.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "render/png_decode.h"
-#include "tests/support/x_session.h"
+#include "tests/support/running_game.h"
 
 namespace {
 
@@ -16,14 +16,8 @@ TEST(Screens, TheGameOpensOnItsTitlePicture) {
   const auto title =
       decodePngFile(LINKLOOM_RUN_DIR "/images/titlescreen.png", 4096);
   ASSERT_TRUE(title);
-  VirtualDisplay screen;
-  ASSERT_TRUE(screen.start());
-  GameProcess game;
-  ASSERT_TRUE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, screen.name));
-  XClient client;
-  ASSERT_TRUE(client.open(screen.name));
-  const Window window = client.findWindow("Linkloom, Quillfen", 10s);
-  ASSERT_NE(window, 0u) << game.stderrText();
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
 
   // Spots across the picture: its corners, the title lettering and the
   // prompt. The window shows the picture pixel for pixel.
@@ -37,14 +31,14 @@ TEST(Screens, TheGameOpensOnItsTitlePicture) {
   const auto shown = [&] {
     for (const auto& [x, y] : spots) {
       const Rgb want = expected(x, y);
-      const Rgb got = client.pixel(window, x, y);
+      const Rgb got = game.client.pixel(game.window, x, y);
       if (std::abs(got.r - want.r) > 4 || std::abs(got.g - want.g) > 4 ||
           std::abs(got.b - want.b) > 4)
         return false;
     }
     return true;
   };
-  EXPECT_TRUE(waitUntil(shown, 10s)) << game.stderrText();
+  EXPECT_TRUE(waitUntil(shown, 10s)) << game.process.stderrText();
 }
 
 }  // namespace

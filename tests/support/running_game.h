@@ -1,0 +1,28 @@
+// Test support: the real game started on its own Xvfb server, with a client
+// that has found its window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/x_session.h"
+
+struct RunningGame {
+  VirtualDisplay screen;
+  GameProcess process;
+  XClient client;
+  Window window = 0;
+
+  // Starts binary from runDir; fails the test when no window shows.
+  void start(const std::string& binary, const std::string& runDir,
+             const std::vector<std::string>& env = {}) {
+    using namespace std::chrono_literals;
+    ASSERT_TRUE(screen.start());
+    ASSERT_TRUE(process.start(binary, runDir, screen.name, env));
+    ASSERT_TRUE(client.open(screen.name));
+    window = client.findWindow("Linkloom, Quillfen", 10s);
+    ASSERT_NE(window, 0u) << process.stderrText();
+  }
+};

@@ -33,4 +33,4 @@ as_root=()
 [[ $(id -u) -ne 0 ]] && as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update
-"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get install -y "${missing[@]}"

@@ -27,9 +27,9 @@ std::vector<unsigned> bytesOf(const PngImage& image) {
   return std::vector<unsigned>(image.pixels.begin(), image.pixels.end());
 }
 
-PngSpec spec(int width, int height, int colourType, int bitDepth,
-             std::vector<unsigned> samples) {
-  PngSpec s;
+PngPicture picture(int width, int height, int colourType, int bitDepth,
+                   std::vector<unsigned> samples) {
+  PngPicture s;
   s.width = width;
   s.height = height;
   s.colourType = colourType;
@@ -41,7 +41,7 @@ PngSpec spec(int width, int height, int colourType, int bitDepth,
 // A grey file whose one pixel has the value 128, tagged with a gAMA chunk
 // when gamma is positive.
 std::vector<unsigned char> midGrey(double gamma) {
-  PngSpec s = spec(1, 1, PNG_COLOR_TYPE_GRAY, 8, {128});
+  PngPicture s = picture(1, 1, PNG_COLOR_TYPE_GRAY, 8, {128});
   s.gamma = gamma;
   return encodePng(s);
 }
@@ -67,8 +67,8 @@ struct ViewingGamma {
 
 TEST(PngDecode, FilesWithAnAlphaChannelLoadAsRgbaTopRowFirst) {
   const auto rgba = decode(encodePng(
-      spec(2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8,
-           {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 10, 20, 30, 40})));
+      picture(2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8,
+              {255, 0, 0, 255, 0, 255, 0, 128, 0, 0, 255, 0, 10, 20, 30, 40})));
   ASSERT_TRUE(rgba);
   EXPECT_TRUE(rgba->hasAlpha);
   EXPECT_EQ(rgba->width, 2);
@@ -79,7 +79,7 @@ TEST(PngDecode, FilesWithAnAlphaChannelLoadAsRgbaTopRowFirst) {
 
   // Grey and alpha: the grey value fills all three colours.
   const auto greyAlpha = decode(
-      encodePng(spec(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 255, 7, 0})));
+      encodePng(picture(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 255, 7, 0})));
   ASSERT_TRUE(greyAlpha);
   EXPECT_TRUE(greyAlpha->hasAlpha);
   EXPECT_EQ(bytesOf(*greyAlpha),
@@ -88,14 +88,14 @@ TEST(PngDecode, FilesWithAnAlphaChannelLoadAsRgbaTopRowFirst) {
 
 TEST(PngDecode, FilesWithoutAlphaLoadAsRgb) {
   const auto rgb = decode(encodePng(
-      spec(3, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9})));
+      picture(3, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9})));
   ASSERT_TRUE(rgb);
   EXPECT_FALSE(rgb->hasAlpha);
   EXPECT_EQ(rgb->channels(), 3);
   EXPECT_EQ(bytesOf(*rgb), (std::vector<unsigned>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
 
   const auto grey =
-      decode(encodePng(spec(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 99})));
+      decode(encodePng(picture(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 99})));
   ASSERT_TRUE(grey);
   EXPECT_FALSE(grey->hasAlpha);
   EXPECT_EQ(bytesOf(*grey), (std::vector<unsigned>{0, 0, 0, 99, 99, 99}));
@@ -112,7 +112,7 @@ TEST(PngDecode, LowDepthGreyIsStretchedToFullRange) {
                         Case{4, {0, 15, 5}, {0, 255, 85}}}) {
     const int width = static_cast<int>(c.samples.size());
     const auto image = decode(
-        encodePng(spec(width, 1, PNG_COLOR_TYPE_GRAY, c.depth, c.samples)));
+        encodePng(picture(width, 1, PNG_COLOR_TYPE_GRAY, c.depth, c.samples)));
     ASSERT_TRUE(image) << c.depth;
     std::vector<unsigned> expected;
     for (unsigned g : c.grey) expected.insert(expected.end(), {g, g, g});
@@ -123,7 +123,7 @@ TEST(PngDecode, LowDepthGreyIsStretchedToFullRange) {
 TEST(PngDecode, PaletteImagesLoadOpaqueWithTheirColoursEvenWithTransparency) {
   // Three pixels a row, 4-bit indices: an odd width that a stray alpha
   // byte per pixel would shear from the second row on.
-  PngSpec s = spec(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 2, 1, 0});
+  PngPicture s = picture(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 2, 1, 0});
   s.palette = {{250, 10, 20}, {30, 240, 40}, {50, 60, 230}};
   const std::vector<unsigned> expected = {250, 10,  20,  30,  240, 40,
                                           50,  60,  230, 50,  60,  230,
@@ -144,27 +144,27 @@ TEST(PngDecode, PaletteImagesLoadOpaqueWithTheirColoursEvenWithTransparency) {
 TEST(PngDecode, SixteenBitSamplesAreReducedToEight) {
   // v * 257 is the 16-bit spelling of the 8-bit value v.
   const auto rgb = decode(
-      encodePng(spec(2, 1, PNG_COLOR_TYPE_RGB, 16,
-                     {0, 255 * 257, 18 * 257, 171 * 257, 65535, 1 * 257})));
+      encodePng(picture(2, 1, PNG_COLOR_TYPE_RGB, 16,
+                        {0, 255 * 257, 18 * 257, 171 * 257, 65535, 1 * 257})));
   ASSERT_TRUE(rgb);
   EXPECT_FALSE(rgb->hasAlpha);
   EXPECT_EQ(bytesOf(*rgb), (std::vector<unsigned>{0, 255, 18, 171, 255, 1}));
 
   const auto rgba =
-      decode(encodePng(spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16,
-                            {100 * 257, 150 * 257, 200 * 257, 77 * 257})));
+      decode(encodePng(picture(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 16,
+                               {100 * 257, 150 * 257, 200 * 257, 77 * 257})));
   ASSERT_TRUE(rgba);
   EXPECT_EQ(bytesOf(*rgba), (std::vector<unsigned>{100, 150, 200, 77}));
 
   const auto greyAlpha = decode(encodePng(
-      spec(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {60 * 257, 250 * 257})));
+      picture(1, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 16, {60 * 257, 250 * 257})));
   ASSERT_TRUE(greyAlpha);
   EXPECT_EQ(bytesOf(*greyAlpha), (std::vector<unsigned>{60, 60, 60, 250}));
 }
 
 TEST(PngDecode, InterlacedImagesMatchTheirNonInterlacedTwin) {
   // 11 x 9 exercises every Adam7 pass, including partial blocks.
-  PngSpec s;
+  PngPicture s;
   s.width = 11;
   s.height = 9;
   s.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
@@ -190,8 +190,8 @@ TEST(PngDecode, SidesNeedNotBePowersOfTwoAndMayBeOnePixel) {
     std::vector<unsigned> samples;
     for (int i = 0; i < width * height; ++i)
       samples.insert(samples.end(), {unsigned(i), unsigned(2 * i), 9u});
-    const auto image =
-        decode(encodePng(spec(width, height, PNG_COLOR_TYPE_RGB, 8, samples)));
+    const auto image = decode(
+        encodePng(picture(width, height, PNG_COLOR_TYPE_RGB, 8, samples)));
     ASSERT_TRUE(image) << width << "x" << height;
     EXPECT_EQ(image->width, width);
     EXPECT_EQ(image->height, height);
@@ -200,8 +200,8 @@ TEST(PngDecode, SidesNeedNotBePowersOfTwoAndMayBeOnePixel) {
 }
 
 TEST(PngDecode, ATruncatedFileFailsWithLibpngsMessage) {
-  std::vector<unsigned char> file = encodePng(
-      spec(8, 8, PNG_COLOR_TYPE_RGB, 8, std::vector<unsigned>(8 * 8 * 3, 77)));
+  std::vector<unsigned char> file = encodePng(picture(
+      8, 8, PNG_COLOR_TYPE_RGB, 8, std::vector<unsigned>(8 * 8 * 3, 77)));
   for (const std::size_t keep : {file.size() / 2, std::size_t{12}}) {
     const std::vector<unsigned char> cut(file.begin(), file.begin() + keep);
     testing::internal::CaptureStderr();
@@ -214,7 +214,7 @@ TEST(PngDecode, ATruncatedFileFailsWithLibpngsMessage) {
 
 TEST(PngDecode, BytesWithoutThePngSignatureFailSilently) {
   const std::vector<unsigned char> valid =
-      encodePng(spec(1, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}));
+      encodePng(picture(1, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}));
   const std::string text = "GIF89a, not a PNG at all";
   for (const std::vector<unsigned char>& bytes :
        {std::vector<unsigned char>(text.begin(), text.end()),
@@ -236,8 +236,8 @@ TEST(PngDecode, AFileThatCannotBeReadFailsSilently) {
 TEST(PngDecode, PicturesLargerThanTheLimitAreRefusedWithLibpngsMessage) {
   constexpr int limit = 64;
   const auto row = [](int width, int height) {
-    return encodePng(spec(width, height, PNG_COLOR_TYPE_GRAY, 1,
-                          std::vector<unsigned>(width * height, 1)));
+    return encodePng(picture(width, height, PNG_COLOR_TYPE_GRAY, 1,
+                             std::vector<unsigned>(width * height, 1)));
   };
   EXPECT_TRUE(decode(row(limit, limit), kDefaultScreenGamma, limit));
   for (const auto& file : {row(limit + 1, 1), row(1, limit + 1)}) {
@@ -310,7 +310,8 @@ TEST(ScreenGamma, TheFileGammaComesFromItsGamaChunkAndSparesAlpha) {
   ASSERT_TRUE(linear);
   EXPECT_NEAR(linear->pixels[0], 186, 1);
 
-  PngSpec s = spec(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {128, 128, 128, 128});
+  PngPicture s =
+      picture(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {128, 128, 128, 128});
   s.gamma = 1.0;
   const auto withAlpha = decode(encodePng(s));
   ASSERT_TRUE(withAlpha);

@@ -56,11 +56,11 @@ TEST(PngTexture, HoldsTheWholePictureTopRowAtTZeroClampedAndLinear) {
     rgb.insert(rgb.end(), {r, g, b});
     expected.insert(expected.end(), {r, g, b, 255});
   }
-  PngSpec spec;
-  spec.width = 3;
-  spec.height = 5;
-  spec.samples = rgb;
-  const GLuint texture = load(encodePng(spec));
+  PngPicture picture;
+  picture.width = 3;
+  picture.height = 5;
+  picture.samples = rgb;
+  const GLuint texture = load(encodePng(picture));
   ASSERT_NE(texture, 0u);
   const Texture t = inspect(texture);
   EXPECT_EQ(t.width, 3);
@@ -80,7 +80,7 @@ TEST(PngTexture, AlphaFilesGiveRgbaTexturesAndPaletteFilesOpaqueOnes) {
   EXPECT_EQ(withAlpha.rgba,
             (std::vector<unsigned>{10, 20, 30, 77, 40, 50, 60, 0}));
 
-  PngSpec palette;
+  PngPicture palette;
   palette.width = 3;
   palette.height = 1;
   palette.colourType = PNG_COLOR_TYPE_PALETTE;
@@ -122,7 +122,7 @@ TEST(PngTexture, FailedLoadsReturnZeroAndLeaveNoTextureBehind) {
   const int before = liveTextures();
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  PngSpec tooWide;
+  PngPicture tooWide;
   tooWide.width = maxSide + 1;
   tooWide.colourType = PNG_COLOR_TYPE_GRAY;
   tooWide.bitDepth = 1;
@@ -145,11 +145,11 @@ TEST(PngTexture, FailedLoadsReturnZeroAndLeaveNoTextureBehind) {
 }
 
 TEST(PngTexture, ReadsViewingGammaAtEveryLoad) {
-  PngSpec spec;
-  spec.colourType = PNG_COLOR_TYPE_GRAY;
-  spec.samples = {128};
-  spec.gamma = 0.45455;
-  const std::vector<unsigned char> file = encodePng(spec);
+  PngPicture picture;
+  picture.colourType = PNG_COLOR_TYPE_GRAY;
+  picture.samples = {128};
+  picture.gamma = 0.45455;
+  const std::vector<unsigned char> file = encodePng(picture);
   unsetenv("VIEWING_GAMMA");
   EXPECT_EQ(inspect(load(file)).rgba[0], 128u);
   setenv("VIEWING_GAMMA", "2.2", 1);

@@ -21,22 +21,22 @@ void appendBytes(png_structp png, png_bytep data, png_size_t length) {
 }
 }  // namespace
 
-std::vector<unsigned char> encodePng(const PngSpec& spec) {
-  const int channels = channelsOf(spec.colourType);
+std::vector<unsigned char> encodePng(const PngPicture& picture) {
+  const int channels = channelsOf(picture.colourType);
   const std::size_t rowSamples =
-      static_cast<std::size_t>(spec.width) * channels;
-  if (spec.samples.size() != rowSamples * spec.height)
+      static_cast<std::size_t>(picture.width) * channels;
+  if (picture.samples.size() != rowSamples * picture.height)
     throw std::invalid_argument("sample count does not match the size");
   // Below 8 bits png_set_packing takes one byte per sample; 16-bit samples
   // go in big-endian, as PNG stores them.
-  const int bytesPerSample = spec.bitDepth == 16 ? 2 : 1;
+  const int bytesPerSample = picture.bitDepth == 16 ? 2 : 1;
   std::vector<unsigned char> pixels;
-  for (unsigned sample : spec.samples) {
+  for (unsigned sample : picture.samples) {
     if (bytesPerSample == 2) pixels.push_back((sample >> 8) & 0xff);
     pixels.push_back(sample & 0xff);
   }
-  std::vector<png_bytep> rows(spec.height);
-  for (int y = 0; y < spec.height; ++y)
+  std::vector<png_bytep> rows(picture.height);
+  for (int y = 0; y < picture.height; ++y)
     rows[y] = &pixels[y * rowSamples * bytesPerSample];
 
   std::vector<unsigned char> file;
@@ -48,19 +48,19 @@ std::vector<unsigned char> encodePng(const PngSpec& spec) {
     throw std::runtime_error("libpng could not encode the test picture");
   }
   png_set_write_fn(png, &file, appendBytes, nullptr);
-  png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth,
-               spec.colourType,
-               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, picture.width, picture.height, picture.bitDepth,
+               picture.colourType,
+               picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty())
-    png_set_PLTE(png, info, spec.palette.data(),
-                 static_cast<int>(spec.palette.size()));
-  if (!spec.paletteAlpha.empty())
-    png_set_tRNS(png, info, spec.paletteAlpha.data(),
-                 static_cast<int>(spec.paletteAlpha.size()), nullptr);
-  if (spec.gamma > 0.0) png_set_gAMA(png, info, spec.gamma);
+  if (!picture.palette.empty())
+    png_set_PLTE(png, info, picture.palette.data(),
+                 static_cast<int>(picture.palette.size()));
+  if (!picture.paletteAlpha.empty())
+    png_set_tRNS(png, info, picture.paletteAlpha.data(),
+                 static_cast<int>(picture.paletteAlpha.size()), nullptr);
+  if (picture.gamma > 0.0) png_set_gAMA(png, info, picture.gamma);
   png_write_info(png, info);
-  if (spec.bitDepth < 8) png_set_packing(png);
+  if (picture.bitDepth < 8) png_set_packing(png);
   png_write_image(png, rows.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
@@ -69,25 +69,25 @@ std::vector<unsigned char> encodePng(const PngSpec& spec) {
 
 std::vector<unsigned char> rgbaPng(int width, int height,
                                    const std::vector<unsigned>& rgba) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
-  spec.samples = rgba;
-  return encodePng(spec);
+  PngPicture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+  picture.samples = rgba;
+  return encodePng(picture);
 }
 
 std::vector<unsigned char> solidPng(int width, int height, unsigned r,
                                     unsigned g, unsigned b, unsigned a) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colourType = a < 255 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
+  PngPicture picture;
+  picture.width = width;
+  picture.height = height;
+  picture.colourType = a < 255 ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB;
   for (int i = 0; i < width * height; ++i) {
-    spec.samples.insert(spec.samples.end(), {r, g, b});
-    if (a < 255) spec.samples.push_back(a);
+    picture.samples.insert(picture.samples.end(), {r, g, b});
+    if (a < 255) picture.samples.push_back(a);
   }
-  return encodePng(spec);
+  return encodePng(picture);
 }
 
 void writeFile(const std::string& path,

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct PngSpec {
+struct PngPicture {
   int width = 1;
   int height = 1;
   int colourType = PNG_COLOR_TYPE_RGB;  // a PNG_COLOR_TYPE_* value
@@ -22,7 +22,7 @@ struct PngSpec {
 };
 
 // The encoded file.
-std::vector<unsigned char> encodePng(const PngSpec& spec);
+std::vector<unsigned char> encodePng(const PngPicture& picture);
 // An 8-bit RGBA picture from rows of r, g, b, a bytes, top first.
 std::vector<unsigned char> rgbaPng(int width, int height,
                                    const std::vector<unsigned>& rgba);

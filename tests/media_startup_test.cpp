@@ -83,13 +83,18 @@ TEST(MediaStartup, MissingFontEndsTheGameWithStatusOneAndTheFaceMessage) {
             "file)\n");
 }
 
+// Starts the game with its sound written to a file instead of a device.
+void startRecorded(RunningGame& game, const std::string& runDir,
+                   const std::string& recording) {
+  game.start(LINKLOOM_BINARY, runDir,
+             {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording});
+}
+
 TEST(MediaStartup, MusicPlaysFromStartUp) {
   const RunDir scratch({});
   const std::string recording = scratch.file("output.raw");
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
-                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  ASSERT_NO_FATAL_FAILURE(startRecorded(game, LINKLOOM_RUN_DIR, recording));
   ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 3.0); }, 20s));
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 
@@ -107,9 +112,7 @@ TEST(MediaStartup, WithoutSoundFilesTheGameRunsInSilence) {
   const RunDir run({"images", "fonts"});
   const std::string recording = run.file("output.raw");
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_BINARY, run.path.string(),
-                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  ASSERT_NO_FATAL_FAILURE(startRecorded(game, run.path.string(), recording));
   // Past the title and instructions onto the board.
   for (int press = 0; press < 3; ++press) {
     game.client.moveTo(game.window, 400, 300);
@@ -131,9 +134,7 @@ TEST(MediaStartup, TerminationSignalStillEndsTheGameWithSoundOn) {
   const RunDir scratch({});
   const std::string recording = scratch.file("output.raw");
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(
-      game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
-                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  ASSERT_NO_FATAL_FAILURE(startRecorded(game, LINKLOOM_RUN_DIR, recording));
   // Once sound is on, SDL has started up with the game.
   ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 0.1); }, 20s));
   ASSERT_EQ(kill(game.process.pid, SIGTERM), 0);

@@ -11,6 +11,7 @@
 #include "render/camera.h"
 #include "render/glyph_font.h"
 #include "render/scenery.h"
+#include "render/world.h"
 #include "sound/audio_player.h"
 
 namespace {
@@ -49,7 +50,7 @@ void Game::init() {
 
   // The scenery rectangle is the visible area of the plane z = 0.
   scenery().load();
-  scenery().setRect(75.0, 50.0, 0.0, -50.0);
+  scenery().setRect(kWorldTop, kWorldRight, kWorldBottom, kWorldLeft);
   audioPlayer().init();
   buildBoardSprites(board());
   board().build();

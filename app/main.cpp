@@ -6,18 +6,13 @@
 
 #include "app/callbacks.h"
 #include "app/game.h"
-
-namespace {
-constexpr const char* windowTitle = "Linkloom, Quillfen";
-constexpr int windowWidth = 800;
-constexpr int windowHeight = 600;
-}  // namespace
+#include "render/world.h"
 
 int main(int argc, char** argv) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(windowWidth, windowHeight);
-  glutCreateWindow(windowTitle);
+  glutInitWindowSize(kWindowWidth, kWindowHeight);
+  glutCreateWindow(kWindowTitle);
   glutPositionWindow(100, 100);
   registerCallbacks();
   glutIgnoreKeyRepeat(1);

@@ -7,22 +7,17 @@
 #include FT_GLYPH_H
 
 #include "render/camera.h"
+#include "render/picture_files.h"
 #include "render/png_decode.h"
+#include "render/world.h"
 
 namespace {
-const char* const pictures[] = {
-    "./images/background.png",   "./images/titlescreen.png",
-    "./images/instructions.png", "./images/gameover.png",
-    "./images/shape3.png",       "./images/shape4.png",
-    "./images/shape5.png",       "./images/shape6.png",
-    "./images/shape7.png",       "./images/shape8.png",
-    "./images/node.png",         "./images/nodeoutline.png",
-    "./images/selector.png",     "./images/link.png"};
 constexpr int maxSide = 8192;
 }  // namespace
 
 void FloorFrame::load() {
-  const auto image = decodePngFile("./images/background.png", maxSide);
+  const auto image =
+      decodePngFile(picturePath(backgroundFile).c_str(), maxSide);
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
@@ -45,13 +40,13 @@ void FloorFrame::draw() const {
   glColor4f(1, 1, 1, 1);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 1);
-  glVertex3f(-50, 0, 0);
+  glVertex3f(kWorldLeft, kWorldBottom, 0);
   glTexCoord2f(1, 1);
-  glVertex3f(50, 0, 0);
+  glVertex3f(kWorldRight, kWorldBottom, 0);
   glTexCoord2f(1, 0);
-  glVertex3f(50, 75, 0);
+  glVertex3f(kWorldRight, kWorldTop, 0);
   glTexCoord2f(0, 0);
-  glVertex3f(-50, 75, 0);
+  glVertex3f(kWorldLeft, kWorldTop, 0);
   glEnd();
   glDisable(GL_BLEND);
   glDisable(GL_TEXTURE_2D);
@@ -60,8 +55,8 @@ void FloorFrame::draw() const {
 
 unsigned long floorStartUp() {
   unsigned long checksum = 0;
-  for (const char* path : pictures) {
-    const auto image = decodePngFile(path, maxSide);
+  for (const char* name : gamePictureFiles) {
+    const auto image = decodePngFile(picturePath(name).c_str(), maxSide);
     if (image) checksum += image->pixels.size();
   }
   FT_Library library;

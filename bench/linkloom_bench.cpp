@@ -18,6 +18,7 @@
 #include "puzzle/game_state.h"
 #include "puzzle/link_editing.h"
 #include "render/camera.h"
+#include "render/world.h"
 
 namespace {
 
@@ -36,10 +37,10 @@ double median(std::vector<double> samples) {
 void openWindow(int& argc, char** argv) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(800, 600);
-  glutCreateWindow("Linkloom, Quillfen");
+  glutInitWindowSize(kWindowWidth, kWindowHeight);
+  glutCreateWindow(kWindowTitle);
   glutDisplayFunc([] {});
-  camera().reshape(800, 600);
+  camera().reshape(kWindowWidth, kWindowHeight);
 }
 
 // The longest chain the rules allow: down the first column, up the second

@@ -4,13 +4,8 @@
 #include <algorithm>
 
 #include "puzzle/board.h"
+#include "render/picture_files.h"
 #include "render/sprite_list.h"
-
-namespace {
-constexpr std::array<const char*, shapeSpriteCount> shapePaths = {
-    "./images/shape3.png", "./images/shape4.png", "./images/shape5.png",
-    "./images/shape6.png", "./images/shape7.png", "./images/shape8.png"};
-}  // namespace
 
 BoardSprites& boardSprites() {
   static BoardSprites instance;
@@ -30,9 +25,11 @@ void buildBoardSprites(Board& board) {
   board.linkSprite = -1;
 
   for (int i = 0; i < shapeSpriteCount; ++i)
-    makeSpriteFromFile(sprites.shapeSprites[i], shapePaths[i]);
-  makeSpriteFromFile(sprites.nodeSprite, "./images/node.png");
-  makeSpriteFromFile(sprites.nodeOutlineSprite, "./images/nodeoutline.png");
-  makeSpriteFromFile(board.selectorSprite, "./images/selector.png");
-  makeSpriteFromFile(board.linkSprite, "./images/link.png");
+    makeSpriteFromFile(sprites.shapeSprites[i],
+                       picturePath(shapeFiles[i]).c_str());
+  makeSpriteFromFile(sprites.nodeSprite, picturePath(nodeFile).c_str());
+  makeSpriteFromFile(sprites.nodeOutlineSprite,
+                     picturePath(nodeOutlineFile).c_str());
+  makeSpriteFromFile(board.selectorSprite, picturePath(selectorFile).c_str());
+  makeSpriteFromFile(board.linkSprite, picturePath(linkFile).c_str());
 }

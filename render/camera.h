@@ -1,6 +1,8 @@
 // Camera: holds the window at 4:3 and sets the perspective view that shows
-// the world rectangle x -50 to 50, y 0 to 75 in the plane z = 0.
+// the world rectangle of render/world.h in the plane z = 0.
 #pragma once
+
+#include "render/world.h"
 
 struct WindowSize {
   int width;
@@ -10,19 +12,19 @@ struct WindowSize {
 struct Camera {
   // The last reshape with both sides positive; the default window size
   // stands in until the first one arrives.
-  int width = 800;
-  int height = 600;
-  double fieldOfView = 90.0;  // vertical, degrees
-  double translationX = 0.0;
-  double translationY = -37.5;
-  double translationZ = -37.5;
+  int width = kWindowWidth;
+  int height = kWindowHeight;
+  double fieldOfView = kFieldOfView;  // vertical, degrees
+  double translationX = -kWorldMiddleX;
+  double translationY = -kWorldMiddleY;
+  double translationZ = -kCameraDistance;
 
   // Toolkit reshape: clears, asks for a 4:3 window and, for a positive
   // size, sets viewport, projection and view. Leaves GL_MODELVIEW current.
   void reshape(int newWidth, int newHeight);
   // Loads the view for a frame (the same matrix the reshape leaves).
   void apply() const;
-  // Half the visible height of the plane z = 0, world units (37.5).
+  // Half the visible height of the plane z = 0, world units.
   double viewHalfHeight() const;
 };
 

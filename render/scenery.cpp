@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "render/picture_files.h"
 #include "render/sprite_list.h"
 
 namespace {
@@ -18,10 +19,10 @@ Scenery& scenery() {
 }
 
 void Scenery::load() {
-  makeSpriteFromFile(backgroundSprite, "./images/background.png");
-  makeSpriteFromFile(titleSprite, "./images/titlescreen.png");
-  makeSpriteFromFile(instructionsSprite, "./images/instructions.png");
-  makeSpriteFromFile(gameOverSprite, "./images/gameover.png");
+  makeSpriteFromFile(backgroundSprite, picturePath(backgroundFile).c_str());
+  makeSpriteFromFile(titleSprite, picturePath(titleFile).c_str());
+  makeSpriteFromFile(instructionsSprite, picturePath(instructionsFile).c_str());
+  makeSpriteFromFile(gameOverSprite, picturePath(gameOverFile).c_str());
 }
 
 void Scenery::setRect(double newTop, double newRight, double newBottom,

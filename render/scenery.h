@@ -4,7 +4,7 @@
 
 struct Scenery {
   // The rectangle the full-screen pictures cover, world units; Game::init
-  // sets it to the visible area, x -50 to 50 and y 0 to 75.
+  // sets it to the visible area of render/world.h.
   double left = 0.0;
   double right = 0.0;
   double bottom = 0.0;

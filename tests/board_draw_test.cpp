@@ -199,8 +199,8 @@ TEST_F(BoardDraw, DrawingLeavesTexturingBlendingAndAlphaTestOff) {
 // link is a plain square that shows exactly where the picture would lie.
 struct BoardDrawWithoutLinkPicture : BoardDraw {
   static void SetUpTestSuite() {
-    const std::string link = picturePath("link.png");
-    const std::string aside = picturePath("link.png.aside");
+    const std::string link = picturePath(linkFile);
+    const std::string aside = picturePath(linkFile) + ".aside";
     std::filesystem::rename(link, aside);
     buildBoardSprites(board());
     std::filesystem::rename(aside, link);

@@ -2,13 +2,10 @@
 // sink node, as a player would.
 #pragma once
 
-#include <initializer_list>
-#include <utility>
-
 #include "puzzle/board.h"
+#include "tools/support/cells.h"
 
-inline void linkChain(Board& b,
-                      std::initializer_list<std::pair<int, int>> cells) {
+inline void linkChain(Board& b, Cells cells) {
   Node* from = b.sourceNode;
   for (const auto& [row, column] : cells) {
     from->next = b.gridNode(row, column);

@@ -11,18 +11,16 @@
 #include <thread>
 #include <vector>
 
+#include "render/picture_files.h"
+#include "render/world.h"
 #include "tests/support/running_game.h"
+#include "tools/support/world_mouse.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-const char* const images[] = {
-    "background.png", "titlescreen.png", "instructions.png", "gameover.png",
-    "shape3.png",     "shape4.png",      "shape5.png",       "shape6.png",
-    "shape7.png",     "shape8.png",      "node.png",         "nodeoutline.png",
-    "selector.png",   "link.png"};
 constexpr int damageKinds = 4;
 
 std::vector<char> readBytes(const fs::path& path) {
@@ -66,26 +64,27 @@ TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
   fs::create_directory_symlink(fs::path(LINKLOOM_RUN_DIR) / "audio",
                                runDir / "audio");
   int reported = 0;
-  for (int i = 0; i < static_cast<int>(std::size(images)); ++i) {
+  for (int i = 0; i < static_cast<int>(gamePictureFiles.size()); ++i) {
     const int kind = (i + round) % damageKinds;
     if (kind < 2) ++reported;
-    const auto bytes = damaged(
-        readBytes(fs::path(LINKLOOM_RUN_DIR) / "images" / images[i]), kind);
-    std::ofstream(runDir / "images" / images[i], std::ios::binary)
+    const char* name = gamePictureFiles[i];
+    const auto bytes =
+        damaged(readBytes(fs::path(LINKLOOM_RUN_DIR) / "images" / name), kind);
+    std::ofstream(runDir / "images" / name, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, runDir.string()));
   for (int press = 0; press < 2; ++press) {
-    game.client.moveTo(game.window, 400, 300);
-    std::this_thread::sleep_for(100ms);
-    game.client.click();
+    clickWorld(game.client, game.window, kWorldMiddleX, kWorldMiddleY);
     std::this_thread::sleep_for(200ms);
   }
   // Level 1's start shape is red whether or not its picture loaded: a
   // shape without one is a red square. No other screen shows red there.
-  const int x = (-41 + 50) * 8, y = (75 - 48) * 8;
+  const Shape& start = boardLayout().startShape;
+  const int x = static_cast<int>(pixelX(start.x));
+  const int y = static_cast<int>(pixelY(start.y));
   EXPECT_TRUE(waitUntil(
       [&] {
         const Rgb p = game.client.pixel(game.window, x, y);

@@ -29,7 +29,7 @@ TEST_F(EvaluateTest, TheListedChainSolvesEachLevel) {
 
 TEST_F(EvaluateTest, LevelOneWorkedExampleNeedsTheClampAtEveryNode) {
   load(0);
-  linkChain(b, {{0, 0}, {1, 1}, {1, 2}, {2, 3}});
+  linkChain(b, solvingChains[0]);
   ASSERT_TRUE(b.evaluate());
   EXPECT_EQ(b.resultShape.size, 6.0f);
   EXPECT_EQ(b.resultShape.hue, 0.0f);
@@ -94,7 +94,7 @@ TEST_F(EvaluateTest, NoLinksOrAShortChainNeverReachesTheSink) {
 
 TEST_F(EvaluateTest, LoopsAreRejectedWithTheResultUntouched) {
   load(0);
-  linkChain(b, {{0, 0}, {1, 1}, {1, 2}, {2, 3}});
+  linkChain(b, solvingChains[0]);
   ASSERT_TRUE(b.evaluate());
   const Shape before = b.resultShape;
   // Three-node loop entered from the chain: (0,0) -> (0,1) -> (1,1) -> (0,0).
@@ -120,7 +120,7 @@ TEST_F(EvaluateTest, LinksOffTheChainPlayNoPart) {
   b.gridNode(3, 3)->next = b.gridNode(3, 2);
   b.gridNode(3, 2)->next = b.gridNode(2, 2);
   b.gridNode(2, 2)->next = b.gridNode(3, 3);  // a loop nobody reaches
-  linkChain(b, {{0, 0}, {1, 1}, {1, 2}, {2, 3}});
+  linkChain(b, solvingChains[0]);
   EXPECT_FALSE(b.hasCycle());
   EXPECT_TRUE(b.evaluate());
 }
@@ -143,13 +143,13 @@ TEST_F(EvaluateTest, LevelSixStartEqualsTargetButNeedsAChainToTheSink) {
   load(5);
   EXPECT_TRUE(b.startShape.equals(b.targetShape));
   EXPECT_FALSE(b.evaluate());
-  linkChain(b, {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}});
+  linkChain(b, solvingChains[5]);
   EXPECT_TRUE(b.evaluate());
 }
 
 TEST_F(EvaluateTest, TheStartShapeIsNeverChanged) {
   load(2);
-  linkChain(b, {{0, 0}, {1, 1}, {2, 2}, {1, 2}, {0, 2}, {0, 3}});
+  linkChain(b, solvingChains[2]);
   b.evaluate();
   EXPECT_EQ(b.startShape.hue, 60.0f);
   EXPECT_EQ(b.startShape.sides, 7);

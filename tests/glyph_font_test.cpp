@@ -1,18 +1,17 @@
 // The glyph set built from the game's font in a real GL context, under a
 // private Xvfb server.
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <ft2build.h>
 #include <gtest/gtest.h>
 #include FT_FREETYPE_H
 
-#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
 
 #include "render/glyph_font.h"
 #include "render/glyph_font_layout.h"
-#include "tests/support/x_session.h"
+#include "tests/support/gl_window.h"
 
 namespace {
 
@@ -74,45 +73,22 @@ float penAfter(std::initializer_list<unsigned> codes) {
   return matrix[12];
 }
 
-int liveLists() {
-  int count = 0;
-  for (GLuint name = 1; name <= 2048; ++name) count += glIsList(name);
-  return count;
-}
-
-int liveTextures() {
-  int count = 0;
-  for (GLuint name = 1; name <= 2048; ++name) count += glIsTexture(name);
-  return count;
-}
-
-// One Xvfb server and one GLUT window, whose context stays current, for
-// each test, and the glyph set built once in it.
+// One GL window for the suite, and the glyph set built once in it.
 struct GlyphFontTest : ::testing::Test {
-  static VirtualDisplay* screen;
+  static GlWindow* window;
 
   static void SetUpTestSuite() {
-    screen = new VirtualDisplay;
-    ASSERT_TRUE(screen->start());
-    setenv("DISPLAY", screen->name.c_str(), 1);
-    int argc = 1;
-    char name[] = "glyph_font_test";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(256, 256);
-    glutCreateWindow("glyph font test");
+    window = new GlWindow;
+    ASSERT_NO_FATAL_FAILURE(window->open(256, 256, "glyph font test"));
     glyphFont().load(fontPath, fontPoints);
   }
-  // The toolkit lets go of the server before it stops; freeglut would
-  // otherwise end the process when the connection breaks.
   static void TearDownTestSuite() {
-    glutExit();
-    delete screen;
-    screen = nullptr;
+    window->close();
+    delete window;
+    window = nullptr;
   }
 };
-VirtualDisplay* GlyphFontTest::screen = nullptr;
+GlWindow* GlyphFontTest::window = nullptr;
 
 TEST_F(GlyphFontTest, SpaceIsOneClearTexelAndStillMovesThePen) {
   const Texture space = textureOf(' ');

@@ -22,7 +22,7 @@ struct LevelProgressTest : ::testing::Test {
     b.build();
     state.screenState = ScreenState::Playing;
   }
-  void solveLevelOne() { linkChain(b, {{0, 0}, {1, 1}, {1, 2}, {2, 3}}); }
+  void solveLevelOne() { linkChain(b, solvingChains[0]); }
 };
 
 TEST(Screens, PressesLeadThroughTitleAndInstructionsToPlay) {
@@ -130,7 +130,7 @@ TEST_F(LevelProgressTest, ThePauseEndsOnTheFrameItReachesZero) {
 TEST_F(LevelProgressTest, TheSixthLevelEndsOnGameOverWithoutReloading) {
   b.levelIndex = levelCount - 1;
   b.loadLevel();
-  linkChain(b, {{1, 0}, {1, 1}, {0, 2}, {1, 3}, {2, 3}});
+  linkChain(b, solvingChains[levelCount - 1]);
   advancePlay(b, state, frame);
   ASSERT_TRUE(state.levelPause);
   advancePlay(b, state, 2.0f);

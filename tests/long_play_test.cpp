@@ -1,6 +1,6 @@
 // Long play: a thousand restarts' worth of glyph rebuilds and level loads
 // keep the GL objects and the memory they use flat.
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,18 +21,12 @@ constexpr const char* fontPath = LINKLOOM_RUN_DIR "/fonts/rabiohead.ttf";
 // would lie below it.
 int liveTexturesSoFar() {
   const GlyphFont& font = glyphFont();
-  GLuint newest = 0;
-  for (GLuint name : font.textures) newest = std::max(newest, name);
-  int count = 0;
-  for (GLuint name = 1; name <= newest; ++name) count += glIsTexture(name);
-  return count;
+  return liveTextures(
+      *std::max_element(font.textures.begin(), font.textures.end()));
 }
 
 int liveListsSoFar() {
-  const GLuint newest = glyphFont().listBase + GlyphFont::glyphCount - 1;
-  int count = 0;
-  for (GLuint name = 1; name <= newest; ++name) count += glIsList(name);
-  return count;
+  return liveLists(glyphFont().listBase + GlyphFont::glyphCount - 1);
 }
 
 long residentKilobytes() {

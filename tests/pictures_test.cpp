@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "render/picture_files.h"
 #include "render/png_decode.h"
+#include "render/world.h"
 
 namespace {
 
@@ -48,12 +50,12 @@ std::vector<unsigned char> bytesOf(const std::string& path) {
 }
 
 TEST(Pictures, FullScreenPicturesAreOpaqueAndFourByThree) {
-  for (const char* name : {"background.png", "titlescreen.png",
-                           "instructions.png", "gameover.png"}) {
+  for (const char* name :
+       {backgroundFile, titleFile, instructionsFile, gameOverFile}) {
     const Picture picture(name);
     EXPECT_FALSE(picture.image.hasAlpha) << name;
-    EXPECT_EQ(picture.width(), 800) << name;
-    EXPECT_EQ(picture.height(), 600) << name;
+    EXPECT_EQ(picture.width(), kWindowWidth) << name;
+    EXPECT_EQ(picture.height(), kWindowHeight) << name;
   }
 }
 
@@ -61,11 +63,11 @@ TEST(Pictures, SpritesAreNoLargerThanTheyAreDrawnAndClearAroundTheFigure) {
   // Pixels covered in an 800 x 600 window, at 8 per world unit: shapes up
   // to 16 units, the node 4 (drawn from twice that), the selector 8, links
   // up to about 10.
-  const std::vector<std::pair<std::string, int>> sprites = {
-      {"shape3.png", 128}, {"shape4.png", 128},     {"shape5.png", 128},
-      {"shape6.png", 128}, {"shape7.png", 128},     {"shape8.png", 128},
-      {"node.png", 64},    {"nodeoutline.png", 64}, {"selector.png", 64},
-      {"link.png", 96}};
+  std::vector<std::pair<std::string, int>> sprites = {{nodeFile, 64},
+                                                      {nodeOutlineFile, 64},
+                                                      {selectorFile, 64},
+                                                      {linkFile, 96}};
+  for (const char* shape : shapeFiles) sprites.push_back({shape, 128});
   for (const auto& [name, budget] : sprites) {
     const Picture picture(name);
     EXPECT_TRUE(picture.image.hasAlpha) << name;
@@ -79,8 +81,7 @@ TEST(Pictures, SpritesAreNoLargerThanTheyAreDrawnAndClearAroundTheFigure) {
 }
 
 TEST(Pictures, ShapesAreWhitePolygonsFillingTheirSquare) {
-  for (int sides = 3; sides <= 8; ++sides) {
-    const std::string name = "shape" + std::to_string(sides) + ".png";
+  for (const char* name : shapeFiles) {
     const Picture picture(name);
     const int mid = picture.width() / 2;
     EXPECT_EQ(picture.alpha(mid, mid), 255) << name;
@@ -99,7 +100,7 @@ TEST(Pictures, ShapesAreWhitePolygonsFillingTheirSquare) {
 }
 
 TEST(Pictures, TheNodeIsWhiteInTheMiddleWhereTheLevelColourMustReadTrue) {
-  const Picture node("node.png");
+  const Picture node(nodeFile);
   const int mid = node.width() / 2;
   for (int dy = -4; dy <= 4; ++dy) {
     for (int dx = -4; dx <= 4; ++dx) {
@@ -110,8 +111,8 @@ TEST(Pictures, TheNodeIsWhiteInTheMiddleWhereTheLevelColourMustReadTrue) {
 }
 
 TEST(Pictures, OutlineAndSelectorAreWhiteRingsOpenInTheMiddle) {
-  const Picture outline("nodeoutline.png");
-  const Picture selector("selector.png");
+  const Picture outline(nodeOutlineFile);
+  const Picture selector(selectorFile);
   EXPECT_EQ(outline.alpha(32, 32), 0);
   EXPECT_EQ(outline.alpha(32 + 27, 32), 255);
   EXPECT_GE(outline.darkest(32 + 27, 32), 240);
@@ -127,7 +128,7 @@ TEST(Pictures, OutlineAndSelectorAreWhiteRingsOpenInTheMiddle) {
 }
 
 TEST(Pictures, TheLinkIsAnArrowPointingAlongPlusX) {
-  const Picture link("link.png");
+  const Picture link(linkFile);
   const int mid = link.height() / 2;
   // The dark body across one column, leaving out the light halo.
   const auto thickness = [&](int x) {
@@ -144,7 +145,7 @@ TEST(Pictures, TheLinkIsAnArrowPointingAlongPlusX) {
 }
 
 TEST(Pictures, ThePlayingFieldIsLightAndPlainWhereThePlayerReads) {
-  const Picture field("background.png");
+  const Picture field(backgroundFile);
   struct Box {
     float left, bottom, right, top;  // world units
   };
@@ -155,10 +156,10 @@ TEST(Pictures, ThePlayingFieldIsLightAndPlainWhereThePlayerReads) {
                        {33, 40, 49, 56},
                        {-30, 2, -14, 18}};
   for (const Box& box : boxes) {
-    const int x0 = static_cast<int>((box.left + 50) * 8);
-    const int x1 = static_cast<int>((box.right + 50) * 8);
-    const int y0 = static_cast<int>((75 - box.top) * 8);
-    const int y1 = static_cast<int>((75 - box.bottom) * 8);
+    const int x0 = static_cast<int>(pixelX(box.left));
+    const int x1 = static_cast<int>(pixelX(box.right));
+    const int y0 = static_cast<int>(pixelY(box.top));
+    const int y1 = static_cast<int>(pixelY(box.bottom));
     int steepest = 0, darkest = 255;
     for (int y = y0; y < y1; ++y) {
       for (int x = x0; x < x1; ++x) {
@@ -182,14 +183,15 @@ TEST(Pictures, TheGeneratorDrawsTheSameBytesEveryTime) {
                               " " + LINKLOOM_FONT_SOURCE + " " +
                               LINKLOOM_BOLD_FONT;
   ASSERT_EQ(std::system(command.c_str()), 0);
-  int compared = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(again)) {
-    const std::string name = entry.path().filename().string();
-    EXPECT_EQ(bytesOf(entry.path().string()), bytesOf(kImages + name)) << name;
-    ++compared;
-  }
+  std::vector<const char*> names(gamePictureFiles.begin(),
+                                 gamePictureFiles.end());
+  names.push_back(iconFile);
+  for (const char* name : names)
+    EXPECT_EQ(bytesOf(again + "/" + name), bytesOf(kImages + name)) << name;
+  const auto written = std::distance(std::filesystem::directory_iterator(again),
+                                     std::filesystem::directory_iterator());
   std::filesystem::remove_all(again);
-  EXPECT_EQ(compared, 15);  // the fourteen pictures and the icon
+  EXPECT_EQ(written, static_cast<long>(names.size()));
 }
 
 }  // namespace

@@ -2,37 +2,17 @@
 // mouse events from the title screen through all six levels and back.
 #include <gtest/gtest.h>
 
-#include <thread>
-#include <utility>
 #include <vector>
 
+#include "puzzle/levels.h"
+#include "render/world.h"
 #include "tests/solving_chains.h"
 #include "tests/support/running_game.h"
+#include "tools/support/world_mouse.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// World units to window pixels in the 800 x 600 window: x -50..50, y 75..0.
-struct Pixel {
-  int x, y;
-};
-Pixel toPixel(float worldX, float worldY) {
-  return {static_cast<int>((worldX + 50.0f) * 8.0f),
-          static_cast<int>((75.0f - worldY) * 8.0f)};
-}
-Pixel gridPixel(int row, int column) {
-  return toPixel(-18.0f + 12.0f * column, 66.0f - 12.0f * row);
-}
-const Pixel sourcePixel = toPixel(-30, 48);
-const Pixel sinkPixel = toPixel(30, 48);
-const Pixel resultPixel = toPixel(41, 48);
-// A grid node no chain below ends on, so no hover mark sits over it.
-const Pixel idleNodePixel = gridPixel(3, 1);
-
-// Node colours of the six levels, 0 to 1 per channel.
-const float levelColours[6][3] = {{0, 0, 1}, {1, 0, 0}, {0, 1, 0},
-                                  {1, 1, 0}, {1, 0, 1}, {1, 0.5f, 0}};
 
 bool channelMatches(int value, float expected) {
   if (expected >= 1.0f) return value > 150;
@@ -40,10 +20,9 @@ bool channelMatches(int value, float expected) {
   return value > 80 && value < 180;
 }
 
-bool looksLike(Rgb pixel, const float colour[3]) {
-  return channelMatches(pixel.r, colour[0]) &&
-         channelMatches(pixel.g, colour[1]) &&
-         channelMatches(pixel.b, colour[2]);
+bool looksLike(Rgb pixel, float red, float green, float blue) {
+  return channelMatches(pixel.r, red) && channelMatches(pixel.g, green) &&
+         channelMatches(pixel.b, blue);
 }
 
 struct PlayTest : ::testing::Test {
@@ -57,15 +36,31 @@ struct PlayTest : ::testing::Test {
 
   void TearDown() override {
     if (HasFailure() && window != 0)
-      client.savePpm(window,
-                     std::string(LINKLOOM_RUN_DIR) + "/play_test_failure.ppm");
+      client.savePng(window,
+                     std::string(LINKLOOM_RUN_DIR) + "/play_test_failure.png");
+  }
+
+  Rgb pixelAt(float x, float y) {
+    return client.pixel(window, static_cast<int>(pixelX(x)),
+                        static_cast<int>(pixelY(y)));
+  }
+  // A grid node no chain below ends on, so no hover mark sits over it.
+  bool idleNodeLooksLike(const Level& level) {
+    const Node& idle = *boardLayout().gridNode(3, 1);
+    return looksLike(pixelAt(idle.x, idle.y), level.nodeRed, level.nodeGreen,
+                     level.nodeBlue);
+  }
+  // Level 1's result is a red square.
+  bool resultLooksRed() {
+    const Shape& result = boardLayout().resultShape;
+    return looksLike(pixelAt(result.x, result.y), 1, 0, 0);
   }
 
   // A coarse fingerprint of the whole window, to see a screen change.
   std::vector<int> fingerprint() {
     std::vector<int> samples;
-    for (int y = 30; y < 600; y += 60) {
-      for (int x = 40; x < 800; x += 80) {
+    for (int y = 30; y < kWindowHeight; y += 60) {
+      for (int x = 40; x < kWindowWidth; x += 80) {
         const Rgb p = client.pixel(window, x, y);
         samples.push_back(p.r * 65536 + p.g * 256 + p.b);
       }
@@ -73,39 +68,15 @@ struct PlayTest : ::testing::Test {
     return samples;
   }
 
-  // Moves first, since a click acts where the last motion left the pointer.
-  void clickAt(Pixel p) {
-    client.moveTo(window, p.x, p.y);
-    std::this_thread::sleep_for(40ms);
-    client.click();
-    std::this_thread::sleep_for(40ms);
-  }
-
   bool waitForNodeColour(int level) {
-    return waitUntil(
-        [&] {
-          return looksLike(
-              client.pixel(window, idleNodePixel.x, idleNodePixel.y),
-              levelColours[level]);
-        },
-        10s);
+    return waitUntil([&] { return idleNodeLooksLike(levels[level]); }, 10s);
   }
 
   // Clicks a screen away and waits until the window shows something else.
   bool leaveScreen() {
     const std::vector<int> before = fingerprint();
-    clickAt({400, 300});
+    clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
     return waitUntil([&] { return fingerprint() != before; }, 10s);
-  }
-
-  void linkChain(Cells cells) {
-    clickAt(sourcePixel);
-    for (const auto& [row, column] : cells) {
-      const Pixel node = gridPixel(row, column);
-      clickAt(node);  // links the previous node here
-      clickAt(node);  // selects this node for the next link
-    }
-    clickAt(sinkPixel);
   }
 };
 
@@ -117,19 +88,10 @@ TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
   ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
   ASSERT_TRUE(waitForNodeColour(0)) << "level 1 nodes are not blue";
 
-  const float red[3] = {1, 0, 0};
-  EXPECT_FALSE(
-      looksLike(client.pixel(window, resultPixel.x, resultPixel.y), red))
-      << "a result shape shows before any chain";
-  linkChain(solvingChains[0]);
-  // Level 1's result is a red square of size 6 at (41, 48), shown for the
-  // one-second pause before level 2 loads.
-  EXPECT_TRUE(waitUntil(
-      [&] {
-        return looksLike(client.pixel(window, resultPixel.x, resultPixel.y),
-                         red);
-      },
-      2s))
+  EXPECT_FALSE(resultLooksRed()) << "a result shape shows before any chain";
+  clickChain(client, window, solvingChains[0]);
+  // The result shows for the one-second pause before level 2 loads.
+  EXPECT_TRUE(waitUntil([&] { return resultLooksRed(); }, 2s))
       << "the result shape never appeared";
   EXPECT_TRUE(waitForNodeColour(1)) << "level 2 (red nodes) never loaded";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
@@ -140,20 +102,15 @@ TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
   ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s));
   ASSERT_TRUE(leaveScreen());
   ASSERT_TRUE(leaveScreen());
-  for (int level = 0; level < 6; ++level) {
+  for (int level = 0; level < levelCount; ++level) {
     ASSERT_TRUE(waitForNodeColour(level)) << "level " << level + 1;
-    linkChain(solvingChains[level]);
+    clickChain(client, window, solvingChains[level]);
   }
   // The game-over screen replaces the board.
-  ASSERT_TRUE(waitUntil(
-      [&] {
-        return !looksLike(
-            client.pixel(window, idleNodePixel.x, idleNodePixel.y),
-            levelColours[5]);
-      },
-      10s));
+  ASSERT_TRUE(
+      waitUntil([&] { return !idleNodeLooksLike(levels.back()); }, 10s));
   const std::vector<int> gameOver = fingerprint();
-  clickAt({400, 300});
+  clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
   EXPECT_TRUE(waitForNodeColour(0)) << "no level 1 after game over";
   EXPECT_NE(fingerprint(), gameOver);
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();

@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "render/camera.h"
+#include "render/world.h"
 #include "tests/support/gl_stage.h"
 
 namespace {
@@ -83,7 +84,7 @@ TEST(Scenery, PicturesFillWhateverRectangleIsSet) {
   Scenery& s = scenery();
   s.setRect(37.5, 0.9, 0.0, -50.0);
   drawOnBlack([&] { s.drawTitle(); });
-  s.setRect(75.0, 50.0, 0.0, -50.0);
+  s.setRect(kWorldTop, kWorldRight, kWorldBottom, kWorldLeft);
   // Centre x -24.55, half width 25: x from -49.55 to 0.45.
   EXPECT_TRUE(near(worldPixel(-49.4f, 1.0f), {0, 0, 255}));
   EXPECT_TRUE(near(worldPixel(0.3f, 37.0f), {0, 0, 255}));
@@ -92,8 +93,8 @@ TEST(Scenery, PicturesFillWhateverRectangleIsSet) {
 }
 
 TEST(Scenery, WithoutItsPictureTheBackgroundIsAWhiteSquareOverTheView) {
-  const std::string background = picturePath("background.png");
-  const std::string aside = picturePath("background.png.aside");
+  const std::string background = picturePath(backgroundFile);
+  const std::string aside = picturePath(backgroundFile) + ".aside";
   std::filesystem::rename(background, aside);
   Scenery& s = scenery();
   const int built = s.backgroundSprite;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "render/picture_files.h"
 #include "render/png_decode.h"
 #include "tests/support/running_game.h"
 
@@ -13,8 +14,8 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(Screens, TheGameOpensOnItsTitlePicture) {
-  const auto title =
-      decodePngFile(LINKLOOM_RUN_DIR "/images/titlescreen.png", 4096);
+  const std::string path = std::string(LINKLOOM_RUN_DIR "/images/") + titleFile;
+  const auto title = decodePngFile(path.c_str(), 4096);
   ASSERT_TRUE(title);
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));

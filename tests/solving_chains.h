@@ -2,12 +2,8 @@
 // source and the sink node.
 #pragma once
 
-#include <initializer_list>
-#include <utility>
-
 #include "puzzle/levels.h"
-
-using Cells = std::initializer_list<std::pair<int, int>>;
+#include "tools/support/cells.h"
 
 inline const Cells solvingChains[levelCount] = {
     {{0, 0}, {1, 1}, {1, 2}, {2, 3}},

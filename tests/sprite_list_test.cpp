@@ -43,7 +43,7 @@ TEST(SpriteList, AListAlreadyBuiltIsLeftAloneAndNothingIsLoaded) {
   int list = static_cast<int>(glGenLists(1));
   const int built = list;
   int texture = -1;
-  makeSpriteList(list, texture, picturePath("link.png").c_str());
+  makeSpriteList(list, texture, picturePath(linkFile).c_str());
   EXPECT_EQ(list, built);
   EXPECT_EQ(texture, -1);
   EXPECT_EQ(liveTextures(), textures);
@@ -66,7 +66,7 @@ TEST(SpriteList, AMissingPictureGivesAnUntexturedSquareInTheCurrentColour) {
 TEST(SpriteList, ATextureAlreadyLoadedIsUsedAsItIs) {
   int first = -1;
   int texture = -1;
-  makeSpriteList(first, texture, picturePath("link.png").c_str());
+  makeSpriteList(first, texture, picturePath(linkFile).c_str());
   const int loaded = texture;
   int second = -1;
   makeSpriteList(second, texture, picturePath("missing.png").c_str());

@@ -2,7 +2,7 @@
 // gtest environment.
 #include "tests/support/gl_stage.h"
 
-#include <GL/freeglut.h>
+#include <GL/gl.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -12,14 +12,12 @@
 #include "puzzle/board.h"
 #include "render/board_sprites.h"
 #include "render/camera.h"
+#include "render/picture_files.h"
 #include "render/scenery.h"
+#include "render/world.h"
 #include "tests/support/png_files.h"
 
 namespace {
-
-constexpr int kWindowWidth = 800;
-constexpr int kWindowHeight = 600;
-constexpr float kPixelsPerUnit = 8.0f;
 
 // Eight texels a side: the outer two rows and columns opaque white.
 std::vector<unsigned char> ringPicture() {
@@ -35,49 +33,41 @@ std::vector<unsigned char> ringPicture() {
 
 void writeTestPictures() {
   std::filesystem::create_directory("images");
-  writeFile(picturePath("background.png"),
+  writeFile(picturePath(backgroundFile),
             solidPng(kWindowWidth, kWindowHeight, kBackgroundGrey,
                      kBackgroundGrey, kBackgroundGrey));
-  writeFile(picturePath("titlescreen.png"),
+  writeFile(picturePath(titleFile),
             solidPng(kWindowWidth, kWindowHeight, 0, 0, 255, 0));
-  writeFile(picturePath("instructions.png"),
+  writeFile(picturePath(instructionsFile),
             solidPng(kWindowWidth, kWindowHeight, 0, 255, 0, 0));
-  writeFile(picturePath("gameover.png"),
+  writeFile(picturePath(gameOverFile),
             solidPng(kWindowWidth, kWindowHeight, 255, 0, 0, 0));
-  for (int sides = 3; sides <= 8; ++sides) {
+  for (int sides = kMinSides; sides <= kMaxSides; ++sides) {
     const unsigned grey = static_cast<unsigned>(shapeGrey(sides));
-    writeFile(picturePath("shape" + std::to_string(sides) + ".png"),
+    writeFile(picturePath(shapeFiles[sides - kMinSides]),
               solidPng(32, 32, grey, grey, grey));
   }
-  writeFile(picturePath("node.png"), solidPng(2, 2, 255, 255, 255));
-  writeFile(picturePath("nodeoutline.png"), ringPicture());
-  writeFile(picturePath("selector.png"), ringPicture());
-  writeFile(picturePath("link.png"),
-            rgbaPng(2, 2,
-                    {255, 0, 0, 255, 0, 255, 0, 255,  //
-                     0, 0, 255, 255, 255, 255, 0, 255}));
+  writeFile(picturePath(nodeFile), solidPng(2, 2, 255, 255, 255));
+  writeFile(picturePath(nodeOutlineFile), ringPicture());
+  writeFile(picturePath(selectorFile), ringPicture());
+  writeFile(picturePath(linkFile), rgbaPng(2, 2,
+                                           {255, 0, 0, 255, 0, 255, 0, 255,  //
+                                            0, 0, 255, 255, 255, 255, 0, 255}));
 }
 
 struct GlStage : testing::Environment {
-  VirtualDisplay screen;
+  GlWindow window;
   std::string runDir;
 
   void SetUp() override {
-    ASSERT_TRUE(screen.start());
-    setenv("DISPLAY", screen.name.c_str(), 1);
     char pattern[] = "/tmp/linkloom-draw-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     runDir = pattern;
     ASSERT_EQ(chdir(runDir.c_str()), 0);
     writeTestPictures();
 
-    int argc = 1;
-    char name[] = "draw_tests";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-    glutCreateWindow("draw tests");
+    ASSERT_NO_FATAL_FAILURE(
+        window.open(kWindowWidth, kWindowHeight, "draw tests"));
     // The state Game::init sets before it builds anything.
     glShadeModel(GL_FLAT);
     glClearDepth(1.0);
@@ -87,15 +77,13 @@ struct GlStage : testing::Environment {
     camera().reshape(kWindowWidth, kWindowHeight);
 
     scenery().load();
-    scenery().setRect(75.0, 50.0, 0.0, -50.0);
+    scenery().setRect(kWorldTop, kWorldRight, kWorldBottom, kWorldLeft);
     buildBoardSprites(board());
     board().build();
   }
 
-  // The toolkit lets go of the server before it stops; freeglut would
-  // otherwise end the process when the connection breaks.
   void TearDown() override {
-    glutExit();
+    window.close();
     if (!runDir.empty()) std::filesystem::remove_all(runDir);
   }
 };
@@ -107,8 +95,6 @@ testing::Environment* const stage =
 }  // namespace
 
 int shapeGrey(int sides) { return 30 * sides; }
-
-std::string picturePath(const std::string& name) { return "./images/" + name; }
 
 void drawPlayingFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -127,8 +113,9 @@ Rgb windowPixel(int x, int y) {
 }
 
 Rgb worldPixel(float x, float y) {
-  return windowPixel(static_cast<int>((x + 50.0f) * kPixelsPerUnit),
-                     static_cast<int>(y * kPixelsPerUnit));
+  // Read back from the bottom-left, where the window counts from the top.
+  return windowPixel(static_cast<int>(pixelX(x)),
+                     static_cast<int>(kWindowHeight - pixelY(y)));
 }
 
 testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
@@ -142,10 +129,4 @@ testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
        << expected.b << ")";
   return close ? testing::AssertionSuccess() << text.str()
                : testing::AssertionFailure() << text.str();
-}
-
-int liveTextures() {
-  int count = 0;
-  for (GLuint name = 1; name <= 4096; ++name) count += glIsTexture(name);
-  return count;
 }

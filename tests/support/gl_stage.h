@@ -8,7 +8,8 @@
 
 #include <string>
 
-#include "tests/support/x_session.h"
+#include "render/picture_files.h"
+#include "tests/support/gl_window.h"
 
 // The test pictures, chosen so a read-back pixel tells what was drawn:
 // - background.png: 800 x 600, opaque grey 128;
@@ -22,9 +23,6 @@
 constexpr int kBackgroundGrey = 128;
 int shapeGrey(int sides);
 
-// "./images/" + name, in the test's run directory.
-std::string picturePath(const std::string& name);
-
 // Draws a Playing frame as Game::display does, into the back buffer.
 void drawPlayingFrame();
 // The back buffer's colour at a world point, or at a window pixel counted
@@ -34,5 +32,3 @@ Rgb windowPixel(int x, int y);
 // Within tolerance on every channel; the message shows both colours.
 testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
                               int tolerance = 3);
-// The number of texture names in use, counted over the low names.
-int liveTextures();

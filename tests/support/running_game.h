@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/x_session.h"
+#include "render/world.h"
+#include "tools/support/x_session.h"
 
 struct RunningGame {
   VirtualDisplay screen;
@@ -22,7 +23,7 @@ struct RunningGame {
     ASSERT_TRUE(screen.start());
     ASSERT_TRUE(process.start(binary, runDir, screen.name, env));
     ASSERT_TRUE(client.open(screen.name));
-    window = client.findWindow("Linkloom, Quillfen", 10s);
+    window = client.findWindow(kWindowTitle, 10s);
     ASSERT_NE(window, 0u) << process.stderrText();
   }
 };

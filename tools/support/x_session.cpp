@@ -1,5 +1,5 @@
-// Test support: Xvfb, the game process and synthetic input.
-#include "tests/support/x_session.h"
+// X sessions: Xvfb, the game process, synthetic input and read-back.
+#include "tools/support/x_session.h"
 
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -14,6 +14,8 @@
 #include <fstream>
 #include <sstream>
 #include <thread>
+
+#include "tools/support/png_writer.h"
 
 namespace {
 
@@ -211,6 +213,13 @@ void XClient::click(int button) {
   release(button);
 }
 
+void XClient::clickAt(Window window, int x, int y) {
+  moveTo(window, x, y);
+  std::this_thread::sleep_for(std::chrono::milliseconds(40));
+  click();
+  std::this_thread::sleep_for(std::chrono::milliseconds(40));
+}
+
 void XClient::key(const char* keysym) {
   const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
   XTestFakeKeyEvent(display, code, True, CurrentTime);
@@ -218,32 +227,40 @@ void XClient::key(const char* keysym) {
   XSync(display, False);
 }
 
-Rgb XClient::pixel(Window window, int x, int y) {
-  XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
-  if (image == nullptr) return {-1, -1, -1};
-  const unsigned long value = XGetPixel(image, 0, 0);
-  XDestroyImage(image);
+namespace {
+// A pixel of a 24-bit ZPixmap.
+Rgb rgbOf(unsigned long value) {
   return {static_cast<int>((value >> 16) & 0xff),
           static_cast<int>((value >> 8) & 0xff),
           static_cast<int>(value & 0xff)};
 }
+}  // namespace
 
-bool XClient::savePpm(Window window, const std::string& path) {
-  int width = 0, height = 0;
-  if (!size(window, width, height)) return false;
-  XImage* image =
-      XGetImage(display, window, 0, 0, width, height, AllPlanes, ZPixmap);
+Rgb XClient::pixel(Window window, int x, int y) {
+  XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
+  if (image == nullptr) return {-1, -1, -1};
+  const Rgb value = rgbOf(XGetPixel(image, 0, 0));
+  XDestroyImage(image);
+  return value;
+}
+
+bool XClient::savePng(Window window, const std::string& path) {
+  PngPicture picture;
+  if (!size(window, picture.width, picture.height)) return false;
+  XImage* image = XGetImage(display, window, 0, 0, picture.width,
+                            picture.height, AllPlanes, ZPixmap);
   if (image == nullptr) return false;
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << width << " " << height << "\n255\n";
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const unsigned long value = XGetPixel(image, x, y);
-      out.put(static_cast<char>((value >> 16) & 0xff));
-      out.put(static_cast<char>((value >> 8) & 0xff));
-      out.put(static_cast<char>(value & 0xff));
+  picture.samples.reserve(static_cast<std::size_t>(picture.width) *
+                          picture.height * 3);
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const Rgb p = rgbOf(XGetPixel(image, x, y));
+      picture.samples.insert(
+          picture.samples.end(),
+          {static_cast<unsigned>(p.r), static_cast<unsigned>(p.g),
+           static_cast<unsigned>(p.b)});
     }
   }
   XDestroyImage(image);
-  return static_cast<bool>(out);
+  return writePng(path, picture);
 }

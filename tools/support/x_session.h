@@ -1,5 +1,6 @@
-// Test support: a private Xvfb server, the game started in it, and a client
-// that finds the window, moves and clicks the mouse and reads pixels back.
+// X sessions of the tests and tools: a private Xvfb server, the game started
+// in it, and a client that finds the window, moves and clicks the mouse and
+// reads pixels back.
 #pragma once
 
 #include <X11/Xlib.h>
@@ -10,7 +11,8 @@
 #include <string>
 #include <vector>
 
-// An Xvfb server of its own for one test, so tests never share a screen.
+// An Xvfb server of its own for one test or tool run, so none share a
+// screen.
 struct VirtualDisplay {
   pid_t pid = -1;
   std::string name;  // such as ":42"
@@ -53,13 +55,17 @@ struct XClient {
   // Synthetic mouse: positions are window pixels.
   void moveTo(Window window, int x, int y);
   void click(int button = 1);
+  // Moves, then clicks once the window has had time to see the motion (a
+  // click acts where the last motion left the pointer), then waits a
+  // little for the window to act on it.
+  void clickAt(Window window, int x, int y);
   void press(int button);
   void release(int button);
   void key(const char* keysym);
   // Reads one pixel of the window.
   Rgb pixel(Window window, int x, int y);
-  // Saves the window as a binary PPM, for looking at a failure.
-  bool savePpm(Window window, const std::string& path);
+  // Saves the window as an RGB PNG file.
+  bool savePng(Window window, const std::string& path);
 };
 
 // Polls condition until it holds or the time-out passes.

@@ -30,10 +30,49 @@ void setSource(cairo_t* cr, const Colour& colour, double opacity) {
   cairo_set_source_rgba(cr, colour.r, colour.g, colour.b, colour.a * opacity);
 }
 
-void addStop(cairo_pattern_t* gradient, double offset, const Colour& colour,
-             double opacity) {
-  cairo_pattern_add_color_stop_rgba(gradient, offset, colour.r, colour.g,
-                                    colour.b, colour.a * opacity);
+Stops sampledStops(int steps, const std::function<Colour(double)>& colourAt) {
+  Stops stops;
+  for (int k = 0; k <= steps; ++k)
+    stops.emplace_back(double(k) / steps, colourAt(double(k) / steps));
+  return stops;
+}
+
+namespace {
+Pattern withStops(cairo_pattern_t* gradient, const Stops& stops) {
+  for (const auto& [offset, c] : stops)
+    cairo_pattern_add_color_stop_rgba(gradient, offset, c.r, c.g, c.b, c.a);
+  return Pattern(gradient);
+}
+}  // namespace
+
+Pattern linearGradient(double x0, double y0, double x1, double y1,
+                       const Stops& stops) {
+  return withStops(cairo_pattern_create_linear(x0, y0, x1, y1), stops);
+}
+
+Pattern radialGradient(double cx, double cy, double r0, double r1,
+                       const Stops& stops) {
+  return withStops(cairo_pattern_create_radial(cx, cy, r0, cx, cy, r1), stops);
+}
+
+Pattern shading(int width, int height, double step,
+                const std::function<Colour(double x, double y)>& colour) {
+  Pattern mesh(cairo_pattern_create_mesh());
+  for (double y = 0.0; y < height; y += step) {
+    for (double x = 0.0; x < width; x += step) {
+      const Point corners[4] = {
+          {x, y}, {x + step, y}, {x + step, y + step}, {x, y + step}};
+      cairo_mesh_pattern_begin_patch(mesh.get());
+      for (int k = 0; k < 4; ++k) {
+        cairo_mesh_pattern_line_to(mesh.get(), corners[k].x, corners[k].y);
+        const Colour c = colour(corners[k].x, corners[k].y);
+        cairo_mesh_pattern_set_corner_color_rgba(mesh.get(), k, c.r, c.g, c.b,
+                                                 c.a);
+      }
+      cairo_mesh_pattern_end_patch(mesh.get());
+    }
+  }
+  return mesh;
 }
 
 Canvas::Canvas(int width, int height, cairo_format_t format)
@@ -49,27 +88,6 @@ double coverage(const Mask& mask, int x, int y) {
   const unsigned char* row =
       cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
   return row[x] / 255.0;
-}
-
-void paintShading(const Canvas& canvas, double step,
-                  const std::function<Colour(double x, double y)>& colour) {
-  cairo_pattern_t* mesh = cairo_pattern_create_mesh();
-  for (double y = 0.0; y < canvas.height(); y += step) {
-    for (double x = 0.0; x < canvas.width(); x += step) {
-      const Point corners[4] = {
-          {x, y}, {x + step, y}, {x + step, y + step}, {x, y + step}};
-      cairo_mesh_pattern_begin_patch(mesh);
-      for (int k = 0; k < 4; ++k) {
-        cairo_mesh_pattern_line_to(mesh, corners[k].x, corners[k].y);
-        const Colour c = colour(corners[k].x, corners[k].y);
-        cairo_mesh_pattern_set_corner_color_rgba(mesh, k, c.r, c.g, c.b, c.a);
-      }
-      cairo_mesh_pattern_end_patch(mesh);
-    }
-  }
-  cairo_set_source(canvas.cr(), mesh);
-  cairo_paint(canvas.cr());
-  cairo_pattern_destroy(mesh);
 }
 
 namespace {
@@ -156,6 +174,11 @@ std::vector<Point> regularPolygon(int sides, double cx, double cy,
   for (const Point& p : unit)  // pixel y grows downward
     corners.push_back({cx + (p.x - midX) * scale, cy - (p.y - midY) * scale});
   return corners;
+}
+
+void circlePath(cairo_t* cr, double cx, double cy, double radius) {
+  cairo_new_path(cr);
+  cairo_arc(cr, cx, cy, radius, 0.0, 2.0 * kPi);
 }
 
 void polygonPath(cairo_t* cr, const std::vector<Point>& corners) {

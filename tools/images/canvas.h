@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct Colour {
@@ -19,9 +20,6 @@ Colour mix(const Colour& from, const Colour& to, double t);
 // Hue in degrees, saturation and value 0 to 1; opaque.
 Colour fromHsv(double hue, double saturation, double value);
 void setSource(cairo_t* cr, const Colour& colour, double opacity = 1.0);
-// Adds the stop at offset to a gradient.
-void addStop(cairo_pattern_t* gradient, double offset, const Colour& colour,
-             double opacity = 1.0);
 
 struct SurfaceRelease {
   void operator()(cairo_surface_t* surface) const {
@@ -31,6 +29,28 @@ struct SurfaceRelease {
 struct ContextRelease {
   void operator()(cairo_t* cr) const { cairo_destroy(cr); }
 };
+struct PatternRelease {
+  void operator()(cairo_pattern_t* pattern) const {
+    cairo_pattern_destroy(pattern);
+  }
+};
+// cairo_set_source keeps its own reference, so a pattern made for one
+// cairo_set_source call may go when the call returns.
+using Pattern = std::unique_ptr<cairo_pattern_t, PatternRelease>;
+
+// A gradient's colour stops: offsets 0 to 1 in order, with their colours.
+using Stops = std::vector<std::pair<double, Colour>>;
+// steps + 1 stops, evenly spaced, of colourAt(offset).
+Stops sampledStops(int steps, const std::function<Colour(double)>& colourAt);
+Pattern linearGradient(double x0, double y0, double x1, double y1,
+                       const Stops& stops);
+// Around (cx, cy), from radius r0 (offset 0) to r1 (offset 1).
+Pattern radialGradient(double cx, double cy, double r0, double r1,
+                       const Stops& stops);
+// Colour(x, y) over width by height pixels, sampled at the corners of
+// square patches step pixels wide and blended smoothly across each.
+Pattern shading(int width, int height, double step,
+                const std::function<Colour(double x, double y)>& colour);
 
 // A cairo surface with its drawing context, transparent or black at first.
 // Opaque canvases are RGB, the others premultiplied ARGB.
@@ -51,10 +71,6 @@ Mask makeMask(int width, int height);
 // Coverage 0 to 1 of pixel (x, y) of a mask, x right, y down.
 double coverage(const Mask& mask, int x, int y);
 
-// Paints the whole canvas with colour(x, y), sampled at the corners of
-// square patches step pixels wide and blended smoothly across each.
-void paintShading(const Canvas& canvas, double step,
-                  const std::function<Colour(double x, double y)>& colour);
 // A Gaussian-like blur: three box passes of the given radius.
 Mask blurred(const Mask& mask, int radius);
 // Lays colour over the canvas where the mask covers it, with the mask moved
@@ -78,6 +94,8 @@ struct Point {
 // (cx, cy).
 std::vector<Point> regularPolygon(int sides, double cx, double cy,
                                   double extent, double angle = 0.0);
+// Starts a new path around a circle.
+void circlePath(cairo_t* cr, double cx, double cy, double radius);
 // Starts a new closed path through the corners.
 void polygonPath(cairo_t* cr, const std::vector<Point>& corners);
 // Starts a new path around a rectangle with rounded corners.

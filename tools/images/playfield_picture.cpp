@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr float kPixelsPerUnit = 8.0f;
@@ -53,8 +52,7 @@ void paintGrid(cairo_t* cr, const Mask& lettering) {
       const float open = std::clamp(clearance(x, y) / 4.0f, 0.0f, 1.0f);
       const double clearOfText = std::clamp(
           1.0 - 8.0 * coverage(nearLetters, int(x), int(y)), 0.0, 1.0);
-      cairo_new_path(cr);
-      cairo_arc(cr, x, y, 1.4, 0.0, 2.0 * kPi);
+      circlePath(cr, x, y, 1.4);
       setSource(cr, {0.50, 0.58, 0.70, 1.0}, 0.4 * open * clearOfText);
       cairo_fill(cr);
     }
@@ -101,12 +99,14 @@ Canvas playfieldPicture(const FontPaths& fonts) {
   Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
   const Colour top{0.955, 0.965, 0.985, 1.0};
   const Colour bottom{0.855, 0.895, 0.940, 1.0};
-  paintShading(canvas, 25.0, [&](double x, double y) {
+  const Pattern field = shading(kWidth, kHeight, 25.0, [&](double x, double y) {
     // A soft light in the middle of the board.
     const double glow =
         std::exp(-std::pow(std::hypot(x - 400.0, y - 230.0) / 420.0, 2.0));
     return mix(mix(top, bottom, y / kHeight), top, 0.6 * glow);
   });
+  cairo_set_source(canvas.cr(), field.get());
+  cairo_paint(canvas.cr());
   const Mask text = lettering(fonts);
   paintGrid(canvas.cr(), text);
   paintCornerFigures(canvas.cr());

@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 const Colour kWhite{1.0, 1.0, 1.0, 1.0};
@@ -27,24 +26,21 @@ const std::array<Colour, 6> kLevelColours = {{{0.0, 0.0, 1.0, 1.0},
                                               {1.0, 0.0, 1.0, 1.0},
                                               {1.0, 0.5, 0.0, 1.0}}};
 
-void paintPattern(cairo_t* cr, cairo_pattern_t* pattern, bool fill) {
-  cairo_set_source(cr, pattern);
-  fill ? cairo_fill(cr) : cairo_paint(cr);
-  cairo_pattern_destroy(pattern);
-}
-
 // Deep indigo to teal, with large faint polygons drifting across.
 Canvas backdrop() {
   Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
   cairo_t* cr = canvas.cr();
-  paintShading(canvas, 25.0, [](double x, double y) {
-    const double t = x / kWidth * 0.6 + y / kHeight * 0.4;
-    const double vignette =
-        0.12 * std::pow(std::hypot(x / kWidth - 0.5, y / kHeight - 0.5), 2.0);
-    Colour c = mix(kIndigo, kTeal, t);
-    c.r -= vignette, c.g -= vignette, c.b -= vignette;
-    return c;
-  });
+  cairo_set_source(
+      cr, shading(kWidth, kHeight, 25.0, [](double x, double y) {
+            const double t = x / kWidth * 0.6 + y / kHeight * 0.4;
+            const double vignette =
+                0.12 *
+                std::pow(std::hypot(x / kWidth - 0.5, y / kHeight - 0.5), 2.0);
+            Colour c = mix(kIndigo, kTeal, t);
+            c.r -= vignette, c.g -= vignette, c.b -= vignette;
+            return c;
+          }).get());
+  cairo_paint(cr);
   struct Drift {
     int sides;
     double x, y, extent, angle;
@@ -112,21 +108,15 @@ Mask figureMask(const Canvas& canvas, Trace trace) {
 // rim.
 void node(const Canvas& canvas, double x, double y, double radius,
           const Colour& colour) {
-  const auto disc = [&](cairo_t* cr) {
-    cairo_new_path(cr);
-    cairo_arc(cr, x, y, radius, 0.0, 2.0 * kPi);
-  };
+  const auto disc = [&](cairo_t* cr) { circlePath(cr, x, y, radius); };
   paint(canvas, blurred(figureMask(canvas, disc), 4), kShadow, 0.5, 4);
   cairo_t* cr = canvas.cr();
   disc(cr);
-  cairo_pattern_t* bead = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-  for (int k = 0; k <= 8; ++k) {
-    const double r = k / 8.0;
-    addStop(bead, r, mix(colour, kShadow, 0.3 * r * r * r));
-  }
-  paintPattern(cr, bead, true);
-  cairo_new_path(cr);
-  cairo_arc(cr, x, y, radius - 2.0, 0.0, 2.0 * kPi);
+  const Stops bead = sampledStops(
+      8, [&](double r) { return mix(colour, kShadow, 0.3 * r * r * r); });
+  cairo_set_source(cr, radialGradient(x, y, 0, radius, bead).get());
+  cairo_fill(cr);
+  circlePath(cr, x, y, radius - 2.0);
   setSource(cr, kWhite);
   cairo_set_line_width(cr, 4.0);
   cairo_stroke(cr);
@@ -246,11 +236,10 @@ Canvas iconPicture() {
   const Canvas large(kWidth, kHeight, CAIRO_FORMAT_ARGB32);
   cairo_t* cr = large.cr();
   roundedBoxPath(cr, left + 8, top + 8, left + side - 8, top + side - 8, 96);
-  cairo_pattern_t* tile =
-      cairo_pattern_create_linear(left, top, left + side, top + side);
-  addStop(tile, 0.0, kIndigo);
-  addStop(tile, 1.0, kTeal);
-  paintPattern(cr, tile, true);
+  cairo_set_source(cr, linearGradient(left, top, left + side, top + side,
+                                      {{0.0, kIndigo}, {1.0, kTeal}})
+                           .get());
+  cairo_fill(cr);
   const double middle = kHeight / 2.0;
   shape(large, 3, left + 112, middle, 150, 200);
   shape(large, 6, left + side - 112, middle, 150, 320);

@@ -21,22 +21,16 @@ Colour mix(const Colour& from, const Colour& to, double t);
 Colour fromHsv(double hue, double saturation, double value);
 void setSource(cairo_t* cr, const Colour& colour, double opacity = 1.0);
 
-struct SurfaceRelease {
-  void operator()(cairo_surface_t* surface) const {
-    cairo_surface_destroy(surface);
-  }
+// Owns one cairo object and hands it back to cairo with destroy.
+template <typename Object, void (*destroy)(Object*)>
+struct Release {
+  void operator()(Object* object) const { destroy(object); }
 };
-struct ContextRelease {
-  void operator()(cairo_t* cr) const { cairo_destroy(cr); }
-};
-struct PatternRelease {
-  void operator()(cairo_pattern_t* pattern) const {
-    cairo_pattern_destroy(pattern);
-  }
-};
+template <typename Object, void (*destroy)(Object*)>
+using Owned = std::unique_ptr<Object, Release<Object, destroy>>;
 // cairo_set_source keeps its own reference, so a pattern made for one
 // cairo_set_source call may go when the call returns.
-using Pattern = std::unique_ptr<cairo_pattern_t, PatternRelease>;
+using Pattern = Owned<cairo_pattern_t, cairo_pattern_destroy>;
 
 // A gradient's colour stops: offsets 0 to 1 in order, with their colours.
 using Stops = std::vector<std::pair<double, Colour>>;
@@ -55,8 +49,8 @@ Pattern shading(int width, int height, double step,
 // A cairo surface with its drawing context, transparent or black at first.
 // Opaque canvases are RGB, the others premultiplied ARGB.
 struct Canvas {
-  std::unique_ptr<cairo_surface_t, SurfaceRelease> surface;
-  std::unique_ptr<cairo_t, ContextRelease> context;
+  Owned<cairo_surface_t, cairo_surface_destroy> surface;
+  Owned<cairo_t, cairo_destroy> context;
 
   Canvas(int width, int height, cairo_format_t format);
   cairo_t* cr() const { return context.get(); }

@@ -20,16 +20,16 @@ int main(int argc, char** argv) {
   try {
     for (int sides = 3; sides <= 8; ++sides)
       writePng(shapePicture(sides),
-               out + "shape" + std::to_string(sides) + ".png", true);
-    writePng(nodePicture(), out + "node.png", true);
-    writePng(nodeOutlinePicture(), out + "nodeoutline.png", true);
-    writePng(selectorPicture(), out + "selector.png", true);
-    writePng(linkPicture(), out + "link.png", true);
-    writePng(playfieldPicture(fonts), out + "background.png", false);
-    writePng(titlePicture(fonts), out + "titlescreen.png", false);
-    writePng(instructionsPicture(fonts), out + "instructions.png", false);
-    writePng(gameOverPicture(fonts), out + "gameover.png", false);
-    writePng(iconPicture(), out + "icon.png", true);
+               out + "shape" + std::to_string(sides) + ".png");
+    writePng(nodePicture(), out + "node.png");
+    writePng(nodeOutlinePicture(), out + "nodeoutline.png");
+    writePng(selectorPicture(), out + "selector.png");
+    writePng(linkPicture(), out + "link.png");
+    writePng(playfieldPicture(fonts), out + "background.png");
+    writePng(titlePicture(fonts), out + "titlescreen.png");
+    writePng(instructionsPicture(fonts), out + "instructions.png");
+    writePng(gameOverPicture(fonts), out + "gameover.png");
+    writePng(iconPicture(), out + "icon.png");
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_images: %s\n", error.what());
     return 1;

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "tools/images/distance_fields.h"
 #include "tools/images/text.h"
 
 namespace {
@@ -45,79 +44,72 @@ float clearance(float x, float y) {
 }
 
 // Dots that fade out near the play area and around the lettering.
-void paintGrid(Canvas& canvas, const Mask& lettering) {
+void paintGrid(cairo_t* cr, const Mask& lettering) {
   constexpr float spacing = 20.0f;
-  const Field dots = [](float x, float y) {
-    const float gx = std::fmod(x, spacing) - spacing * 0.5f;
-    const float gy = std::fmod(y, spacing) - spacing * 0.5f;
-    return std::hypot(gx, gy) - 1.4f;
-  };
-  const Colour dotColour{0.50f, 0.58f, 0.70f, 1.0f};
   const Mask nearLetters = blurred(lettering, 10);
-  Mask mask = fieldMask(kWidth, kHeight, dots);
-  for (int y = 0; y < kHeight; ++y) {
-    for (int x = 0; x < kWidth; ++x) {
-      const float open =
-          std::clamp(clearance(x + 0.5f, y + 0.5f) / 4.0f, 0.0f, 1.0f);
-      const float clearOfText =
-          std::clamp(1.0f - 8.0f * nearLetters.at(x, y), 0.0f, 1.0f);
-      mask.at(x, y) *= open * clearOfText;
+  for (float y = spacing * 0.5f; y < kHeight; y += spacing) {
+    for (float x = spacing * 0.5f; x < kWidth; x += spacing) {
+      const float open = std::clamp(clearance(x, y) / 4.0f, 0.0f, 1.0f);
+      const double clearOfText = std::clamp(
+          1.0 - 8.0 * coverage(nearLetters, int(x), int(y)), 0.0, 1.0);
+      circlePath(cr, x, y, 1.4);
+      setSource(cr, {0.50, 0.58, 0.70, 1.0}, 0.4 * open * clearOfText);
+      cairo_fill(cr);
     }
   }
-  paint(canvas, mask, dotColour, 0.4f);
 }
 
-void paintCornerFigures(Canvas& canvas) {
+void paintCornerFigures(cairo_t* cr) {
   struct Figure {
     int sides;
-    float worldX, worldY, extentUnits, angle;
+    double worldX, worldY, extentUnits, angle;
   };
-  const Figure figures[] = {{6, -46.0f, 71.0f, 13.0f, 0.2f},
-                            {3, 46.0f, 71.0f, 12.0f, -0.3f},
-                            {5, -45.0f, 4.0f, 12.0f, 0.4f}};
-  const Colour line{0.42f, 0.52f, 0.66f, 1.0f};
+  const Figure figures[] = {{6, -46.0, 71.0, 13.0, 0.2},
+                            {3, 46.0, 71.0, 12.0, -0.3},
+                            {5, -45.0, 4.0, 12.0, 0.4}};
+  const Colour line{0.42, 0.52, 0.66, 1.0};
+  cairo_set_line_width(cr, 3.0);
   for (const Figure& f : figures) {
-    const Field body =
-        polygonField(turnedPolygon(f.sides, pixelX(f.worldX), pixelY(f.worldY),
+    polygonPath(cr, regularPolygon(f.sides, pixelX(f.worldX), pixelY(f.worldY),
                                    f.extentUnits * kPixelsPerUnit, f.angle));
-    paint(canvas, fieldMask(kWidth, kHeight, body), line, 0.06f);
-    const Field edge = [body](float x, float y) {
-      return std::fabs(body(x, y)) - 1.5f;
-    };
-    paint(canvas, fieldMask(kWidth, kHeight, edge), line, 0.22f);
+    setSource(cr, line, 0.06);
+    cairo_fill_preserve(cr);
+    setSource(cr, line, 0.22);
+    cairo_stroke(cr);
   }
 }
 
 // The names of the three shapes beside them, and the key to press.
 Mask lettering(const FontPaths& fonts) {
+  Mask mask = makeMask(kWidth, kHeight);
+  cairo_t* cr = mask.cr();
   const Font label(fonts.bold, 15);
-  Mask mask(kWidth, kHeight);
-  label.drawCentred(mask, "START", pixelX(-41.0f), pixelY(58.5f));
-  label.drawCentred(mask, "RESULT", pixelX(41.0f), pixelY(58.5f));
-  label.draw(mask, "TARGET", pixelX(-11.5f), pixelY(9.0f));
+  label.drawCentred(cr, "START", pixelX(-41.0), pixelY(58.5));
+  label.drawCentred(cr, "RESULT", pixelX(41.0), pixelY(58.5));
+  label.draw(cr, "TARGET", pixelX(-11.5), pixelY(9.0));
   const Font hint(fonts.regular, 16);
   const std::string hintText = "Press T to test your chain";
-  hint.draw(mask, hintText, pixelX(48.5f) - hint.width(hintText), pixelY(2.0f));
+  hint.draw(cr, hintText, pixelX(48.5) - hint.width(hintText), pixelY(2.0));
   return mask;
 }
 
 }  // namespace
 
 Canvas playfieldPicture(const FontPaths& fonts) {
-  Canvas canvas(kWidth, kHeight, {});
-  const Colour top{0.955f, 0.965f, 0.985f, 1.0f};
-  const Colour bottom{0.855f, 0.895f, 0.940f, 1.0f};
-  Mask whole(kWidth, kHeight);
-  whole.coverage.assign(whole.coverage.size(), 1.0f);
-  paint(canvas, whole, [&](float x, float y) {
+  Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
+  const Colour top{0.955, 0.965, 0.985, 1.0};
+  const Colour bottom{0.855, 0.895, 0.940, 1.0};
+  const Pattern field = shading(kWidth, kHeight, 25.0, [&](double x, double y) {
     // A soft light in the middle of the board.
-    const float glow =
-        std::exp(-std::pow(std::hypot(x - 400.0f, y - 230.0f) / 420.0f, 2.0f));
-    return mix(mix(top, bottom, y / kHeight), top, 0.6f * glow);
+    const double glow =
+        std::exp(-std::pow(std::hypot(x - 400.0, y - 230.0) / 420.0, 2.0));
+    return mix(mix(top, bottom, y / kHeight), top, 0.6 * glow);
   });
+  cairo_set_source(canvas.cr(), field.get());
+  cairo_paint(canvas.cr());
   const Mask text = lettering(fonts);
-  paintGrid(canvas, text);
-  paintCornerFigures(canvas);
-  paint(canvas, text, Colour{0.36f, 0.43f, 0.54f, 1.0f});
+  paintGrid(canvas.cr(), text);
+  paintCornerFigures(canvas.cr());
+  paint(canvas, text, Colour{0.36, 0.43, 0.54, 1.0});
   return canvas;
 }

@@ -4,38 +4,45 @@
 
 #include <png.h>
 
-#include <algorithm>
-#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <vector>
 
 namespace {
-unsigned char toByte(float value) {
-  return static_cast<unsigned char>(
-      std::lround(std::clamp(value, 0.0f, 1.0f) * 255.0f));
-}
-
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
+
+// Straight 8-bit RGB or RGBA from one of cairo's premultiplied pixels.
+void unpremultiply(std::uint32_t pixel, bool withAlpha,
+                   std::vector<unsigned char>& out) {
+  const unsigned alpha = withAlpha ? pixel >> 24 : 255;
+  for (int shift : {16, 8, 0}) {
+    const unsigned value = (pixel >> shift) & 0xff;
+    out.push_back(alpha == 0 ? 255 : (value * 255 + alpha / 2) / alpha);
+  }
+  if (withAlpha) out.push_back(static_cast<unsigned char>(alpha));
+}
 }  // namespace
 
-void writePng(const Canvas& canvas, const std::string& path, bool withAlpha) {
-  const int channels = withAlpha ? 4 : 3;
+void writePng(const Canvas& canvas, const std::string& path) {
+  cairo_surface_t* surface = canvas.surface.get();
+  cairo_surface_flush(surface);
+  const bool withAlpha =
+      cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32;
+  const int width = canvas.width(), height = canvas.height();
+  const int stride = cairo_image_surface_get_stride(surface);
+  const unsigned char* data = cairo_image_surface_get_data(surface);
   std::vector<unsigned char> bytes;
-  bytes.reserve(static_cast<std::size_t>(canvas.width) * canvas.height *
-                channels);
-  for (const Colour& c : canvas.pixels) {
-    bytes.push_back(toByte(c.r));
-    bytes.push_back(toByte(c.g));
-    bytes.push_back(toByte(c.b));
-    if (withAlpha) bytes.push_back(toByte(c.a));
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
+    for (int x = 0; x < width; ++x) unpremultiply(row[x], withAlpha, bytes);
   }
-  std::vector<png_bytep> rows(canvas.height);
-  for (int y = 0; y < canvas.height; ++y)
-    rows[y] = &bytes[static_cast<std::size_t>(y) * canvas.width * channels];
+  const std::size_t rowBytes = bytes.size() / height;
+  std::vector<png_bytep> rows(height);
+  for (int y = 0; y < height; ++y) rows[y] = &bytes[y * rowBytes];
 
   const std::unique_ptr<std::FILE, FileCloser> file(
       std::fopen(path.c_str(), "wb"));
@@ -48,7 +55,7 @@ void writePng(const Canvas& canvas, const std::string& path, bool withAlpha) {
     throw std::runtime_error("cannot encode " + path);
   }
   png_init_io(png, file.get());
-  png_set_IHDR(png, info, canvas.width, canvas.height, 8,
+  png_set_IHDR(png, info, width, height, 8,
                withAlpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
                PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);

@@ -5,6 +5,8 @@
 
 #include "tools/images/canvas.h"
 
-// Writes the canvas as 8-bit RGBA, or as opaque RGB when withAlpha is
-// false. Throws std::runtime_error when the file cannot be written.
-void writePng(const Canvas& canvas, const std::string& path, bool withAlpha);
+// Writes an RGB canvas as opaque 8-bit RGB and an ARGB one as 8-bit
+// straight RGBA, white wherever it is fully transparent: the game filters
+// its sprites linearly, and white there keeps their edges from darkening.
+// Throws std::runtime_error when the file cannot be written.
+void writePng(const Canvas& canvas, const std::string& path);

@@ -7,143 +7,158 @@
 #include <string>
 #include <vector>
 
-#include "tools/images/distance_fields.h"
 #include "tools/images/text.h"
 
 namespace {
 
 constexpr int kWidth = 800;
 constexpr int kHeight = 600;
-const Colour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
-const Colour kShadow{0.02f, 0.04f, 0.10f, 1.0f};
-const Colour kSoftText{0.80f, 0.90f, 1.0f, 1.0f};
+const Colour kWhite{1.0, 1.0, 1.0, 1.0};
+const Colour kShadow{0.02, 0.04, 0.10, 1.0};
+const Colour kSoftText{0.80, 0.90, 1.0, 1.0};
+const Colour kIndigo{0.11, 0.13, 0.30, 1.0};
+const Colour kTeal{0.07, 0.36, 0.44, 1.0};
 // The node colours of the six levels.
-const std::array<Colour, 6> kLevelColours = {{{0.0f, 0.0f, 1.0f, 1.0f},
-                                              {1.0f, 0.0f, 0.0f, 1.0f},
-                                              {0.0f, 1.0f, 0.0f, 1.0f},
-                                              {1.0f, 1.0f, 0.0f, 1.0f},
-                                              {1.0f, 0.0f, 1.0f, 1.0f},
-                                              {1.0f, 0.5f, 0.0f, 1.0f}}};
-
-Mask fullMask() {
-  Mask mask(kWidth, kHeight);
-  mask.coverage.assign(mask.coverage.size(), 1.0f);
-  return mask;
-}
+const std::array<Colour, 6> kLevelColours = {{{0.0, 0.0, 1.0, 1.0},
+                                              {1.0, 0.0, 0.0, 1.0},
+                                              {0.0, 1.0, 0.0, 1.0},
+                                              {1.0, 1.0, 0.0, 1.0},
+                                              {1.0, 0.0, 1.0, 1.0},
+                                              {1.0, 0.5, 0.0, 1.0}}};
 
 // Deep indigo to teal, with large faint polygons drifting across.
 Canvas backdrop() {
-  Canvas canvas(kWidth, kHeight, {});
-  const Colour corner{0.11f, 0.13f, 0.30f, 1.0f};
-  const Colour far{0.07f, 0.36f, 0.44f, 1.0f};
-  paint(canvas, fullMask(), [&](float x, float y) {
-    const float t = (x / kWidth * 0.6f + y / kHeight * 0.4f);
-    const float vignette =
-        0.12f *
-        std::pow(std::hypot(x / kWidth - 0.5f, y / kHeight - 0.5f), 2.0f);
-    Colour c = mix(corner, far, t);
-    c.r -= vignette, c.g -= vignette, c.b -= vignette;
-    return c;
-  });
+  Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
+  cairo_t* cr = canvas.cr();
+  cairo_set_source(
+      cr, shading(kWidth, kHeight, 25.0, [](double x, double y) {
+            const double t = x / kWidth * 0.6 + y / kHeight * 0.4;
+            const double vignette =
+                0.12 *
+                std::pow(std::hypot(x / kWidth - 0.5, y / kHeight - 0.5), 2.0);
+            Colour c = mix(kIndigo, kTeal, t);
+            c.r -= vignette, c.g -= vignette, c.b -= vignette;
+            return c;
+          }).get());
+  cairo_paint(cr);
   struct Drift {
     int sides;
-    float x, y, extent, angle;
+    double x, y, extent, angle;
   };
-  const Drift drifts[] = {{6, 90, 90, 210, 0.3f},
-                          {3, 700, 120, 240, -0.2f},
-                          {5, 720, 520, 260, 0.5f},
-                          {4, 70, 540, 180, 0.7f},
-                          {8, 420, 330, 520, 0.1f}};
+  const Drift drifts[] = {{6, 90, 90, 210, 0.3},
+                          {3, 700, 120, 240, -0.2},
+                          {5, 720, 520, 260, 0.5},
+                          {4, 70, 540, 180, 0.7},
+                          {8, 420, 330, 520, 0.1}};
+  setSource(cr, kWhite, 0.035);
   for (const Drift& d : drifts) {
-    const Field body =
-        polygonField(turnedPolygon(d.sides, d.x, d.y, d.extent, d.angle));
-    paint(canvas, fieldMask(kWidth, kHeight, body), kWhite, 0.035f);
+    polygonPath(cr, regularPolygon(d.sides, d.x, d.y, d.extent, d.angle));
+    cairo_fill(cr);
   }
   return canvas;
 }
 
 // Lettering with a blurred drop shadow beneath it.
-void letter(Canvas& canvas, const Mask& text, const Colour& colour) {
-  paint(canvas, blurred(text, 3), kShadow, 0.55f, 0, 3);
+void letter(const Canvas& canvas, const Mask& text, const Colour& colour) {
+  paint(canvas, blurred(text, 3), kShadow, 0.55, 3);
   paint(canvas, text, colour);
 }
 
-void centredLine(Canvas& canvas, const std::string& fontPath, int size,
-                 const std::string& text, float baseline,
+void centredLine(const Canvas& canvas, const std::string& fontPath, int size,
+                 const std::string& text, double baseline,
                  const Colour& colour) {
   const Font font(fontPath, size);
-  Mask mask(kWidth, kHeight);
-  font.drawCentred(mask, text, kWidth * 0.5f, baseline);
+  const Mask mask = makeMask(kWidth, kHeight);
+  font.drawCentred(mask.cr(), text, kWidth * 0.5, baseline);
   letter(canvas, mask, colour);
 }
 
 // The call to act, in a rounded frame near the bottom of the screen.
-void clickPrompt(Canvas& canvas, const FontPaths& fonts,
+void clickPrompt(const Canvas& canvas, const FontPaths& fonts,
                  const std::string& text) {
   constexpr int size = 30;
-  constexpr float baseline = 548.0f;
+  constexpr double baseline = 548.0;
   const Font font(fonts.regular, size);
-  const float half = font.width(text) * 0.5f + 34.0f;
-  const float top = baseline - size - 8.0f, bottom = baseline + 17.0f;
-  const Field frame =
-      roundedBoxField(kWidth * 0.5f - half, top, kWidth * 0.5f + half, bottom,
-                      (bottom - top) * 0.5f);
-  paint(canvas, fieldMask(kWidth, kHeight, frame), kWhite, 0.10f);
-  const Field edge = [frame](float x, float y) {
-    return std::fabs(frame(x, y)) - 1.2f;
-  };
-  paint(canvas, fieldMask(kWidth, kHeight, edge), kWhite, 0.75f);
-  Mask mask(kWidth, kHeight);
-  font.drawCentred(mask, text, kWidth * 0.5f, baseline);
+  const double half = font.width(text) * 0.5 + 34.0;
+  const double top = baseline - size - 8.0, bottom = baseline + 17.0;
+  cairo_t* cr = canvas.cr();
+  roundedBoxPath(cr, kWidth * 0.5 - half, top, kWidth * 0.5 + half, bottom,
+                 (bottom - top) * 0.5);
+  setSource(cr, kWhite, 0.10);
+  cairo_fill_preserve(cr);
+  setSource(cr, kWhite, 0.75);
+  cairo_set_line_width(cr, 2.4);
+  cairo_stroke(cr);
+  const Mask mask = makeMask(kWidth, kHeight);
+  font.drawCentred(mask.cr(), text, kWidth * 0.5, baseline);
   letter(canvas, mask, kWhite);
+}
+
+// The figure that trace() outlines, filled into a mask of its own, so that
+// it can cast a shadow.
+template <typename Trace>
+Mask figureMask(const Canvas& canvas, Trace trace) {
+  Mask mask = makeMask(canvas.width(), canvas.height());
+  trace(mask.cr());
+  cairo_fill(mask.cr());
+  return mask;
 }
 
 // A node as the board shows it: a bead in the level's colour with a white
 // rim.
-void node(Canvas& canvas, float x, float y, float radius,
+void node(const Canvas& canvas, double x, double y, double radius,
           const Colour& colour) {
-  paint(canvas, blurred(fieldMask(kWidth, kHeight, discField(x, y, radius)), 4),
-        kShadow, 0.5f, 0, 4);
-  paint(canvas, fieldMask(kWidth, kHeight, discField(x, y, radius)),
-        [&](float px, float py) {
-          const float r = std::hypot(px - x, py - y) / radius;
-          return mix(colour, kShadow, 0.3f * r * r * r);
-        });
-  paint(canvas,
-        fieldMask(kWidth, kHeight, ringField(x, y, radius - 2.0f, 4.0f)),
-        kWhite);
+  const auto disc = [&](cairo_t* cr) { circlePath(cr, x, y, radius); };
+  paint(canvas, blurred(figureMask(canvas, disc), 4), kShadow, 0.5, 4);
+  cairo_t* cr = canvas.cr();
+  disc(cr);
+  const Stops bead = sampledStops(
+      8, [&](double r) { return mix(colour, kShadow, 0.3 * r * r * r); });
+  cairo_set_source(cr, radialGradient(x, y, 0, radius, bead).get());
+  cairo_fill(cr);
+  circlePath(cr, x, y, radius - 2.0);
+  setSource(cr, kWhite);
+  cairo_set_line_width(cr, 4.0);
+  cairo_stroke(cr);
 }
 
 // An arrow from one point to another, shortened to leave the nodes clear.
-void link(Canvas& canvas, float x0, float y0, float x1, float y1,
-          float clearance) {
-  const float length = std::hypot(x1 - x0, y1 - y0);
-  const float ux = (x1 - x0) / length, uy = (y1 - y0) / length;
-  const float from = clearance, to = length - clearance;
-  const float shaft = 3.0f, head = 9.0f, headLength = 16.0f;
+void link(const Canvas& canvas, double x0, double y0, double x1, double y1,
+          double clearance) {
+  const double length = std::hypot(x1 - x0, y1 - y0);
+  const double ux = (x1 - x0) / length, uy = (y1 - y0) / length;
+  const double from = clearance, to = length - clearance;
+  const double shaft = 3.0, head = 9.0, headLength = 16.0;
   // Corners along the link (a) and across it (b), turned into pixels.
-  auto at = [&](float a, float b) {
+  auto at = [&](double a, double b) {
     return Point{x0 + ux * a - uy * b, y0 + uy * a + ux * b};
   };
-  const Field arrow = polygonField(
-      {at(from, -shaft), at(to - headLength, -shaft),
-       at(to - headLength, -head), at(to, 0), at(to - headLength, head),
-       at(to - headLength, shaft), at(from, shaft)});
-  paint(canvas, fieldMask(kWidth, kHeight, arrow), kWhite, 0.85f);
+  polygonPath(canvas.cr(),
+              {at(from, -shaft), at(to - headLength, -shaft),
+               at(to - headLength, -head), at(to, 0), at(to - headLength, head),
+               at(to - headLength, shaft), at(from, shaft)});
+  setSource(canvas.cr(), kWhite, 0.85);
+  cairo_fill(canvas.cr());
 }
 
 // A shape token in its hue with a light rim.
-void shape(Canvas& canvas, int sides, float x, float y, float extent,
-           float hue) {
-  const Field body = polygonField(regularPolygon(sides, x, y, extent));
-  paint(canvas, blurred(fieldMask(kWidth, kHeight, body), 5), kShadow, 0.45f, 0,
-        5);
-  const Colour colour = fromHsv(hue, 0.85f, 1.0f);
-  paint(canvas, fieldMask(kWidth, kHeight, body), [&](float px, float py) {
-    const float inside = -body(px, py);
-    return mix(mix(colour, kWhite, 0.55f), colour,
-               std::fmin(1.0f, inside / 7.0f));
-  });
+void shape(const Canvas& canvas, int sides, double x, double y, double extent,
+           double hue) {
+  const auto body = [&](cairo_t* cr) {
+    polygonPath(cr, regularPolygon(sides, x, y, extent));
+  };
+  paint(canvas, blurred(figureMask(canvas, body), 5), kShadow, 0.45, 5);
+  cairo_t* cr = canvas.cr();
+  const Colour colour = fromHsv(hue, 0.85, 1.0);
+  body(cr);
+  setSource(cr, colour);
+  cairo_fill_preserve(cr);
+  cairo_save(cr);
+  cairo_clip_preserve(cr);
+  shadeByDepth(cr, mix(colour, kWhite, 0.55), 7,
+               [](double depth) { return 1.0 - depth / 7.0; });
+  cairo_restore(cr);
+  cairo_new_path(cr);
 }
 
 }  // namespace
@@ -185,12 +200,12 @@ Canvas instructionsPicture(const FontPaths& fonts) {
       "Press T to test your chain."};
   constexpr float left = 128.0f, textWidth = 590.0f, lineHeight = 33.0f;
   const Font font(fonts.regular, 24);
-  Mask text(kWidth, kHeight);
+  const Mask text = makeMask(kWidth, kHeight);
   float baseline = 162.0f;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     node(canvas, left - 28.0f, baseline - 8.0f, 9.0f, kLevelColours[i]);
     for (const std::string& line : font.wrap(steps[i], textWidth)) {
-      font.draw(text, line, left, baseline);
+      font.draw(text.cr(), line, left, baseline);
       baseline += lineHeight;
     }
     baseline += 16.0f;
@@ -217,38 +232,26 @@ Canvas iconPicture() {
   // Drawn large on a screen-sized canvas with the same figures as the
   // title, then cut out and shrunk by four, which also smooths its edges.
   constexpr int side = 512, shrink = 4;
-  constexpr float left = (kWidth - side) / 2.0f, top = (kHeight - side) / 2.0f;
-  Canvas large(kWidth, kHeight, {1.0f, 1.0f, 1.0f, 0.0f});
-  const Field tile =
-      roundedBoxField(left + 8, top + 8, left + side - 8, top + side - 8, 96);
-  paint(large, fieldMask(kWidth, kHeight, tile), [&](float x, float y) {
-    const float t = ((x - left) + (y - top)) / (2.0f * side);
-    return mix({0.11f, 0.13f, 0.30f, 1.0f}, {0.07f, 0.36f, 0.44f, 1.0f}, t);
-  });
-  const float middle = kHeight / 2.0f;
+  constexpr double left = (kWidth - side) / 2.0, top = (kHeight - side) / 2.0;
+  const Canvas large(kWidth, kHeight, CAIRO_FORMAT_ARGB32);
+  cairo_t* cr = large.cr();
+  roundedBoxPath(cr, left + 8, top + 8, left + side - 8, top + side - 8, 96);
+  cairo_set_source(cr, linearGradient(left, top, left + side, top + side,
+                                      {{0.0, kIndigo}, {1.0, kTeal}})
+                           .get());
+  cairo_fill(cr);
+  const double middle = kHeight / 2.0;
   shape(large, 3, left + 112, middle, 150, 200);
   shape(large, 6, left + side - 112, middle, 150, 320);
-  link(large, left + 112, middle, kWidth / 2.0f, middle, 62);
-  link(large, kWidth / 2.0f, middle, left + side - 112, middle, 62);
-  node(large, kWidth / 2.0f, middle, 44, kLevelColours[0]);
+  link(large, left + 112, middle, kWidth / 2.0, middle, 62);
+  link(large, kWidth / 2.0, middle, left + side - 112, middle, 62);
+  node(large, kWidth / 2.0, middle, 44, kLevelColours[0]);
 
-  Canvas icon(side / shrink, side / shrink, {});
-  for (int y = 0; y < icon.height; ++y) {
-    for (int x = 0; x < icon.width; ++x) {
-      // Average with alpha weighting, so clear pixels lend no colour.
-      Colour sum{0, 0, 0, 0};
-      for (int dy = 0; dy < shrink; ++dy) {
-        for (int dx = 0; dx < shrink; ++dx) {
-          const Colour& c = large.at(static_cast<int>(left) + x * shrink + dx,
-                                     static_cast<int>(top) + y * shrink + dy);
-          sum.r += c.r * c.a, sum.g += c.g * c.a, sum.b += c.b * c.a;
-          sum.a += c.a;
-        }
-      }
-      Colour& out = icon.at(x, y);
-      out.a = sum.a / (shrink * shrink);
-      if (sum.a > 0) out = {sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, out.a};
-    }
-  }
+  Canvas icon(side / shrink, side / shrink, CAIRO_FORMAT_ARGB32);
+  // Premultiplied averaging, so clear pixels lend no colour.
+  cairo_scale(icon.cr(), 1.0 / shrink, 1.0 / shrink);
+  cairo_set_source_surface(icon.cr(), large.surface.get(), -left, -top);
+  cairo_pattern_set_filter(cairo_get_source(icon.cr()), CAIRO_FILTER_GOOD);
+  cairo_paint(icon.cr());
   return icon;
 }

@@ -1,107 +1,121 @@
-// The board's sprite pictures, drawn from distance fields.
+// The board's sprite pictures, drawn with cairo.
 #include "tools/images/sprite_pictures.h"
 
 #include <algorithm>
-#include <cmath>
-
-#include "tools/images/distance_fields.h"
 
 namespace {
 
-const Colour kClear{1.0f, 1.0f, 1.0f, 0.0f};
-const Colour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
+const Colour kWhite{1.0, 1.0, 1.0, 1.0};
 
-float smoothstep(float edge0, float edge1, float x) {
-  const float t = std::clamp((x - edge0) / (edge1 - edge0), 0.0f, 1.0f);
-  return t * t * (3.0f - 2.0f * t);
+double smoothstep(double edge0, double edge1, double x) {
+  const double t = std::clamp((x - edge0) / (edge1 - edge0), 0.0, 1.0);
+  return t * t * (3.0 - 2.0 * t);
 }
 
-Colour grey(float value, float alpha = 1.0f) {
-  return {value, value, value, alpha};
-}
+Colour grey(double value) { return {value, value, value, 1.0}; }
+
+Canvas sprite(int size) { return Canvas(size, size, CAIRO_FORMAT_ARGB32); }
 
 }  // namespace
 
 Canvas shapePicture(int sides) {
   const int size = kShapePixels;
-  const float centre = size * 0.5f;
-  Canvas canvas(size, size, kClear);
+  const double centre = size * 0.5;
+  Canvas canvas = sprite(size);
+  cairo_t* cr = canvas.cr();
   // Two pixels of margin keep the anti-aliased edge inside the square.
-  const Field body =
-      polygonField(regularPolygon(sides, centre, centre, size - 4));
-  paint(canvas, fieldMask(size, size, body), [&](float x, float y) {
-    const float inside = -body(x, y);
-    // A rim a shade darker, and light falling from the top.
-    const float rim = 0.74f + 0.26f * smoothstep(1.0f, 9.0f, inside);
-    const float light = 1.0f - 0.06f * (y / size);
-    return grey(std::min(1.0f, rim * light + 0.04f));
+  polygonPath(cr, regularPolygon(sides, centre, centre, size - 4));
+  // Light falling from the top, and a rim a shade darker.
+  cairo_set_source(
+      cr,
+      linearGradient(0, 0, 0, size, {{0.66, kWhite}, {1.0, grey(0.98)}}).get());
+  cairo_fill_preserve(cr);
+  cairo_clip_preserve(cr);
+  shadeByDepth(cr, grey(0.0), 9, [](double depth) {
+    return 0.26 * (1.0 - smoothstep(1.0, 9.0, depth));
   });
   return canvas;
 }
 
 Canvas nodePicture() {
   const int size = kNodePixels;
-  const float centre = size * 0.5f;
-  const float radius = centre - 2.0f;
-  Canvas canvas(size, size, kClear);
-  paint(canvas, fieldMask(size, size, discField(centre, centre, radius)),
-        [&](float x, float y) {
-          const float r = std::hypot(x - centre, y - centre) / radius;
-          // Rounded like a bead: full white in the middle, where the level
-          // colour must read true, falling off towards the edge.
-          return grey(1.0f - 0.28f * r * r * r);
-        });
+  const double centre = size * 0.5, radius = centre - 2.0;
+  Canvas canvas = sprite(size);
+  cairo_t* cr = canvas.cr();
+  circlePath(cr, centre, centre, radius);
+  // Rounded like a bead: full white in the middle, where the level colour
+  // must read true, falling off towards the edge.
+  const Stops bead =
+      sampledStops(8, [](double r) { return grey(1.0 - 0.28 * r * r * r); });
+  cairo_set_source(cr, radialGradient(centre, centre, 0, radius, bead).get());
+  cairo_fill(cr);
   return canvas;
 }
 
 Canvas nodeOutlinePicture() {
   const int size = kNodePixels;
-  const float centre = size * 0.5f;
-  const float outer = centre - 1.5f;
-  const float width = 5.5f;
-  Canvas canvas(size, size, kClear);
-  paint(canvas,
-        fieldMask(size, size,
-                  ringField(centre, centre, outer - width * 0.5f, width)),
-        [&](float x, float y) {
-          const float r = std::hypot(x - centre, y - centre);
-          // The dark outer edge lets the white ring read on a light field.
-          return mix(kWhite, grey(0.28f),
-                     smoothstep(outer - 2.2f, outer - 1.0f, r));
-        });
+  const double centre = size * 0.5, outer = centre - 1.5, width = 5.5;
+  Canvas canvas = sprite(size);
+  cairo_t* cr = canvas.cr();
+  circlePath(cr, centre, centre, outer - width * 0.5);
+  cairo_set_line_width(cr, width);
+  // The dark outer edge lets the white ring read on a light field.
+  const Stops edge = {{(outer - 2.2) / outer, kWhite},
+                      {(outer - 1.0) / outer, grey(0.28)}};
+  cairo_set_source(cr, radialGradient(centre, centre, 0, outer, edge).get());
+  cairo_stroke(cr);
   return canvas;
 }
 
 Canvas selectorPicture() {
   const int size = kSelectorPixels;
-  const float centre = size * 0.5f;
-  const float radius = 23.0f;  // clear of the node, which ends at 16
-  Canvas canvas(size, size, kClear);
-  const Field ring = ringField(centre, centre, radius, 3.5f);
-  paint(canvas, fieldMask(size, size, ring, 5.0f), grey(0.12f), 0.45f);
-  paint(canvas, fieldMask(size, size, ring), kWhite);
+  const double centre = size * 0.5;
+  const double radius = 23.0;  // clear of the node, which ends at 16
+  const double glow = 4.25;
+  Canvas canvas = sprite(size);
+  cairo_t* cr = canvas.cr();
+  // A dark glow fading out on both sides of the ring.
+  const Colour clear{0.12, 0.12, 0.12, 0.0}, dark{0.12, 0.12, 0.12, 0.38};
+  circlePath(cr, centre, centre, radius + glow);
+  cairo_set_source(cr,
+                   radialGradient(centre, centre, radius - glow, radius + glow,
+                                  {{0.0, clear}, {0.5, dark}, {1.0, clear}})
+                       .get());
+  cairo_fill(cr);
+  circlePath(cr, centre, centre, radius);
+  cairo_set_line_width(cr, 3.5);
+  setSource(cr, kWhite);
+  cairo_stroke(cr);
   return canvas;
 }
 
 Canvas linkPicture() {
   const int size = kLinkPixels;
-  const float mid = size * 0.5f;
-  const float tail = 6.0f, neck = 50.0f, tip = size - 5.0f;
-  const float shaft = 5.0f, head = 15.0f;  // half heights
-  const Field arrow = polygonField({{tail, mid - shaft},
-                                    {neck, mid - shaft},
-                                    {neck, mid - head},
-                                    {tip, mid},
-                                    {neck, mid + head},
-                                    {neck, mid + shaft},
-                                    {tail, mid + shaft}});
-  Canvas canvas(size, size, kClear);
-  const Field halo = [&arrow](float x, float y) { return arrow(x, y) - 2.0f; };
-  paint(canvas, fieldMask(size, size, halo, 3.0f), kWhite, 0.85f);
-  const Colour tailColour{0.32f, 0.38f, 0.48f, 1.0f};
-  const Colour tipColour{0.16f, 0.20f, 0.28f, 1.0f};
-  paint(canvas, fieldMask(size, size, arrow), [&](float x, float) {
-    return mix(tailColour, tipColour, (x - tail) / (tip - tail));
+  const double mid = size * 0.5;
+  const double tail = 6.0, neck = 50.0, tip = size - 5.0;
+  const double shaft = 5.0, head = 15.0;  // half heights
+  Canvas canvas = sprite(size);
+  cairo_t* cr = canvas.cr();
+  polygonPath(cr, {{tail, mid - shaft},
+                   {neck, mid - shaft},
+                   {neck, mid - head},
+                   {tip, mid},
+                   {neck, mid + head},
+                   {neck, mid + shaft},
+                   {tail, mid + shaft}});
+  // A light halo, solid to half a pixel out and gone three pixels further.
+  cairo_push_group(cr);
+  setSource(cr, kWhite);
+  cairo_fill_preserve(cr);
+  shadeByDepth(cr, kWhite, 4, [](double depth) {
+    return std::clamp((3.5 - depth) / 3.0, 0.0, 1.0);
   });
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, 0.85);
+  cairo_set_source(cr, linearGradient(tail, 0, tip, 0,
+                                      {{0.0, {0.32, 0.38, 0.48, 1.0}},
+                                       {1.0, {0.16, 0.20, 0.28, 1.0}}})
+                           .get());
+  cairo_fill(cr);
   return canvas;
 }

@@ -1,92 +1,97 @@
-// Text: FreeType rendering with kerning, measuring and word wrap.
+// Text: faces opened by FreeType, measured and drawn by cairo, word wrap.
 #include "tools/images/text.h"
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include <cairo-ft.h>
 
-#include <algorithm>
-#include <cmath>
 #include <sstream>
 #include <stdexcept>
 
-struct FontFace {
-  FT_Library library = nullptr;
-  FT_Face face = nullptr;
-
-  ~FontFace() {
-    if (face != nullptr) FT_Done_Face(face);
-    if (library != nullptr) FT_Done_FreeType(library);
-  }
-};
-
 namespace {
-constexpr float k26Dot6 = 1.0f / 64.0f;
 
-// Calls visit(glyph index, pen x in pixels) for each character in turn and
-// returns the pen position after the last one.
-template <typename Visit>
-float walk(FT_Face face, const std::string& text, Visit visit) {
-  float pen = 0.0f;
-  FT_UInt previous = 0;
-  for (const unsigned char c : text) {
-    const FT_UInt glyph = FT_Get_Char_Index(face, c);
-    if (previous != 0 && glyph != 0) {
-      FT_Vector kern;
-      if (FT_Get_Kerning(face, previous, glyph, FT_KERNING_DEFAULT, &kern) == 0)
-        pen += kern.x * k26Dot6;
-    }
-    if (FT_Load_Glyph(face, glyph, FT_LOAD_DEFAULT) != 0)
-      throw std::runtime_error("cannot load a glyph");
-    visit(glyph, pen);
-    pen += face->glyph->advance.x * k26Dot6;
-    previous = glyph;
-  }
-  return pen;
+// One FreeType library for the run: cairo may keep faces until it exits.
+FT_Library freeType() {
+  static FT_Library library = [] {
+    FT_Library made = nullptr;
+    if (FT_Init_FreeType(&made) != 0)
+      throw std::runtime_error("cannot start FreeType");
+    return made;
+  }();
+  return library;
 }
+
+const cairo_user_data_key_t kFaceKey{};
+
 }  // namespace
 
-Font::Font(const std::string& path, int size)
-    : face(std::make_unique<FontFace>()), pixelSize(size) {
-  if (FT_Init_FreeType(&face->library) != 0 ||
-      FT_New_Face(face->library, path.c_str(), 0, &face->face) != 0 ||
-      FT_Set_Pixel_Sizes(face->face, 0, static_cast<FT_UInt>(size)) != 0)
+Font::Font(const std::string& path, int size) {
+  FT_Face face = nullptr;
+  if (FT_New_Face(freeType(), path.c_str(), 0, &face) != 0)
     throw std::runtime_error("cannot open the font " + path);
-}
-
-Font::~Font() = default;
-
-float Font::width(const std::string& text) const {
-  return walk(face->face, text, [](FT_UInt, float) {});
-}
-
-void Font::draw(Mask& mask, const std::string& text, float x, float y) const {
-  FT_Face ft = face->face;
-  walk(ft, text, [&](FT_UInt, float pen) {
-    if (FT_Render_Glyph(ft->glyph, FT_RENDER_MODE_NORMAL) != 0)
-      throw std::runtime_error("cannot render a glyph");
-    const FT_Bitmap& bitmap = ft->glyph->bitmap;
-    const int left =
-        static_cast<int>(std::lround(x + pen)) + ft->glyph->bitmap_left;
-    const int top = static_cast<int>(std::lround(y)) - ft->glyph->bitmap_top;
-    for (unsigned row = 0; row < bitmap.rows; ++row) {
-      for (unsigned column = 0; column < bitmap.width; ++column) {
-        const int mx = left + static_cast<int>(column);
-        const int my = top + static_cast<int>(row);
-        if (mx < 0 || my < 0 || mx >= mask.width || my >= mask.height) continue;
-        const float value = bitmap.buffer[row * bitmap.pitch + column] / 255.0f;
-        mask.at(mx, my) = std::min(1.0f, mask.at(mx, my) + value);
-      }
-    }
+  cairo_font_face_t* cairoFace = cairo_ft_font_face_create_for_ft_face(face, 0);
+  // The FreeType face lives as long as cairo's face does.
+  cairo_font_face_set_user_data(cairoFace, &kFaceKey, face, [](void* done) {
+    FT_Done_Face(static_cast<FT_Face>(done));
   });
+  cairo_matrix_t sizeMatrix, identity;
+  cairo_matrix_init_scale(&sizeMatrix, size, size);
+  cairo_matrix_init_identity(&identity);
+  cairo_font_options_t* options = cairo_font_options_create();
+  scaled = cairo_scaled_font_create(cairoFace, &sizeMatrix, &identity, options);
+  cairo_font_options_destroy(options);
+  cairo_font_face_destroy(cairoFace);
+  if (cairo_scaled_font_status(scaled) != CAIRO_STATUS_SUCCESS) {
+    cairo_scaled_font_destroy(scaled);
+    throw std::runtime_error("cannot set the font " + path);
+  }
 }
 
-void Font::drawCentred(Mask& mask, const std::string& text, float x,
-                       float y) const {
-  draw(mask, text, x - width(text) * 0.5f, y);
+Font::~Font() { cairo_scaled_font_destroy(scaled); }
+
+std::vector<cairo_glyph_t> Font::layout(const std::string& text, double x,
+                                        double y) const {
+  cairo_glyph_t* made = nullptr;
+  int count = 0;
+  cairo_scaled_font_text_to_glyphs(scaled, x, y, text.c_str(),
+                                   static_cast<int>(text.size()), &made, &count,
+                                   nullptr, nullptr, nullptr);
+  std::vector<cairo_glyph_t> glyphs(made, made + count);
+  cairo_glyph_free(made);
+  // cairo spaces glyphs by their advances alone; the face's pairs kern them.
+  FT_Face face = cairo_ft_scaled_font_lock_face(scaled);
+  double shift = 0.0;
+  for (std::size_t i = 1; i < glyphs.size(); ++i) {
+    FT_Vector kern{};
+    FT_Get_Kerning(face, glyphs[i - 1].index, glyphs[i].index,
+                   FT_KERNING_DEFAULT, &kern);
+    shift += kern.x / 64.0;  // 26.6 fixed point
+    glyphs[i].x += shift;
+  }
+  cairo_ft_scaled_font_unlock_face(scaled);
+  return glyphs;
+}
+
+double Font::width(const std::string& text) const {
+  const std::vector<cairo_glyph_t> glyphs = layout(text, 0.0, 0.0);
+  cairo_text_extents_t extents;
+  cairo_scaled_font_glyph_extents(scaled, glyphs.data(),
+                                  static_cast<int>(glyphs.size()), &extents);
+  return extents.x_advance;
+}
+
+void Font::draw(cairo_t* cr, const std::string& text, double x,
+                double y) const {
+  const std::vector<cairo_glyph_t> glyphs = layout(text, x, y);
+  cairo_set_scaled_font(cr, scaled);
+  cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+}
+
+void Font::drawCentred(cairo_t* cr, const std::string& text, double x,
+                       double y) const {
+  draw(cr, text, x - width(text) * 0.5, y);
 }
 
 std::vector<std::string> Font::wrap(const std::string& text,
-                                    float maxWidth) const {
+                                    double maxWidth) const {
   std::vector<std::string> lines;
   std::istringstream words(text);
   std::string word, line;

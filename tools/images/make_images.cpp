@@ -4,6 +4,7 @@
 #include <exception>
 #include <string>
 
+#include "render/picture_files.h"
 #include "tools/images/playfield_picture.h"
 #include "tools/images/png_output.h"
 #include "tools/images/screen_pictures.h"
@@ -18,18 +19,17 @@ int main(int argc, char** argv) {
   const std::string out = std::string(argv[1]) + "/";
   const FontPaths fonts{argv[2], argv[3]};
   try {
-    for (int sides = 3; sides <= 8; ++sides)
-      writePng(shapePicture(sides),
-               out + "shape" + std::to_string(sides) + ".png");
-    writePng(nodePicture(), out + "node.png");
-    writePng(nodeOutlinePicture(), out + "nodeoutline.png");
-    writePng(selectorPicture(), out + "selector.png");
-    writePng(linkPicture(), out + "link.png");
-    writePng(playfieldPicture(fonts), out + "background.png");
-    writePng(titlePicture(fonts), out + "titlescreen.png");
-    writePng(instructionsPicture(fonts), out + "instructions.png");
-    writePng(gameOverPicture(fonts), out + "gameover.png");
-    writePng(iconPicture(), out + "icon.png");
+    for (int sides = kMinSides; sides <= kMaxSides; ++sides)
+      writePng(shapePicture(sides), out + shapeFiles[sides - kMinSides]);
+    writePng(nodePicture(), out + nodeFile);
+    writePng(nodeOutlinePicture(), out + nodeOutlineFile);
+    writePng(selectorPicture(), out + selectorFile);
+    writePng(linkPicture(), out + linkFile);
+    writePng(playfieldPicture(fonts), out + backgroundFile);
+    writePng(titlePicture(fonts), out + titleFile);
+    writePng(instructionsPicture(fonts), out + instructionsFile);
+    writePng(gameOverPicture(fonts), out + gameOverFile);
+    writePng(iconPicture(), out + iconFile);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_images: %s\n", error.what());
     return 1;

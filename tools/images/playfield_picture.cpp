@@ -6,16 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "render/world.h"
 #include "tools/images/text.h"
 
 namespace {
-
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
-constexpr float kPixelsPerUnit = 8.0f;
-
-float pixelX(float worldX) { return (worldX + 50.0f) * kPixelsPerUnit; }
-float pixelY(float worldY) { return (75.0f - worldY) * kPixelsPerUnit; }
 
 struct WorldBox {
   float left, bottom, right, top;
@@ -32,8 +26,8 @@ const std::vector<WorldBox> kKeepClear = {
 
 // Distance in world units from a pixel to the nearest kept-clear box.
 float clearance(float x, float y) {
-  const float wx = x / kPixelsPerUnit - 50.0f;
-  const float wy = 75.0f - y / kPixelsPerUnit;
+  const float wx = x / kPixelsPerUnit + kWorldLeft;
+  const float wy = kWorldTop - y / kPixelsPerUnit;
   float nearest = 1e9f;
   for (const WorldBox& box : kKeepClear) {
     const float dx = std::max({box.left - wx, 0.0f, wx - box.right});
@@ -47,8 +41,8 @@ float clearance(float x, float y) {
 void paintGrid(cairo_t* cr, const Mask& lettering) {
   constexpr float spacing = 20.0f;
   const Mask nearLetters = blurred(lettering, 10);
-  for (float y = spacing * 0.5f; y < kHeight; y += spacing) {
-    for (float x = spacing * 0.5f; x < kWidth; x += spacing) {
+  for (float y = spacing * 0.5f; y < kWindowHeight; y += spacing) {
+    for (float x = spacing * 0.5f; x < kWindowWidth; x += spacing) {
       const float open = std::clamp(clearance(x, y) / 4.0f, 0.0f, 1.0f);
       const double clearOfText = std::clamp(
           1.0 - 8.0 * coverage(nearLetters, int(x), int(y)), 0.0, 1.0);
@@ -81,7 +75,7 @@ void paintCornerFigures(cairo_t* cr) {
 
 // The names of the three shapes beside them, and the key to press.
 Mask lettering(const FontPaths& fonts) {
-  Mask mask = makeMask(kWidth, kHeight);
+  Mask mask = makeMask(kWindowWidth, kWindowHeight);
   cairo_t* cr = mask.cr();
   const Font label(fonts.bold, 15);
   label.drawCentred(cr, "START", pixelX(-41.0), pixelY(58.5));
@@ -96,15 +90,16 @@ Mask lettering(const FontPaths& fonts) {
 }  // namespace
 
 Canvas playfieldPicture(const FontPaths& fonts) {
-  Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
+  Canvas canvas(kWindowWidth, kWindowHeight, CAIRO_FORMAT_RGB24);
   const Colour top{0.955, 0.965, 0.985, 1.0};
   const Colour bottom{0.855, 0.895, 0.940, 1.0};
-  const Pattern field = shading(kWidth, kHeight, 25.0, [&](double x, double y) {
-    // A soft light in the middle of the board.
-    const double glow =
-        std::exp(-std::pow(std::hypot(x - 400.0, y - 230.0) / 420.0, 2.0));
-    return mix(mix(top, bottom, y / kHeight), top, 0.6 * glow);
-  });
+  const Pattern field =
+      shading(kWindowWidth, kWindowHeight, 25.0, [&](double x, double y) {
+        // A soft light in the middle of the board.
+        const double glow =
+            std::exp(-std::pow(std::hypot(x - 400.0, y - 230.0) / 420.0, 2.0));
+        return mix(mix(top, bottom, y / kWindowHeight), top, 0.6 * glow);
+      });
   cairo_set_source(canvas.cr(), field.get());
   cairo_paint(canvas.cr());
   const Mask text = lettering(fonts);

@@ -7,12 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "render/world.h"
 #include "tools/images/text.h"
 
 namespace {
 
-constexpr int kWidth = 800;
-constexpr int kHeight = 600;
 const Colour kWhite{1.0, 1.0, 1.0, 1.0};
 const Colour kShadow{0.02, 0.04, 0.10, 1.0};
 const Colour kSoftText{0.80, 0.90, 1.0, 1.0};
@@ -28,14 +27,15 @@ const std::array<Colour, 6> kLevelColours = {{{0.0, 0.0, 1.0, 1.0},
 
 // Deep indigo to teal, with large faint polygons drifting across.
 Canvas backdrop() {
-  Canvas canvas(kWidth, kHeight, CAIRO_FORMAT_RGB24);
+  Canvas canvas(kWindowWidth, kWindowHeight, CAIRO_FORMAT_RGB24);
   cairo_t* cr = canvas.cr();
   cairo_set_source(
-      cr, shading(kWidth, kHeight, 25.0, [](double x, double y) {
-            const double t = x / kWidth * 0.6 + y / kHeight * 0.4;
+      cr, shading(kWindowWidth, kWindowHeight, 25.0, [](double x, double y) {
+            const double t = x / kWindowWidth * 0.6 + y / kWindowHeight * 0.4;
             const double vignette =
-                0.12 *
-                std::pow(std::hypot(x / kWidth - 0.5, y / kHeight - 0.5), 2.0);
+                0.12 * std::pow(std::hypot(x / kWindowWidth - 0.5,
+                                           y / kWindowHeight - 0.5),
+                                2.0);
             Colour c = mix(kIndigo, kTeal, t);
             c.r -= vignette, c.g -= vignette, c.b -= vignette;
             return c;
@@ -68,8 +68,8 @@ void centredLine(const Canvas& canvas, const std::string& fontPath, int size,
                  const std::string& text, double baseline,
                  const Colour& colour) {
   const Font font(fontPath, size);
-  const Mask mask = makeMask(kWidth, kHeight);
-  font.drawCentred(mask.cr(), text, kWidth * 0.5, baseline);
+  const Mask mask = makeMask(kWindowWidth, kWindowHeight);
+  font.drawCentred(mask.cr(), text, kWindowWidth * 0.5, baseline);
   letter(canvas, mask, colour);
 }
 
@@ -82,15 +82,15 @@ void clickPrompt(const Canvas& canvas, const FontPaths& fonts,
   const double half = font.width(text) * 0.5 + 34.0;
   const double top = baseline - size - 8.0, bottom = baseline + 17.0;
   cairo_t* cr = canvas.cr();
-  roundedBoxPath(cr, kWidth * 0.5 - half, top, kWidth * 0.5 + half, bottom,
-                 (bottom - top) * 0.5);
+  roundedBoxPath(cr, kWindowWidth * 0.5 - half, top, kWindowWidth * 0.5 + half,
+                 bottom, (bottom - top) * 0.5);
   setSource(cr, kWhite, 0.10);
   cairo_fill_preserve(cr);
   setSource(cr, kWhite, 0.75);
   cairo_set_line_width(cr, 2.4);
   cairo_stroke(cr);
-  const Mask mask = makeMask(kWidth, kHeight);
-  font.drawCentred(mask.cr(), text, kWidth * 0.5, baseline);
+  const Mask mask = makeMask(kWindowWidth, kWindowHeight);
+  font.drawCentred(mask.cr(), text, kWindowWidth * 0.5, baseline);
   letter(canvas, mask, kWhite);
 }
 
@@ -200,7 +200,7 @@ Canvas instructionsPicture(const FontPaths& fonts) {
       "Press T to test your chain."};
   constexpr float left = 128.0f, textWidth = 590.0f, lineHeight = 33.0f;
   const Font font(fonts.regular, 24);
-  const Mask text = makeMask(kWidth, kHeight);
+  const Mask text = makeMask(kWindowWidth, kWindowHeight);
   float baseline = 162.0f;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     node(canvas, left - 28.0f, baseline - 8.0f, 9.0f, kLevelColours[i]);
@@ -232,20 +232,21 @@ Canvas iconPicture() {
   // Drawn large on a screen-sized canvas with the same figures as the
   // title, then cut out and shrunk by four, which also smooths its edges.
   constexpr int side = 512, shrink = 4;
-  constexpr double left = (kWidth - side) / 2.0, top = (kHeight - side) / 2.0;
-  const Canvas large(kWidth, kHeight, CAIRO_FORMAT_ARGB32);
+  constexpr double left = (kWindowWidth - side) / 2.0,
+                   top = (kWindowHeight - side) / 2.0;
+  const Canvas large(kWindowWidth, kWindowHeight, CAIRO_FORMAT_ARGB32);
   cairo_t* cr = large.cr();
   roundedBoxPath(cr, left + 8, top + 8, left + side - 8, top + side - 8, 96);
   cairo_set_source(cr, linearGradient(left, top, left + side, top + side,
                                       {{0.0, kIndigo}, {1.0, kTeal}})
                            .get());
   cairo_fill(cr);
-  const double middle = kHeight / 2.0;
+  const double middle = kWindowHeight / 2.0;
   shape(large, 3, left + 112, middle, 150, 200);
   shape(large, 6, left + side - 112, middle, 150, 320);
-  link(large, left + 112, middle, kWidth / 2.0, middle, 62);
-  link(large, kWidth / 2.0, middle, left + side - 112, middle, 62);
-  node(large, kWidth / 2.0, middle, 44, kLevelColours[0]);
+  link(large, left + 112, middle, kWindowWidth / 2.0, middle, 62);
+  link(large, kWindowWidth / 2.0, middle, left + side - 112, middle, 62);
+  node(large, kWindowWidth / 2.0, middle, 44, kLevelColours[0]);
 
   Canvas icon(side / shrink, side / shrink, CAIRO_FORMAT_ARGB32);
   // Premultiplied averaging, so clear pixels lend no colour.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "puzzle/level_set.h"
 #include "puzzle/levels.h"
 
 namespace {
@@ -151,7 +152,7 @@ TEST_F(BoardTest, LoadingAnIndexPastTheTablesChangesNothing) {
   b.loadLevel();
   EXPECT_EQ(b.node(4)->next, b.node(5));
   EXPECT_EQ(b.targetShape.size, 6.0f);
-  EXPECT_EQ(&levelOrLast(levelCount), &levels.back());
+  EXPECT_EQ(&levelOrLast(levelCount), &levelSet().back());
 }
 
 }  // namespace

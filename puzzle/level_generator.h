@@ -10,6 +10,9 @@
 #include "puzzle/chain_search.h"
 #include "puzzle/levels.h"
 
+// Levels played from a seed, as many as the built-in set.
+constexpr int generatedLevelCount = levelCount;
+
 enum class Difficulty { Easy, Medium, Hard };
 
 // "easy", "medium" or "hard"; nothing for any other word.

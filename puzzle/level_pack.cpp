@@ -294,7 +294,8 @@ PackReading readPackFile(const std::string& path) {
   };
   // Non-blocking, so opening a FIFO with no writer returns at once.
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return fileFault(std::strerror(errno));
+  if (fd < 0)
+    return fileFault(std::string("cannot read: ") + std::strerror(errno));
   struct stat info {};
   std::string text;
   std::string trouble;

@@ -25,7 +25,7 @@ constexpr const char* usage =
     "Checks the built-in levels or the pack in FILE: exit status 0 when\n"
     "every level is solvable, 1 when one is not, 2 for a bad pack or option.\n"
     "--dump prints the built-in levels as a pack; --generate prints K\n"
-    "generated levels (6 unless given, medium unless given).\n";
+    "generated levels (6 and medium unless given).\n";
 
 std::string nodeName(const Board& board, const Node* node) {
   if (node == board.sourceNode) return "source";
@@ -103,7 +103,8 @@ bool numberIn(const std::string& text, unsigned long long low,
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   bool dump = false, generate = false;
-  std::string file, seedText, countText = "6", difficultyText = "medium";
+  std::string file, seedText, countText = std::to_string(generatedLevelCount),
+                              difficultyText = "medium";
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     std::string* value = nullptr;

@@ -1,7 +1,9 @@
 // A player's test: the real game in its own X server, played with synthetic
 // mouse events from the title screen through all six levels and back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -51,8 +53,12 @@ struct PlayTest : ::testing::Test {
   XClient& client = game.client;
   Window& window = game.window;
 
+  // The game's command line; a fixture that sets it starts another game.
+  virtual std::vector<std::string> gameArgs() { return {}; }
+
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
+    ASSERT_NO_FATAL_FAILURE(
+        game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, {}, gameArgs()));
   }
 
   void TearDown() override {
@@ -82,13 +88,25 @@ struct PlayTest : ::testing::Test {
   }
 
   bool waitForNodeColour(int level) {
+    return waitForColour(levelColours[level]);
+  }
+
+  bool waitForColour(const float colour[3]) {
     return waitUntil(
         [&] {
           return looksLike(
-              client.pixel(window, idleNodePixel.x, idleNodePixel.y),
-              levelColours[level]);
+              client.pixel(window, idleNodePixel.x, idleNodePixel.y), colour);
         },
         10s);
+  }
+
+  // The title and instructions screens clicked away.
+  void startPlaying() {
+    const std::vector<int> white(fingerprint().size(), 0xffffff);
+    ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s))
+        << "the title screen never showed";
+    ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
+    ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
   }
 
   // Clicks a screen away and waits until the window shows something else.
@@ -110,11 +128,7 @@ struct PlayTest : ::testing::Test {
 };
 
 TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
-  const std::vector<int> white(fingerprint().size(), 0xffffff);
-  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s))
-      << "the title screen never showed";
-  ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
-  ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
   ASSERT_TRUE(waitForNodeColour(0)) << "level 1 nodes are not blue";
 
   const float red[3] = {1, 0, 0};
@@ -136,10 +150,7 @@ TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
 }
 
 TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
-  const std::vector<int> white(fingerprint().size(), 0xffffff);
-  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s));
-  ASSERT_TRUE(leaveScreen());
-  ASSERT_TRUE(leaveScreen());
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
   for (int level = 0; level < 6; ++level) {
     ASSERT_TRUE(waitForNodeColour(level)) << "level " << level + 1;
     linkChain(solvingChains[level]);
@@ -156,6 +167,42 @@ TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
   clickAt({400, 300});
   EXPECT_TRUE(waitForNodeColour(0)) << "no level 1 after game over";
   EXPECT_NE(fingerprint(), gameOver);
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+// A pack of two levels: the first level of the game, then one whose nodes
+// are cyan, a colour no built-in level has.
+struct PackPlayTest : PlayTest {
+  std::string packPath;
+  std::vector<std::string> gameArgs() override {
+    char pattern[] = "/tmp/linkloom-play-XXXXXX.pack";
+    const int fd = mkstemps(pattern, 5);
+    packPath = pattern;
+    const std::string pack =
+        "level\nstart 2/4/0\ntarget 6/4/0\ncolour 0 0 1\n"
+        "+4/0/0 +2/0/0 -6/0/0 +2/0/0\n+2/0/0 -4/0/0 -2/0/0 +2/0/0\n"
+        "-2/0/0 +2/0/0 +6/0/0 +4/0/0\n+2/0/0 +2/0/0 -2/0/0 -2/0/0\n"
+        "level  # the second\nstart 2/4/0\ntarget 4/4/0\ncolour 0 1 1\n" +
+        std::string("+2/0/0 +2/0/0 +2/0/0 +2/0/0\n") +
+        "+2/0/0 +2/0/0 +2/0/0 +2/0/0\n+2/0/0 +2/0/0 +2/0/0 +2/0/0\n"
+        "+2/0/0 +2/0/0 +2/0/0 +2/0/0\n";
+    EXPECT_EQ(write(fd, pack.data(), pack.size()),
+              static_cast<ssize_t>(pack.size()));
+    close(fd);
+    return {"--levels", packPath};
+  }
+  void TearDown() override {
+    PlayTest::TearDown();
+    std::remove(packPath.c_str());
+  }
+};
+
+TEST_F(PackPlayTest, APackPlaysItsOwnLevelsInTheirColours) {
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  ASSERT_TRUE(waitForNodeColour(0)) << "the pack's first level is not blue";
+  linkChain(solvingChains[0]);
+  const float cyan[3] = {0, 1, 1};
+  EXPECT_TRUE(waitForColour(cyan)) << "the pack's second level never loaded";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 

@@ -144,6 +144,15 @@ bool worthSearching(const Level& level, const Style& style) {
          level.targetHue > kMinHue && level.targetHue < kMaxHue;
 }
 
+// Proven: the search found solving chains, and grades the level as asked.
+bool keeps(Board& board, const Level& level, const Style& style,
+           Difficulty difficulty) {
+  if (!worthSearching(level, style)) return false;
+  board.setLevel(level);
+  const LevelSolutions found = solveLoadedLevel(board);
+  return found.solvingChains > 0 && gradeOf(found) == difficulty;
+}
+
 }  // namespace
 
 std::optional<Difficulty> difficultyNamed(std::string_view name) {
@@ -188,9 +197,7 @@ std::vector<Level> generateLevels(std::uint64_t seed, int count,
     Level level;
     do {
       level = candidate(random, board, style);
-      board.setLevel(level);
-    } while (!worthSearching(level, style) ||
-             gradeOf(solveLoadedLevel(board)) != difficulty);
+    } while (!keeps(board, level, style, difficulty));
     const Colour& colour =
         nodeColours[(firstColour + index) % nodeColours.size()];
     level.nodeRed = colour.red;

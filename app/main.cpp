@@ -1,15 +1,38 @@
-// Entry: open the window, register the callbacks, start the game.
+// Entry: read the options, choose the levels, open the window, register the
+// callbacks, start the game.
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <ctime>
 #include <stdexcept>
 
 #include "app/callbacks.h"
+#include "app/command_line.h"
 #include "app/game.h"
 #include "render/world.h"
 
 int main(int argc, char** argv) {
-  glutInit(&argc, argv);
+  // Everything that can refuse to start does so before a window opens.
+  CommandLine options = parseCommandLine(argc, argv);
+  switch (options.action) {
+    case CommandLine::Action::Help: std::fputs(gameUsage, stdout); return 0;
+    case CommandLine::Action::Version:
+      std::printf("linkloom %s\n", LINKLOOM_VERSION);
+      return 0;
+    case CommandLine::Action::Fail:
+      std::fprintf(stderr, "linkloom: %s\n%s", options.error.c_str(),
+                   gameUsage);
+      return 2;
+    case CommandLine::Action::Play: break;
+  }
+  std::string error;
+  if (!chooseLevels(options, std::time(nullptr), error)) {
+    std::fprintf(stderr, "%s\n", error.c_str());
+    return 2;
+  }
+
+  int toolkitArgc = static_cast<int>(options.toolkitArgs.size()) - 1;
+  glutInit(&toolkitArgc, options.toolkitArgs.data());
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutInitWindowSize(kWindowWidth, kWindowHeight);
   glutCreateWindow(kWindowTitle);

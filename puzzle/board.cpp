@@ -1,7 +1,8 @@
 // Board construction and level loading.
 #include "puzzle/board.h"
 
-#include "puzzle/levels.h"
+#include "puzzle/level_set.h"
+#include "puzzle/link_editing.h"
 
 namespace {
 Board theBoard;
@@ -38,6 +39,8 @@ void Board::build() {
   targetShape.x = -22.0f;
   targetShape.y = 10.0f;
 
+  // A second build leaves no selection pointing at a node it replaced.
+  linkMode() = LinkMode::Idle;
   hoveredNode = nullptr;
   selectedNode = nullptr;
   hoverValid = false;
@@ -47,8 +50,11 @@ void Board::build() {
 }
 
 void Board::loadLevel() {
-  if (levelIndex < 0 || levelIndex >= levelCount) return;
-  const Level& level = levels[levelIndex];
+  if (levelIndex < 0 || levelIndex >= levelSetSize()) return;
+  setLevel(levelSet()[levelIndex]);
+}
+
+void Board::setLevel(const Level& level) {
   for (int k = 0; k < gridNodeCount; ++k) {
     Node& grid = *nodes[k];
     grid.hueDelta = level.deltas[k].hueDelta;

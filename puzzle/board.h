@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "puzzle/levels.h"
 #include "puzzle/node.h"
 #include "puzzle/shape.h"
 
@@ -33,15 +34,19 @@ struct Board {
   Node* selectedNode = nullptr;
   bool hoverValid = false;   // a press on hoveredNode would be accepted
   bool reachesSink = false;  // the last evaluation passed the sink node
-  int levelIndex = 0;        // 0 to 5; 6 only once the sixth level is done
+  // Index into the level set; its size only once the last level is done.
+  int levelIndex = 0;
 
-  // Creates the nodes and shapes and loads level 1. Building again replaces
-  // the nodes instead of adding a second set.
+  // Creates the nodes and shapes and loads level 1 of the level set.
+  // Building again replaces the nodes instead of adding a second set, and
+  // ends any link editing (the link mode goes back to Idle).
   void build();
-  // Writes the deltas and shapes of levelIndex and removes every link. Keeps
-  // positions, the result shape, selection and hover. An index outside 0 to
-  // 5 loads nothing.
+  // Writes the deltas and shapes of the level set's levelIndex and removes
+  // every link. Keeps positions, the result shape, selection and hover. An
+  // index outside the set loads nothing.
   void loadLevel();
+  // The same for a level given directly (the level checker and generator).
+  void setLevel(const Level& level);
   // Level 1 with no links.
   void restart();
 

@@ -1,6 +1,9 @@
 // Enumerating legal chains from the source to the sink.
 #include "puzzle/chain_search.h"
 
+#include <array>
+#include <cstdint>
+
 #include "puzzle/clamp.h"
 #include "puzzle/link_reach.h"
 
@@ -36,6 +39,55 @@ struct Search {
   }
 };
 
+// The chains of forEachLegalChain with the shape carried along: node i's
+// links, the nodes on the chain as bits of a mask.
+struct IncrementalSearch {
+  const Board& board;
+  LevelSolutions found;
+  std::array<std::vector<int>, boardNodeCount> targets;
+  std::vector<Node*> chain;
+
+  void linkTargets() {
+    for (int from = 0; from < boardNodeCount; ++from) {
+      for (int to = 0; to < boardNodeCount; ++to) {
+        const Node* next = board.node(to);
+        if (next == board.sourceNode) continue;
+        if (withinLinkReach(*board.node(from), *next))
+          targets[from].push_back(to);
+      }
+    }
+  }
+
+  void reachSink(const Shape& shape, unsigned clamps) {
+    ++found.legalChains;
+    if (!shape.equals(board.targetShape)) return;
+    ++found.solvingChains;
+    if (clamps == 0) found.solvableWithoutClamp = true;
+    auto& shortest = found.shortest;
+    if (!shortest.empty() && chain.size() > shortest.front().size()) return;
+    if (!shortest.empty() && chain.size() < shortest.front().size())
+      shortest.clear();
+    shortest.push_back(chain);
+  }
+
+  void extend(int tail, std::uint32_t onChain, const Shape& shape,
+              unsigned clamps) {
+    if (board.node(tail) == board.sinkNode) {
+      reachSink(shape, clamps);
+      return;
+    }
+    for (const int next : targets[tail]) {
+      if (onChain & (1u << next)) continue;
+      Node* node = board.node(next);
+      Shape passed = shape;
+      const unsigned more = addAndClamp(passed, *node);
+      chain.push_back(node);
+      extend(next, onChain | (1u << next), passed, clamps | more);
+      chain.pop_back();
+    }
+  }
+};
+
 }  // namespace
 
 void forEachLegalChain(
@@ -53,18 +105,12 @@ unsigned clampsAlong(const Board& board, const std::vector<Node*>& chain) {
   return clamps;
 }
 
-LevelSolutions solveLoadedLevel(Board& board) {
-  LevelSolutions found;
-  forEachLegalChain(board, [&](const std::vector<Node*>& chain) {
-    ++found.legalChains;
-    if (!board.evaluate()) return;
-    ++found.solvingChains;
-    if (!found.shortest.empty() &&
-        chain.size() > found.shortest.front().size())
-      return;
-    if (!found.shortest.empty() && chain.size() < found.shortest.front().size())
-      found.shortest.clear();
-    found.shortest.push_back(chain);
-  });
-  return found;
+LevelSolutions solveLoadedLevel(const Board& board) {
+  IncrementalSearch search{board, {}, {}, {board.sourceNode}};
+  search.linkTargets();
+  Shape start;
+  start.copyFrom(board.startShape);
+  const unsigned clamps = addAndClamp(start, *board.sourceNode);
+  search.extend(boardNodeCount - 2, 1u << (boardNodeCount - 2), start, clamps);
+  return search.found;
 }

@@ -1,7 +1,7 @@
 // Level progression.
 #include "puzzle/level_progress.h"
 
-#include "puzzle/levels.h"
+#include "puzzle/level_set.h"
 
 void advancePlay(Board& board, GameState& state, float dt) {
   if (!state.levelPause) {
@@ -14,7 +14,7 @@ void advancePlay(Board& board, GameState& state, float dt) {
   state.pauseLeft -= dt;
   if (state.pauseLeft > 0.0f) return;
   board.levelIndex += 1;
-  if (board.levelIndex >= levelCount) {
+  if (board.levelIndex >= levelSetSize()) {
     // The pause flag stays set: presses stay ignored until the restart.
     state.screenState = ScreenState::GameOver;
     return;

@@ -39,9 +39,3 @@ const std::array<Level, levelCount> levels = {{
        {0, 1, 0},   {4, 0, -60}, {2, -2, 0},    {-2, 0, 120}}}},
 }};
 // clang-format on
-
-const Level& levelOrLast(int index) {
-  if (index < 0) return levels.front();
-  if (index >= levelCount) return levels.back();
-  return levels[index];
-}

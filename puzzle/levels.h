@@ -31,7 +31,3 @@ struct Level {
 };
 
 extern const std::array<Level, levelCount> levels;
-
-// The level at index, or the last level for an index past the end (the one
-// frame after the sixth level is solved still draws the board).
-const Level& levelOrLast(int index);

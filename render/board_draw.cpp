@@ -6,7 +6,7 @@
 
 #include "puzzle/board.h"
 #include "puzzle/geometry.h"
-#include "puzzle/levels.h"
+#include "puzzle/level_set.h"
 #include "render/board_sprites.h"
 
 namespace {
@@ -67,7 +67,7 @@ void Board::draw() const {
   glEnable(GL_ALPHA_TEST);
   glAlphaFunc(GL_GREATER, 0.0f);
 
-  // In the one frame after the sixth level is solved levelIndex is 6; that
+  // In the one frame after the last level is solved levelIndex is past it; that
   // frame still shows the board, in the last level's colour.
   const Level& level = levelOrLast(levelIndex);
   for (const auto& node : nodes) {

@@ -22,8 +22,8 @@ cmake --build build-sanitize -j "$jobs"
 echo "== fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \
   -DLINKLOOM_FUZZ=ON
-cmake --build build-fuzz -j "$jobs" --target input_fuzzer png_fuzzer
-for fuzzer in input png; do
+cmake --build build-fuzz -j "$jobs" --target input_fuzzer png_fuzzer pack_fuzzer
+for fuzzer in input png pack; do
   work=$(mktemp -d)
   log=build-fuzz/${fuzzer}_fuzzer.log
   if ! build-fuzz/tests/fuzz/${fuzzer}_fuzzer -max_total_time="${FUZZ_SECONDS:-30}" \

@@ -1,9 +1,13 @@
 // A player's test: the real game in its own X server, played with synthetic
 // mouse events from the title screen through all six levels and back.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <cstdio>
+#include <fstream>
 #include <vector>
 
+#include "puzzle/level_pack.h"
 #include "puzzle/levels.h"
 #include "render/world.h"
 #include "tests/solving_chains.h"
@@ -30,8 +34,12 @@ struct PlayTest : ::testing::Test {
   XClient& client = game.client;
   Window& window = game.window;
 
+  // The game's command line; a fixture that sets it starts another game.
+  virtual std::vector<std::string> gameArgs() { return {}; }
+
   void SetUp() override {
-    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
+    ASSERT_NO_FATAL_FAILURE(
+        game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, {}, gameArgs()));
   }
 
   void TearDown() override {
@@ -68,8 +76,17 @@ struct PlayTest : ::testing::Test {
     return samples;
   }
 
-  bool waitForNodeColour(int level) {
-    return waitUntil([&] { return idleNodeLooksLike(levels[level]); }, 10s);
+  bool waitForNodeColour(const Level& level) {
+    return waitUntil([&] { return idleNodeLooksLike(level); }, 10s);
+  }
+
+  // The title and instructions screens clicked away.
+  void startPlaying() {
+    const std::vector<int> white(fingerprint().size(), 0xffffff);
+    ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s))
+        << "the title screen never showed";
+    ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
+    ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
   }
 
   // Clicks a screen away and waits until the window shows something else.
@@ -81,29 +98,23 @@ struct PlayTest : ::testing::Test {
 };
 
 TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
-  const std::vector<int> white(fingerprint().size(), 0xffffff);
-  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s))
-      << "the title screen never showed";
-  ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
-  ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
-  ASSERT_TRUE(waitForNodeColour(0)) << "level 1 nodes are not blue";
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  ASSERT_TRUE(waitForNodeColour(levels[0])) << "level 1 nodes are not blue";
 
   EXPECT_FALSE(resultLooksRed()) << "a result shape shows before any chain";
   clickChain(client, window, solvingChains[0]);
   // The result shows for the one-second pause before level 2 loads.
   EXPECT_TRUE(waitUntil([&] { return resultLooksRed(); }, 2s))
       << "the result shape never appeared";
-  EXPECT_TRUE(waitForNodeColour(1)) << "level 2 (red nodes) never loaded";
+  EXPECT_TRUE(waitForNodeColour(levels[1]))
+      << "level 2 (red nodes) never loaded";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 
 TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
-  const std::vector<int> white(fingerprint().size(), 0xffffff);
-  ASSERT_TRUE(waitUntil([&] { return fingerprint() != white; }, 10s));
-  ASSERT_TRUE(leaveScreen());
-  ASSERT_TRUE(leaveScreen());
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
   for (int level = 0; level < levelCount; ++level) {
-    ASSERT_TRUE(waitForNodeColour(level)) << "level " << level + 1;
+    ASSERT_TRUE(waitForNodeColour(levels[level])) << "level " << level + 1;
     clickChain(client, window, solvingChains[level]);
   }
   // The game-over screen replaces the board.
@@ -111,8 +122,36 @@ TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
       waitUntil([&] { return !idleNodeLooksLike(levels.back()); }, 10s));
   const std::vector<int> gameOver = fingerprint();
   clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
-  EXPECT_TRUE(waitForNodeColour(0)) << "no level 1 after game over";
+  EXPECT_TRUE(waitForNodeColour(levels[0])) << "no level 1 after game over";
   EXPECT_NE(fingerprint(), gameOver);
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+// A pack of two levels: the game's first, then one whose nodes are cyan, a
+// colour no built-in level has.
+struct PackPlayTest : PlayTest {
+  Level cyan = levels[1];
+  std::string packPath = std::string(LINKLOOM_RUN_DIR) + "/play_test_" +
+                         std::to_string(getpid()) + ".pack";
+
+  std::vector<std::string> gameArgs() override {
+    cyan.nodeRed = 0;
+    cyan.nodeGreen = 1;
+    cyan.nodeBlue = 1;
+    std::ofstream(packPath) << formatPack({levels[0], cyan});
+    return {"--levels", packPath};
+  }
+  void TearDown() override {
+    PlayTest::TearDown();
+    std::remove(packPath.c_str());
+  }
+};
+
+TEST_F(PackPlayTest, APackPlaysItsOwnLevelsInTheirColours) {
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  ASSERT_TRUE(waitForNodeColour(levels[0])) << "the pack's first level";
+  clickChain(client, window, solvingChains[0]);
+  EXPECT_TRUE(waitForNodeColour(cyan)) << "the pack's second level";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 

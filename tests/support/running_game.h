@@ -18,10 +18,11 @@ struct RunningGame {
 
   // Starts binary from runDir; fails the test when no window shows.
   void start(const std::string& binary, const std::string& runDir,
-             const std::vector<std::string>& env = {}) {
+             const std::vector<std::string>& env = {},
+             const std::vector<std::string>& args = {}) {
     using namespace std::chrono_literals;
     ASSERT_TRUE(screen.start());
-    ASSERT_TRUE(process.start(binary, runDir, screen.name, env));
+    ASSERT_TRUE(process.start(binary, runDir, screen.name, env, args));
     ASSERT_TRUE(client.open(screen.name));
     window = client.findWindow(kWindowTitle, 10s);
     ASSERT_NE(window, 0u) << process.stderrText();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/levels.h"
 #include "render/world.h"
 #include "tools/images/text.h"
 
@@ -17,13 +18,11 @@ const Colour kShadow{0.02, 0.04, 0.10, 1.0};
 const Colour kSoftText{0.80, 0.90, 1.0, 1.0};
 const Colour kIndigo{0.11, 0.13, 0.30, 1.0};
 const Colour kTeal{0.07, 0.36, 0.44, 1.0};
-// The node colours of the six levels.
-const std::array<Colour, 6> kLevelColours = {{{0.0, 0.0, 1.0, 1.0},
-                                              {1.0, 0.0, 0.0, 1.0},
-                                              {0.0, 1.0, 0.0, 1.0},
-                                              {1.0, 1.0, 0.0, 1.0},
-                                              {1.0, 0.0, 1.0, 1.0},
-                                              {1.0, 0.5, 0.0, 1.0}}};
+// A node in the colour of one of the built-in levels.
+Colour levelColour(int index) {
+  const Level& level = levels[index];
+  return {level.nodeRed, level.nodeGreen, level.nodeBlue, 1.0};
+}
 
 // Deep indigo to teal, with large faint polygons drifting across.
 Canvas backdrop() {
@@ -180,7 +179,7 @@ Canvas titlePicture(const FontPaths& fonts) {
     link(canvas, chain[k].x, chain[k].y, chain[k + 1].x, chain[k + 1].y, 28.0f);
   link(canvas, chain.back().x, chain.back().y, 714.0f, 392.0f, 36.0f);
   for (std::size_t k = 0; k < chain.size(); ++k)
-    node(canvas, chain[k].x, chain[k].y, 20.0f, kLevelColours[k]);
+    node(canvas, chain[k].x, chain[k].y, 20.0f, levelColour(k));
 
   clickPrompt(canvas, fonts, "click to start");
   return canvas;
@@ -203,7 +202,8 @@ Canvas instructionsPicture(const FontPaths& fonts) {
   const Mask text = makeMask(kWindowWidth, kWindowHeight);
   float baseline = 162.0f;
   for (std::size_t i = 0; i < steps.size(); ++i) {
-    node(canvas, left - 28.0f, baseline - 8.0f, 9.0f, kLevelColours[i]);
+    node(canvas, left - 28.0f, baseline - 8.0f, 9.0f,
+         levelColour(static_cast<int>(i)));
     for (const std::string& line : font.wrap(steps[i], textWidth)) {
       font.draw(text.cr(), line, left, baseline);
       baseline += lineHeight;
@@ -246,7 +246,7 @@ Canvas iconPicture() {
   shape(large, 6, left + side - 112, middle, 150, 320);
   link(large, left + 112, middle, kWindowWidth / 2.0, middle, 62);
   link(large, kWindowWidth / 2.0, middle, left + side - 112, middle, 62);
-  node(large, kWindowWidth / 2.0, middle, 44, kLevelColours[0]);
+  node(large, kWindowWidth / 2.0, middle, 44, levelColour(0));
 
   Canvas icon(side / shrink, side / shrink, CAIRO_FORMAT_ARGB32);
   // Premultiplied averaging, so clear pixels lend no colour.

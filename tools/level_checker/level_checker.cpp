@@ -1,14 +1,31 @@
-// Level checker: for each built-in level, how many legal chains solve it,
-// the shortest ones, and the clamps they lean on.
+// Level checker: for each level of the built-in set or of a pack, how many
+// legal chains solve it, the shortest ones and the clamps they lean on;
+// also prints the built-in levels or generated ones as a pack.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
 #include "puzzle/clamp.h"
+#include "puzzle/level_generator.h"
+#include "puzzle/level_pack.h"
+#include "puzzle/level_set.h"
 #include "puzzle/levels.h"
 
 namespace {
+
+constexpr const char* usage =
+    "usage: level_checker [FILE]\n"
+    "       level_checker --dump\n"
+    "       level_checker --generate --seed N [--count K] "
+    "[--difficulty easy|medium|hard]\n"
+    "Checks the built-in levels or the pack in FILE: exit status 0 when\n"
+    "every level is solvable, 1 when one is not, 2 for a bad pack or option.\n"
+    "--dump prints the built-in levels as a pack; --generate prints K\n"
+    "generated levels (6 and medium unless given).\n";
 
 std::string nodeName(const Board& board, const Node* node) {
   if (node == board.sourceNode) return "source";
@@ -38,19 +55,21 @@ std::string clampNames(unsigned clamps) {
   return text.empty() ? "none" : text;
 }
 
-}  // namespace
-
-int main() {
+int check(const std::vector<Level>& levels) {
   Board board;
   board.build();
   int unsolvable = 0;
-  for (int level = 0; level < levelCount; ++level) {
-    board.levelIndex = level;
-    board.loadLevel();
+  for (std::size_t index = 0; index < levels.size(); ++index) {
+    board.setLevel(levels[index]);
     const LevelSolutions found = solveLoadedLevel(board);
-    std::printf("level %d: %ld of %ld legal chains solve it\n", level + 1,
+    std::printf("level %zu: %ld of %ld legal chains solve it", index + 1,
                 found.solvingChains, found.legalChains);
-    if (found.solvingChains == 0) ++unsolvable;
+    if (found.solvingChains == 0) {
+      std::printf("; unsolvable\n");
+      ++unsolvable;
+      continue;
+    }
+    std::printf("; %s\n", difficultyName(gradeOf(found)));
     for (const auto& chain : found.shortest) {
       std::string path;
       for (const Node* node : chain) {
@@ -62,4 +81,82 @@ int main() {
     }
   }
   return unsolvable == 0 ? 0 : 1;
+}
+
+int misuse(const std::string& what) {
+  std::fprintf(stderr, "level_checker: %s\n%s", what.c_str(), usage);
+  return 2;
+}
+
+// A whole number from low to high, the whole of text.
+bool numberIn(const std::string& text, unsigned long long low,
+              unsigned long long high, unsigned long long& value) {
+  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtoull(text.c_str(), &end, 10);
+  return errno == 0 && *end == '\0' && value >= low && value <= high;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  bool dump = false, generate = false;
+  std::string file, seedText, countText = std::to_string(generatedLevelCount),
+                              difficultyText = "medium";
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    std::string* value = nullptr;
+    if (arg == "--help") {
+      std::fputs(usage, stdout);
+      return 0;
+    }
+    if (arg == "--dump")
+      dump = true;
+    else if (arg == "--generate")
+      generate = true;
+    else if (arg == "--seed")
+      value = &seedText;
+    else if (arg == "--count")
+      value = &countText;
+    else if (arg == "--difficulty")
+      value = &difficultyText;
+    else if (arg.rfind("-", 0) == 0)
+      return misuse("unknown option " + arg);
+    else if (file.empty())
+      file = arg;
+    else
+      return misuse("more than one FILE");
+    if (value == nullptr) continue;
+    if (i + 1 == args.size()) return misuse(arg + " needs a value");
+    *value = args[++i];
+  }
+  if (dump + generate + !file.empty() > 1)
+    return misuse("choose one of FILE, --dump and --generate");
+  if (dump) {
+    std::fputs(formatPack({levels.begin(), levels.end()}).c_str(), stdout);
+    return 0;
+  }
+  if (generate) {
+    unsigned long long seed = 0, count = 0;
+    const auto difficulty = difficultyNamed(difficultyText);
+    if (!numberIn(seedText, 0, ~0ull, seed))
+      return misuse("--generate needs --seed with a whole number");
+    if (!numberIn(countText, 1, maxLevelsInSet, count))
+      return misuse("--count takes 1 to " + std::to_string(maxLevelsInSet));
+    if (!difficulty) return misuse("--difficulty takes easy, medium or hard");
+    std::fputs(
+        formatPack(generateLevels(seed, static_cast<int>(count), *difficulty))
+            .c_str(),
+        stdout);
+    return 0;
+  }
+  if (file.empty()) return check({levels.begin(), levels.end()});
+  const PackReading pack = readPackFile(file);
+  if (!pack.ok()) {
+    std::fprintf(stderr, "%s\n", pack.error.c_str());
+    return 2;
+  }
+  return check(pack.levels);
 }

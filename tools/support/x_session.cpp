@@ -80,7 +80,8 @@ VirtualDisplay::~VirtualDisplay() { stopProcess(pid); }
 
 bool GameProcess::start(const std::string& binary, const std::string& runDir,
                         const std::string& display,
-                        const std::vector<std::string>& extraEnv) {
+                        const std::vector<std::string>& extraEnv,
+                        const std::vector<std::string>& args) {
   char pattern[] = "/tmp/linkloom-stderr-XXXXXX";
   const int errFd = mkstemp(pattern);
   if (errFd < 0) return false;
@@ -96,7 +97,11 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     for (const std::string& assignment : extraEnv)
       putenv(strdup(assignment.c_str()));
-    execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+    for (const std::string& arg : args)
+      argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    execv(binary.c_str(), argv.data());
     _exit(127);
   }
   close(errFd);

@@ -29,7 +29,8 @@ struct GameProcess {
 
   bool start(const std::string& binary, const std::string& runDir,
              const std::string& display,
-             const std::vector<std::string>& extraEnv = {});
+             const std::vector<std::string>& extraEnv = {},
+             const std::vector<std::string>& args = {});
   // Waits for the process to end; -1 on time-out, else its exit status
   // (128 + signal when killed by a signal).
   int waitExit(std::chrono::milliseconds timeout);

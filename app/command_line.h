@@ -1,0 +1,38 @@
+// The game's command line: its own options, read before the window opens;
+// everything else is left for the window toolkit (such as -display NAME).
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "puzzle/level_generator.h"
+
+extern const char* const gameUsage;
+
+struct CommandLine {
+  enum class Action { Play, Help, Version, Fail };
+  Action action = Action::Play;
+  std::string error;       // one line, for Fail
+  std::string levelsFile;  // --levels FILE
+  bool seeded = false;     // --seed N or --daily
+  bool daily = false;
+  std::uint64_t seed = 0;
+  Difficulty difficulty = Difficulty::Medium;
+  // The program name and every argument that is not the game's own, with a
+  // null at the end, as glutInit takes them.
+  std::vector<char*> toolkitArgs;
+};
+
+// Reads the options without opening anything; the arguments must outlive
+// the result, whose toolkitArgs point into them.
+CommandLine parseCommandLine(int argc, char** argv);
+
+// The seed of the day: the UTC date of now written as YYYYMMDD.
+std::uint64_t dailySeed(std::time_t now);
+
+// Makes the level set the command line asks for: a pack, generated levels,
+// or the built-in ones. False with a one-line error for a bad pack.
+bool chooseLevels(const CommandLine& options, std::time_t now,
+                  std::string& error);

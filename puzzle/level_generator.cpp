@@ -1,0 +1,209 @@
+// Level generator: plant a chain, measure, keep what fits the grade.
+#include "puzzle/level_generator.h"
+
+#include <array>
+
+#include "puzzle/board.h"
+#include "puzzle/clamp.h"
+#include "puzzle/link_reach.h"
+
+namespace {
+
+// splitmix64: a fixed generator, so a seed gives the same levels wherever
+// the game is built (the standard distributions differ between libraries).
+struct Random {
+  std::uint64_t state;
+  std::uint64_t next() {
+    std::uint64_t z = (state += 0x9e3779b97f4a7c15ull);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ull;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebull;
+    return z ^ (z >> 31);
+  }
+  // 0 to n - 1; the bias of the modulo is far below what a player notices.
+  int below(int n) {
+    return static_cast<int>(next() % static_cast<unsigned>(n));
+  }
+  template <typename T, std::size_t N>
+  T pick(const std::array<T, N>& choices) {
+    return choices[below(static_cast<int>(N))];
+  }
+};
+
+// What a grade's candidates look like, so that most of them land in it.
+struct Style {
+  int quantities;         // how many of size, sides and hue the nodes change
+  int doubleCellPercent;  // cells that change two quantities at once
+  int plantedGridNodes;   // fewest grid nodes on the planted chain
+  // A target on a limit is met by every chain that runs into the clamp;
+  // one strictly inside them is met by few, which is what a hard level is.
+  bool targetInsideLimits;
+};
+
+Style styleOf(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Easy: return {1, 0, 4, false};
+    case Difficulty::Medium: return {2, 20, 5, false};
+    case Difficulty::Hard: return {3, 50, 6, true};
+  }
+  return {3, 50, 6, true};
+}
+
+const std::array<float, 8> sizeSteps = {-6, -4, -2, -1, 1, 2, 4, 6};
+const std::array<int, 6> sidesSteps = {-3, -2, -1, 1, 2, 3};
+const std::array<float, 6> hueSteps = {-180, -120, -60, 60, 120, 180};
+
+// The built-in levels' node colours and two more, written exactly in a pack.
+struct Colour {
+  float red, green, blue;
+};
+const std::array<Colour, 8> nodeColours = {{{0, 0, 1},
+                                            {1, 0, 0},
+                                            {0, 1, 0},
+                                            {1, 1, 0},
+                                            {1, 0, 1},
+                                            {1, 0.5f, 0},
+                                            {0, 1, 1},
+                                            {0.5f, 0, 1}}};
+
+void changeQuantity(Random& random, NodeDeltas& cell, int quantity) {
+  if (quantity == 0) cell.sizeDelta = random.pick(sizeSteps);
+  if (quantity == 1) cell.sidesDelta = random.pick(sidesSteps);
+  if (quantity == 2) cell.hueDelta = random.pick(hueSteps);
+}
+
+void fillCells(Random& random, const Style& style, Level& level) {
+  // The quantities that change are style.quantities of the three in turn,
+  // starting at a random one.
+  const int first = random.below(3);
+  for (NodeDeltas& cell : level.deltas) {
+    cell = {0, 0, 0};
+    const int one = random.below(style.quantities);
+    changeQuantity(random, cell, (first + one) % 3);
+    if (style.quantities > 1 && random.below(100) < style.doubleCellPercent) {
+      const int other =
+          (one + 1 + random.below(style.quantities - 1)) % style.quantities;
+      changeQuantity(random, cell, (first + other) % 3);
+    }
+  }
+}
+
+// A random chain from the source to the sink that passes no node twice and
+// at least the given number of grid nodes, or an empty one when the walk
+// ran into a dead end.
+std::vector<Node*> randomChain(Random& random, const Board& board,
+                               int fewestGridNodes) {
+  std::vector<Node*> chain = {board.sourceNode};
+  while (chain.back() != board.sinkNode) {
+    std::vector<Node*> choices;
+    for (const auto& candidate : board.nodes) {
+      Node* next = candidate.get();
+      if (next == board.sourceNode || !withinLinkReach(*chain.back(), *next))
+        continue;
+      bool onChain = false;
+      for (const Node* n : chain) onChain = onChain || n == next;
+      const bool tooSoon = next == board.sinkNode &&
+                           static_cast<int>(chain.size()) <= fewestGridNodes;
+      if (!onChain && !tooSoon) choices.push_back(next);
+    }
+    if (choices.empty()) return {};
+    chain.push_back(choices[random.below(static_cast<int>(choices.size()))]);
+  }
+  return chain;
+}
+
+// A level whose target is what the planted chain makes of its start shape.
+Level candidate(Random& random, Board& board, const Style& style) {
+  Level level{};
+  level.startSize = static_cast<float>(2 + random.below(7));
+  level.startSides = kMinSides + random.below(kMaxSides - kMinSides + 1);
+  level.startHue = static_cast<float>(60 * random.below(6));
+  fillCells(random, style, level);
+  board.setLevel(level);
+  std::vector<Node*> chain;
+  while (chain.empty())
+    chain = randomChain(random, board, style.plantedGridNodes);
+  Shape shape;
+  shape.copyFrom(board.startShape);
+  for (const Node* node : chain) addAndClamp(shape, *node);
+  level.targetSize = shape.size;
+  level.targetSides = shape.sides;
+  level.targetHue = shape.hue;
+  return level;
+}
+
+// Whether a candidate is worth the search: a start that is already the
+// target is no puzzle.
+bool worthSearching(const Level& level, const Style& style) {
+  if (level.startSize == level.targetSize &&
+      level.startSides == level.targetSides &&
+      level.startHue == level.targetHue)
+    return false;
+  if (!style.targetInsideLimits) return true;
+  return level.targetSize > kMinSize && level.targetSize < kMaxSize &&
+         level.targetSides > kMinSides && level.targetSides < kMaxSides &&
+         level.targetHue > kMinHue && level.targetHue < kMaxHue;
+}
+
+// Proven: the search found solving chains, and grades the level as asked.
+bool keeps(Board& board, const Level& level, const Style& style,
+           Difficulty difficulty) {
+  if (!worthSearching(level, style)) return false;
+  board.setLevel(level);
+  const LevelSolutions found = solveLoadedLevel(board);
+  return found.solvingChains > 0 && gradeOf(found) == difficulty;
+}
+
+}  // namespace
+
+std::optional<Difficulty> difficultyNamed(std::string_view name) {
+  for (Difficulty d : {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard})
+    if (name == difficultyName(d)) return d;
+  return std::nullopt;
+}
+
+const char* difficultyName(Difficulty difficulty) {
+  switch (difficulty) {
+    case Difficulty::Easy: return "easy";
+    case Difficulty::Medium: return "medium";
+    case Difficulty::Hard: return "hard";
+  }
+  return "medium";
+}
+
+Difficulty gradeOf(const LevelSolutions& solutions) {
+  // Shortest chains count the source and the sink besides the grid nodes.
+  const std::size_t gridNodes =
+      solutions.shortest.empty() ? 0 : solutions.shortest.front().size() - 2;
+  const long solving = solutions.solvingChains;
+  const long legal = solutions.legalChains;
+  if (solving * 100 < legal && gridNodes >= 5) return Difficulty::Hard;
+  if (solving * 10 >= legal && solutions.solvableWithoutClamp)
+    return Difficulty::Easy;
+  return Difficulty::Medium;
+}
+
+std::vector<Level> generateLevels(std::uint64_t seed, int count,
+                                  Difficulty difficulty) {
+  Board board;
+  board.build();
+  const Style style = styleOf(difficulty);
+  std::vector<Level> levels;
+  // Each level has a stream of its own, so a level does not depend on how
+  // many candidates the levels before it needed.
+  Random streams{seed};
+  const int firstColour = streams.below(static_cast<int>(nodeColours.size()));
+  for (int index = 0; index < count; ++index) {
+    Random random{streams.next() ^ static_cast<std::uint64_t>(difficulty)};
+    Level level;
+    do {
+      level = candidate(random, board, style);
+    } while (!keeps(board, level, style, difficulty));
+    const Colour& colour =
+        nodeColours[(firstColour + index) % nodeColours.size()];
+    level.nodeRed = colour.red;
+    level.nodeGreen = colour.green;
+    level.nodeBlue = colour.blue;
+    levels.push_back(level);
+  }
+  return levels;
+}

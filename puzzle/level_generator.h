@@ -1,0 +1,34 @@
+// Level generator: levels built around a planted solving chain, each kept
+// only when the chain search proves it solvable and grades it as asked.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "puzzle/chain_search.h"
+#include "puzzle/levels.h"
+
+// Levels played from a seed, as many as the built-in set.
+constexpr int generatedLevelCount = levelCount;
+
+enum class Difficulty { Easy, Medium, Hard };
+
+// "easy", "medium" or "hard"; nothing for any other word.
+std::optional<Difficulty> difficultyNamed(std::string_view name);
+const char* difficultyName(Difficulty difficulty);
+
+// The grade of a solvable level, from what the chain search measured:
+// hard when under 1% of the legal chains solve it and the shortest solution
+// passes 5 or more grid nodes; easy when 10% or more solve it and one of
+// them needs no clamp; medium otherwise. The built-in levels grade as easy
+// (1, 2), medium (4) and hard (3, 5, 6).
+Difficulty gradeOf(const LevelSolutions& solutions);
+
+// count levels of the given grade. The same seed, count and difficulty give
+// the same levels on every machine, and the first levels of a longer pack
+// are the levels of a shorter one. Every level is solvable and its start
+// shape differs from its target shape.
+std::vector<Level> generateLevels(std::uint64_t seed, int count,
+                                  Difficulty difficulty);

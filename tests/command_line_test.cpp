@@ -1,0 +1,97 @@
+// The game's command line read without a window: what each option asks for,
+// and what is left for the window toolkit.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "puzzle/level_set.h"
+
+namespace {
+
+CommandLine parse(std::vector<std::string> args) {
+  static std::vector<std::string> kept;  // outlives the parsed pointers
+  kept = std::move(args);
+  kept.insert(kept.begin(), "linkloom");
+  std::vector<char*> argv;
+  for (std::string& arg : kept) argv.push_back(arg.data());
+  return parseCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+TEST(CommandLine, OptionsAndWhatTheyAskFor) {
+  EXPECT_EQ(parse({}).action, CommandLine::Action::Play);
+  EXPECT_EQ(parse({"--help", "--bogus"}).action, CommandLine::Action::Help);
+  EXPECT_EQ(parse({"--version"}).action, CommandLine::Action::Version);
+  EXPECT_EQ(parse({"--levels", "a.pack"}).levelsFile, "a.pack");
+
+  const CommandLine seeded =
+      parse({"--seed", "18446744073709551615", "--difficulty", "hard"});
+  EXPECT_EQ(seeded.action, CommandLine::Action::Play);
+  EXPECT_TRUE(seeded.seeded);
+  EXPECT_EQ(seeded.seed, ~0ull);
+  EXPECT_EQ(seeded.difficulty, Difficulty::Hard);
+  const CommandLine daily = parse({"--daily"});
+  EXPECT_TRUE(daily.seeded && daily.daily);
+  EXPECT_EQ(daily.difficulty, Difficulty::Medium);
+}
+
+TEST(CommandLine, ToolkitOptionsArePassedOnInOrder) {
+  const CommandLine options =
+      parse({"-display", ":7", "--daily", "-geometry", "+1+2"});
+  ASSERT_EQ(options.toolkitArgs.size(), 6u);
+  const char* expected[] = {"linkloom", "-display", ":7", "-geometry", "+1+2"};
+  for (int i = 0; i < 5; ++i) EXPECT_STREQ(options.toolkitArgs[i], expected[i]);
+  EXPECT_EQ(options.toolkitArgs.back(), nullptr);
+}
+
+TEST(CommandLine, MistakesAreOneLineErrors) {
+  const struct {
+    std::vector<std::string> args;
+    const char* error;
+  } cases[] = {
+      {{"--bogus"}, "unknown option --bogus"},
+      {{"--levels"}, "--levels needs a value"},
+      {{"--seed"}, "--seed needs a value"},
+      {{"--seed", "-1"}, "--seed takes a whole number, not -1"},
+      {{"--seed", "12x"}, "--seed takes a whole number, not 12x"},
+      {{"--seed", "18446744073709551616"},
+       "--seed takes a whole number, not 18446744073709551616"},
+      {{"--seed", "1", "--difficulty", "fiendish"},
+       "--difficulty takes easy, medium or hard, not fiendish"},
+      {{"--difficulty", "easy"}, "--difficulty goes with --seed or --daily"},
+      {{"--levels", "a", "--seed", "1"},
+       "--levels cannot go with --seed or --daily"},
+      {{"--daily", "--seed", "0"}, "--daily cannot go with --seed"},
+  };
+  for (const auto& c : cases) {
+    const CommandLine options = parse(c.args);
+    EXPECT_EQ(options.action, CommandLine::Action::Fail) << c.error;
+    EXPECT_EQ(options.error, c.error);
+  }
+}
+
+TEST(CommandLine, TheDailySeedIsTheUtcDate) {
+  EXPECT_EQ(dailySeed(0), 19700101u);
+  EXPECT_EQ(dailySeed(1700000000), 20231114u);  // 22:13 UTC
+  EXPECT_EQ(dailySeed(1709164800), 20240229u);
+}
+
+TEST(CommandLine, TheChosenLevelsBecomeTheLevelSet) {
+  std::string error;
+  EXPECT_FALSE(
+      chooseLevels(parse({"--levels", "/nonexistent/pack"}), 0, error));
+  EXPECT_EQ(error,
+            "/nonexistent/pack:1:1: cannot read: No such file or directory");
+  EXPECT_EQ(levelSetSize(), levelCount) << "a bad pack changes nothing";
+
+  ASSERT_TRUE(chooseLevels(parse({"--daily", "--difficulty", "easy"}),
+                           1700000000, error));
+  const std::vector<Level> daily = levelSet();
+  const std::vector<Level> seeded =
+      generateLevels(20231114, generatedLevelCount, Difficulty::Easy);
+  ASSERT_EQ(daily.size(), seeded.size());
+  for (std::size_t i = 0; i < daily.size(); ++i)
+    EXPECT_EQ(daily[i].targetHue, seeded[i].targetHue);
+  useLevels({levels.begin(), levels.end()});
+}
+
+}  // namespace

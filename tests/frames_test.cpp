@@ -245,4 +245,28 @@ TEST(Frames, ScaledWindowsShowTheReferenceWithinRounding) {
   resizeWindow(800, 600);
 }
 
+// The back buffer's centre after the frame clock has ticked at this many
+// milliseconds since the last tick, over a blue buffer.
+Rgb centreAfterFrameOf(std::uint32_t milliseconds) {
+  glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  game().lastTime =
+      static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME)) - milliseconds;
+  game().tickClock();
+  GLubyte rgb[3] = {0, 0, 0};
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(400, 300, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  return {rgb[0], rgb[1], rgb[2]};
+}
+
+TEST(Frames, OnlyAnOverLongFrameClearsTheBuffersToWhite) {
+  const Rgb afterShort = centreAfterFrameOf(50);
+  EXPECT_EQ(afterShort.b - afterShort.r, 255) << "a short frame cleared";
+  const Rgb afterLong = centreAfterFrameOf(1000);
+  EXPECT_EQ(afterLong.r + afterLong.g + afterLong.b, 3 * 255);
+  EXPECT_DOUBLE_EQ(game().lastFrameTime(), 0.12);
+}
+
 }  // namespace

@@ -218,6 +218,15 @@ void XClient::key(const char* keysym) {
   XSync(display, False);
 }
 
+void XClient::holdKey(const char* keysym, std::chrono::milliseconds duration) {
+  const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XSync(display, False);
+  std::this_thread::sleep_for(duration);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  XSync(display, False);
+}
+
 Rgb XClient::pixel(Window window, int x, int y) {
   XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
   if (image == nullptr) return {-1, -1, -1};

@@ -1,0 +1,99 @@
+// The real game's redraws seen from outside: paced on the title screen,
+// none while its window is hidden, and keys that change nothing on screen.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "tests/support/frame_watch.h"
+#include "tests/support/running_game.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+double secondsSince(Clock::time_point start) {
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct PacedGame : testing::Test {
+  RunningGame game;
+  SwapCounter swaps;
+
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
+    ASSERT_TRUE(swaps.watch(game.client.display, game.window));
+    ASSERT_GE(swaps.waitFor(3, 10s), 3) << "the game never drew";
+  }
+
+  // Frames drawn and CPU seconds spent while the test waits this long.
+  void measure(std::chrono::milliseconds span, long& frames, double& cpu,
+               double& seconds) {
+    const long framesBefore = swaps.count();
+    const double cpuBefore = processCpuSeconds(game.process.pid);
+    const auto start = Clock::now();
+    std::this_thread::sleep_for(span);
+    frames = swaps.count() - framesBefore;
+    cpu = processCpuSeconds(game.process.pid) - cpuBefore;
+    seconds = secondsSince(start);
+  }
+};
+
+// A loaded machine can only lower the frame count and the game's share of
+// a core, so neither bound below can fail for want of time.
+TEST_F(PacedGame, TheTitleScreenRedrawsAtMostSixtyTimesASecondOnLittleCpu) {
+  long frames = 0;
+  double cpu = 0, seconds = 0;
+  measure(3s, frames, cpu, seconds);
+  EXPECT_GE(frames, 10) << "frames stopped coming";
+  EXPECT_LE(frames / seconds, 63.0);
+  EXPECT_LE(cpu / seconds, 0.5) << cpu * 1000 / frames << " ms a frame";
+}
+
+TEST_F(PacedGame, AHiddenWindowCostsNothingUntilItShowsAgain) {
+  XUnmapWindow(game.client.display, game.window);
+  XSync(game.client.display, False);
+  std::this_thread::sleep_for(300ms);  // the last frames in flight
+  long frames = 0;
+  double cpu = 0, seconds = 0;
+  measure(2s, frames, cpu, seconds);
+  // A few clock ticks of CPU at most: no frame drawn, no loop spinning.
+  EXPECT_LE(cpu, 0.03);
+  XMapWindow(game.client.display, game.window);
+  XSync(game.client.display, False);
+  const long before = swaps.count();
+  EXPECT_GE(swaps.waitFor(before + 10, 10s), before + 10)
+      << "no frames after the window showed again";
+}
+
+TEST_F(PacedGame, AHeldTChangesNothingOnTheTitleOrThePlayingScreen) {
+  XClient& client = game.client;
+  // Key events go to the window under the pointer.
+  client.moveTo(game.window, 400, 300);
+  XSelectInput(client.display, game.window, KeyPressMask);
+  const auto heldT = [&] {
+    const Rgb before = client.pixel(game.window, 400, 180);
+    client.holdKey("t", 1500ms);
+    int presses = 0;
+    XEvent event;
+    while (
+        XCheckTypedWindowEvent(client.display, game.window, KeyPress, &event))
+      ++presses;
+    // The server repeats a held key; the game takes it as one key-down.
+    EXPECT_GT(presses, 1) << "the server did not repeat the held key";
+    const long frames = swaps.count();
+    EXPECT_GE(swaps.waitFor(frames + 5, 5s), frames + 5);
+    const Rgb after = client.pixel(game.window, 400, 180);
+    EXPECT_EQ(after.r * 65536 + after.g * 256 + after.b,
+              before.r * 65536 + before.g * 256 + before.b);
+  };
+  heldT();
+  client.click();  // to the instructions
+  std::this_thread::sleep_for(300ms);
+  client.click();  // to level 1
+  std::this_thread::sleep_for(300ms);
+  heldT();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+}  // namespace

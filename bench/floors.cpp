@@ -1,84 +1,15 @@
-// The floors the game is measured against.
+// The frame floor.
 #include "bench/floors.h"
 
 #include <GL/freeglut.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-#include FT_GLYPH_H
 
-#include "render/camera.h"
-#include "render/png_decode.h"
-
-namespace {
-const char* const pictures[] = {
-    "./images/background.png",   "./images/titlescreen.png",
-    "./images/instructions.png", "./images/gameover.png",
-    "./images/shape3.png",       "./images/shape4.png",
-    "./images/shape5.png",       "./images/shape6.png",
-    "./images/shape7.png",       "./images/shape8.png",
-    "./images/node.png",         "./images/nodeoutline.png",
-    "./images/selector.png",     "./images/link.png"};
-constexpr int maxSide = 8192;
-}  // namespace
+#include "render/png_texture.h"
 
 void FloorFrame::load() {
-  const auto image = decodePngFile("./images/background.png", maxSide);
-  glGenTextures(1, &texture);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  if (image) {
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    const GLenum format = image->hasAlpha ? GL_RGBA : GL_RGB;
-    glTexImage2D(GL_TEXTURE_2D, 0, format, image->width, image->height, 0,
-                 format, GL_UNSIGNED_BYTE, image->pixels.data());
-  }
-  glBindTexture(GL_TEXTURE_2D, 0);
+  background.wrap(loadPngTexture("./images/background.png"));
 }
 
 void FloorFrame::draw() const {
-  camera().apply();
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glColor4f(1, 1, 1, 1);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0, 1);
-  glVertex3f(-50, 0, 0);
-  glTexCoord2f(1, 1);
-  glVertex3f(50, 0, 0);
-  glTexCoord2f(1, 0);
-  glVertex3f(50, 75, 0);
-  glTexCoord2f(0, 0);
-  glVertex3f(-50, 75, 0);
-  glEnd();
-  glDisable(GL_BLEND);
-  glDisable(GL_TEXTURE_2D);
+  background.copyToWindow();
   glutSwapBuffers();
-}
-
-unsigned long floorStartUp() {
-  unsigned long checksum = 0;
-  for (const char* path : pictures) {
-    const auto image = decodePngFile(path, maxSide);
-    if (image) checksum += image->pixels.size();
-  }
-  FT_Library library;
-  FT_Face face;
-  if (FT_Init_FreeType(&library) != 0) return checksum;
-  if (FT_New_Face(library, "./fonts/rabiohead.ttf", 0, &face) == 0) {
-    FT_Set_Char_Size(face, 46 * 64, 46 * 64, 96, 96);
-    for (unsigned code = 0; code < 128; ++code) {
-      if (FT_Load_Glyph(face, FT_Get_Char_Index(face, code), 0) != 0) continue;
-      FT_Glyph glyph;
-      if (FT_Get_Glyph(face->glyph, &glyph) != 0) continue;
-      FT_Glyph_To_Bitmap(&glyph, FT_RENDER_MODE_NORMAL, nullptr, 1);
-      checksum += reinterpret_cast<FT_BitmapGlyph>(glyph)->bitmap.rows;
-      FT_Done_Glyph(glyph);
-    }
-    FT_Done_Face(face);
-  }
-  FT_Done_FreeType(library);
-  return checksum;
 }

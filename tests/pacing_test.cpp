@@ -10,12 +10,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
 struct PacedGame : testing::Test {
   RunningGame game;
   SwapCounter swaps;
@@ -25,40 +19,24 @@ struct PacedGame : testing::Test {
     ASSERT_TRUE(swaps.watch(game.client.display, game.window));
     ASSERT_GE(swaps.waitFor(3, 10s), 3) << "the game never drew";
   }
-
-  // Frames drawn and CPU seconds spent while the test waits this long.
-  void measure(std::chrono::milliseconds span, long& frames, double& cpu,
-               double& seconds) {
-    const long framesBefore = swaps.count();
-    const double cpuBefore = processCpuSeconds(game.process.pid);
-    const auto start = Clock::now();
-    std::this_thread::sleep_for(span);
-    frames = swaps.count() - framesBefore;
-    cpu = processCpuSeconds(game.process.pid) - cpuBefore;
-    seconds = secondsSince(start);
-  }
 };
 
 // A loaded machine can only lower the frame count and the game's share of
 // a core, so neither bound below can fail for want of time.
 TEST_F(PacedGame, TheTitleScreenRedrawsAtMostSixtyTimesASecondOnLittleCpu) {
-  long frames = 0;
-  double cpu = 0, seconds = 0;
-  measure(3s, frames, cpu, seconds);
-  EXPECT_GE(frames, 10) << "frames stopped coming";
-  EXPECT_LE(frames / seconds, 63.0);
-  EXPECT_LE(cpu / seconds, 0.5) << cpu * 1000 / frames << " ms a frame";
+  const Activity title = watchActivity(swaps, game.process.pid, 3s);
+  EXPECT_GE(title.frames, 10) << "frames stopped coming";
+  EXPECT_LE(title.frames / title.seconds, 63.0);
+  EXPECT_LE(title.cpuSeconds / title.seconds, 0.5)
+      << title.cpuSeconds * 1000 / title.frames << " ms a frame";
 }
 
 TEST_F(PacedGame, AHiddenWindowCostsNothingUntilItShowsAgain) {
   XUnmapWindow(game.client.display, game.window);
   XSync(game.client.display, False);
   std::this_thread::sleep_for(300ms);  // the last frames in flight
-  long frames = 0;
-  double cpu = 0, seconds = 0;
-  measure(2s, frames, cpu, seconds);
   // A few clock ticks of CPU at most: no frame drawn, no loop spinning.
-  EXPECT_LE(cpu, 0.03);
+  EXPECT_LE(watchActivity(swaps, game.process.pid, 2s).cpuSeconds, 0.03);
   XMapWindow(game.client.display, game.window);
   XSync(game.client.display, False);
   const long before = swaps.count();

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 bool SwapCounter::watch(Display* on, Window window) {
   display = on;
@@ -59,4 +60,19 @@ double processCpuSeconds(pid_t pid) {
   double user = 0, system = 0;
   if (!(fields >> user >> system)) return -1.0;
   return (user + system) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+Activity watchActivity(SwapCounter& swaps, pid_t pid,
+                       std::chrono::milliseconds span) {
+  const long frames = swaps.count();
+  const double cpu = processCpuSeconds(pid);
+  const auto start = std::chrono::steady_clock::now();
+  std::this_thread::sleep_for(span);
+  Activity activity;
+  activity.frames = swaps.count() - frames;
+  activity.cpuSeconds = processCpuSeconds(pid) - cpu;
+  activity.seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+          .count();
+  return activity;
 }

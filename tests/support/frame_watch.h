@@ -24,6 +24,15 @@ struct SwapCounter {
   ~SwapCounter();
 };
 
+// What a process did over a span of waiting.
+struct Activity {
+  long frames = 0;
+  double cpuSeconds = 0.0;
+  double seconds = 0.0;  // the span as measured
+};
+Activity watchActivity(SwapCounter& swaps, pid_t pid,
+                       std::chrono::milliseconds span);
+
 // User plus system CPU seconds of the process, all its threads; negative
 // when it cannot be read.
 double processCpuSeconds(pid_t pid);

@@ -170,6 +170,12 @@ const Screen kScreens[] = {{"title", ScreenState::Title},
                            {"gameover", ScreenState::GameOver},
                            {"playing", ScreenState::Playing}};
 
+// Names a screen's reference at a window size, such as "title_800x600".
+std::string referenceKey(const Screen& screen, int width, int height) {
+  return std::string(screen.name) + "_" + std::to_string(width) + "x" +
+         std::to_string(height);
+}
+
 Frame frameOf(const Screen& screen) {
   if (screen.state == ScreenState::Playing) setUpBusyBoard();
   gameState().screenState = screen.state;
@@ -183,9 +189,7 @@ bool writeReferenceIfAsked(int width, int height) {
   std::ofstream prints(std::string(out) + "/fingerprints.txt", std::ios::app);
   for (const Screen& screen : kScreens) {
     const Frame frame = frameOf(screen);
-    const std::string key = std::string(screen.name) + "_" +
-                            std::to_string(width) + "x" +
-                            std::to_string(height);
+    const std::string key = referenceKey(screen, width, height);
     PngPicture grid{kGridColumns,
                     kGridRows,
                     PNG_COLOR_TYPE_RGB,
@@ -208,9 +212,7 @@ void expectReferenceFrames(int width, int height, bool exact) {
   if (writeReferenceIfAsked(width, height)) return;
   const auto prints = referenceFingerprints();
   for (const Screen& screen : kScreens) {
-    const std::string key = std::string(screen.name) + "_" +
-                            std::to_string(width) + "x" +
-                            std::to_string(height);
+    const std::string key = referenceKey(screen, width, height);
     const Frame frame = frameOf(screen);
     const auto reference =
         decodePngFile(referencePath(key + ".png").c_str(), kGridColumns);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "tests/support/frame_watch.h"
 #include "tests/support/running_game.h"
@@ -44,13 +46,23 @@ TEST_F(PacedGame, AHiddenWindowCostsNothingUntilItShowsAgain) {
       << "no frames after the window showed again";
 }
 
+// A few spots across the window, to see that a screen changed or did not.
+std::vector<int> look(XClient& client, Window window) {
+  std::vector<int> spots;
+  for (const auto& [x, y] : {std::pair{400, 180}, {200, 450}, {600, 300}}) {
+    const Rgb p = client.pixel(window, x, y);
+    spots.push_back(p.r * 65536 + p.g * 256 + p.b);
+  }
+  return spots;
+}
+
 TEST_F(PacedGame, AHeldTChangesNothingOnTheTitleOrThePlayingScreen) {
   XClient& client = game.client;
   // Key events go to the window under the pointer.
   client.moveTo(game.window, 400, 300);
   XSelectInput(client.display, game.window, KeyPressMask);
   const auto heldT = [&] {
-    const Rgb before = client.pixel(game.window, 400, 180);
+    const std::vector<int> before = look(client, game.window);
     client.holdKey("t", 1500ms);
     int presses = 0;
     XEvent event;
@@ -61,15 +73,18 @@ TEST_F(PacedGame, AHeldTChangesNothingOnTheTitleOrThePlayingScreen) {
     EXPECT_GT(presses, 1) << "the server did not repeat the held key";
     const long frames = swaps.count();
     EXPECT_GE(swaps.waitFor(frames + 5, 5s), frames + 5);
-    const Rgb after = client.pixel(game.window, 400, 180);
-    EXPECT_EQ(after.r * 65536 + after.g * 256 + after.b,
-              before.r * 65536 + before.g * 256 + before.b);
+    EXPECT_EQ(look(client, game.window), before);
+  };
+  const auto clickOn = [&] {
+    const std::vector<int> before = look(client, game.window);
+    client.click();
+    ASSERT_TRUE(
+        waitUntil([&] { return look(client, game.window) != before; }, 10s));
+    swaps.waitFor(swaps.count() + 3, 5s);  // the new screen settled
   };
   heldT();
-  client.click();  // to the instructions
-  std::this_thread::sleep_for(300ms);
-  client.click();  // to level 1
-  std::this_thread::sleep_for(300ms);
+  ASSERT_NO_FATAL_FAILURE(clickOn());  // to the instructions
+  ASSERT_NO_FATAL_FAILURE(clickOn());  // to level 1
   heldT();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "app/display_sync.h"
+#include "app/frame_pacer.h"
 #include "app/game.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -20,7 +22,19 @@ void onDisplay() { game().display(); }
 
 void onIdle() {
   game();
+  const auto wait = framePacer().waitBeforeFrame(PaceClock::now());
+  // Input ends the wait early; the next idle pass waits out the rest.
+  if (wait > PaceClock::duration::zero()) {
+    waitForInput(wait);
+    return;
+  }
   glutPostRedisplay();
+}
+
+void onWindowStatus(int status) {
+  // Nothing is drawn into a hidden window, so the loop sleeps until the
+  // window shows again instead of waking for frames.
+  glutIdleFunc(status == GLUT_HIDDEN ? nullptr : onIdle);
 }
 
 namespace {
@@ -63,14 +77,15 @@ void onKey(unsigned char key, int, int) {
   if (key == 't') board().evaluate();
 }
 
-void onOtherKey(unsigned char, int, int) {}
+void onOtherKey(unsigned char, int, int) { pointer(); }
 
-void onOtherKey(int, int, int) {}
+void onOtherKey(int, int, int) { pointer(); }
 
 void registerCallbacks() {
   glutReshapeFunc(onReshape);
   glutDisplayFunc(onDisplay);
   glutIdleFunc(onIdle);
+  glutWindowStatusFunc(onWindowStatus);
   glutMotionFunc(onMouseDrag);
   glutPassiveMotionFunc(onMouseMove);
   glutMouseFunc(onMouseButton);

@@ -3,6 +3,7 @@
 
 #include <GL/freeglut.h>
 
+#include "app/display_sync.h"
 #include "app/frame_clock.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -43,10 +44,10 @@ void Game::init() {
   glShadeModel(GL_FLAT);
   glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-  glClearDepth(1.0);
-  glDepthFunc(GL_LEQUAL);
-  glEnable(GL_DEPTH_TEST);
+  // No depth test: every sprite lies in the plane z = 0 and the order of
+  // drawing is the stacking order, so it would only cost time per pixel.
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  enableSwapControl();
 
   // The scenery rectangle is the visible area of the plane z = 0.
   scenery().load();

@@ -1,5 +1,5 @@
-// Benchmark: the game's frame, chain evaluation and start-up, each measured
-// against the least work that could do the same, in one run with the two
+// Benchmark: the game's frame, first frame, idle cost and chain evaluation,
+// each against the least work that could do the same, with game and floor
 // interleaved so machine drift cancels. Run it from the run directory under
 // a display: cd build && xvfb-run -a ./linkloom-bench
 #include <GL/freeglut.h>
@@ -9,19 +9,24 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/game.h"
 #include "bench/allocation_counter.h"
+#include "bench/first_frame.h"
 #include "bench/floors.h"
 #include "puzzle/board.h"
-#include "puzzle/game_state.h"
-#include "puzzle/link_editing.h"
 #include "render/camera.h"
+#include "render/picture_files.h"
+#include "render/png_decode.h"
 #include "render/world.h"
+#include "tools/support/busy_board.h"
+#include "tools/support/frame_watch.h"
 
 namespace {
 
+using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 double millisecondsSince(Clock::time_point start) {
@@ -32,15 +37,6 @@ double millisecondsSince(Clock::time_point start) {
 double median(std::vector<double> samples) {
   std::sort(samples.begin(), samples.end());
   return samples[samples.size() / 2];
-}
-
-void openWindow(int& argc, char** argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(kWindowWidth, kWindowHeight);
-  glutCreateWindow(kWindowTitle);
-  glutDisplayFunc([] {});
-  camera().reshape(kWindowWidth, kWindowHeight);
 }
 
 // The longest chain the rules allow: down the first column, up the second
@@ -77,58 +73,74 @@ void measureEvaluate() {
   (void)sink;
 }
 
-// One start-up, in a process of its own, since the game starts only once.
-// The floor runs the same way, so both pay for fresh memory alike.
-double startUpInChild(const char* self, const char* which) {
-  const std::string command = std::string(self) + " " + which;
-  FILE* child = popen(command.c_str(), "r");
-  double ms = -1.0;
-  if (child == nullptr) return ms;
-  if (std::fscanf(child, "%lf", &ms) != 1) ms = -1.0;
-  pclose(child);
-  return ms;
+// Spots across the title picture that its first frame must show.
+std::vector<Spot> titleSpots() {
+  const auto title = decodePngFile(picturePath(titleFile).c_str(), 8192);
+  std::vector<Spot> spots;
+  if (!title) return spots;
+  for (const auto& [x, y] : {std::pair{2, 2}, {797, 597}, {400, 180}}) {
+    const std::size_t at =
+        (static_cast<std::size_t>(y) * title->width + x) * title->channels();
+    spots.push_back(
+        {x,
+         y,
+         {title->pixels[at], title->pixels[at + 1], title->pixels[at + 2]}});
+  }
+  return spots;
 }
 
-void measureInit(const char* self) {
+void measureFirstFrames(XClient& client, const std::string& display) {
+  const std::vector<Spot> spots = titleSpots();
   std::vector<double> game, floor;
   for (int round = 0; round < 9; ++round) {
-    game.push_back(startUpInChild(self, "--init-once"));
-    floor.push_back(startUpInChild(self, "--floor-once"));
+    const double gameMs =
+        firstFrameMs(client, display, LINKLOOM_BINARY, ".", spots);
+    const double floorMs =
+        firstFrameMs(client, display, LINKLOOM_FIRST_FRAME_FLOOR, ".", spots);
+    if (gameMs > 0) game.push_back(gameMs);
+    if (floorMs > 0) floor.push_back(floorMs);
   }
-  const double gameMs = median(game), floorMs = median(floor);
-  std::printf("init_ms: %.1f\n", gameMs);
-  std::printf("init_floor_ms: %.1f\n", floorMs);
-  std::printf("init_ratio: %.2f\n", gameMs / floorMs);
+  if (game.empty() || floor.empty()) {
+    std::printf("warning: no first frame seen\n");
+    return;
+  }
+  std::printf("first_frame_ms: %.1f\n", median(game));
+  std::printf("first_frame_floor_ms: %.1f\n", median(floor));
+  std::printf("first_frame_ratio: %.2f\n", median(game) / median(floor));
 }
 
-// The child's side of startUpInChild: prints the milliseconds it took.
-int startUpOnce(const std::string& which) {
-  const auto start = Clock::now();
-  if (which == "--init-once") {
-    game().init();
-  } else if (floorStartUp() == 0) {
-    std::printf("nan\n");
-    return 1;
+// The real game left standing on the title screen, then on level 1.
+void measureIdleCost(XClient& client, const std::string& display) {
+  GameProcess process;
+  SwapCounter swaps;
+  if (!process.start(LINKLOOM_BINARY, ".", display)) return;
+  const Window window = client.findWindow(kWindowTitle, 10s);
+  if (window == 0 || !swaps.watch(client.display, window) ||
+      swaps.waitFor(3, 10s) < 3) {
+    std::printf("warning: the game did not draw\n");
+    return;
   }
-  std::printf("%.3f\n", millisecondsSince(start));
-  std::fflush(stdout);
-  std::_Exit(0);
+  const Activity title = watchActivity(swaps, process.pid, 4s);
+  client.moveTo(window, 400, 300);
+  client.click();  // to the instructions
+  std::this_thread::sleep_for(300ms);
+  client.click();  // to level 1
+  std::this_thread::sleep_for(500ms);
+  const Activity playing = watchActivity(swaps, process.pid, 4s);
+  std::printf("cpu_title_pct: %.1f\n",
+              100.0 * title.cpuSeconds / title.seconds);
+  std::printf("cpu_playing_pct: %.1f\n",
+              100.0 * playing.cpuSeconds / playing.seconds);
+  std::printf("frames_per_second: %.1f\n", playing.frames / playing.seconds);
 }
 
-// A playing frame with everything on the board: a chain from source to
-// sink with its result shape, a selected and a hovered node.
-void setUpPlayingBoard() {
-  Board& b = board();
-  b.sourceNode->next = b.gridNode(0, 0);
-  b.gridNode(0, 0)->next = b.gridNode(0, 1);
-  b.gridNode(0, 1)->next = b.gridNode(0, 2);
-  b.gridNode(0, 2)->next = b.gridNode(0, 3);
-  b.gridNode(0, 3)->next = b.sinkNode;  // size 4: reaches the sink, unsolved
-  b.selectedNode = b.gridNode(2, 1);
-  linkMode() = LinkMode::Linking;
-  b.hoveredNode = b.gridNode(2, 2);
-  b.hoverValid = true;
-  gameState().screenState = ScreenState::Playing;
+void openWindow(int& argc, char** argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitWindowSize(kWindowWidth, kWindowHeight);
+  glutCreateWindow(kWindowTitle);
+  glutDisplayFunc([] {});
+  camera().reshape(kWindowWidth, kWindowHeight);
 }
 
 template <typename Frame>
@@ -141,9 +153,11 @@ double timeFrames(int count, Frame frame) {
   return millisecondsSince(start) / count;
 }
 
+// A playing frame with everything on the board against the copy of the
+// playing field alone.
 void measureFrames() {
   game().init();
-  setUpPlayingBoard();
+  setUpBusyBoard();
   FloorFrame floor;
   floor.load();
   const auto gameFrame = [] { game().display(); };
@@ -157,7 +171,7 @@ void measureFrames() {
   }
   if (!board().reachesSink) std::printf("warning: the chain missed the sink\n");
   std::printf("frame_ms: %.3f\n", median(gameMs));
-  std::printf("floor_frame_ms: %.3f\n", median(floorMs));
+  std::printf("frame_floor_ms: %.3f\n", median(floorMs));
   std::printf("frame_ratio: %.2f\n", median(gameMs) / median(floorMs));
 }
 
@@ -166,13 +180,19 @@ void measureFrames() {
 int main(int argc, char** argv) {
   // Start-up is measured without a sound server's latency, and without the
   // session-bus start that SDL tries on a bare X server (a desktop has one
-  // running already).
+  // running already). Child processes inherit both.
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 0);
-  openWindow(argc, argv);
-  if (argc > 1) return startUpOnce(argv[1]);
+  const char* display = std::getenv("DISPLAY");
+  XClient client;
+  if (display == nullptr || !client.open(display)) {
+    std::fprintf(stderr, "linkloom-bench: needs an X display\n");
+    return 1;
+  }
   measureEvaluate();
-  measureInit(argv[0]);
+  measureFirstFrames(client, display);
+  measureIdleCost(client, display);
+  openWindow(argc, argv);
   measureFrames();
   return 0;
 }

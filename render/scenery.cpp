@@ -5,12 +5,25 @@
 
 #include <cmath>
 
+#include "render/camera.h"
 #include "render/picture_files.h"
 #include "render/sprite_list.h"
 
 namespace {
 // Whole world units, as the rectangle's sides are scaled by.
 double wholeLength(double length) { return std::fabs(std::trunc(length)); }
+
+// A rectangle edge this close to a window edge lies on it.
+constexpr double kEdgePixels = 1e-3;
+
+bool sameEdge(double a, double b) { return std::fabs(a - b) < kEdgePixels; }
+
+void loadPicture(int& list, PictureCopy& copy, const char* file) {
+  if (list >= 0) return;
+  int texture = -1;
+  makeSpriteList(list, texture, picturePath(file).c_str());
+  copy.wrap(static_cast<GLuint>(texture));
+}
 }  // namespace
 
 Scenery& scenery() {
@@ -19,10 +32,10 @@ Scenery& scenery() {
 }
 
 void Scenery::load() {
-  makeSpriteFromFile(backgroundSprite, picturePath(backgroundFile).c_str());
-  makeSpriteFromFile(titleSprite, picturePath(titleFile).c_str());
-  makeSpriteFromFile(instructionsSprite, picturePath(instructionsFile).c_str());
-  makeSpriteFromFile(gameOverSprite, picturePath(gameOverFile).c_str());
+  loadPicture(backgroundSprite, backgroundCopy, backgroundFile);
+  loadPicture(titleSprite, titleCopy, titleFile);
+  loadPicture(instructionsSprite, instructionsCopy, instructionsFile);
+  loadPicture(gameOverSprite, gameOverCopy, gameOverFile);
 }
 
 void Scenery::setRect(double newTop, double newRight, double newBottom,
@@ -38,7 +51,34 @@ void Scenery::placeOnRect() const {
   glScaled(wholeLength(left - right), wholeLength(top - bottom), 1.0);
 }
 
+bool Scenery::showsOneToOne(const PictureCopy& copy) const {
+  const Camera& view = camera();
+  if (copy.framebuffer == 0 || copy.width != view.width ||
+      copy.height != view.height)
+    return false;
+  // The rectangle as placeOnRect puts it, in window pixels.
+  const double pixelsPerUnit = view.height / (2.0 * view.viewHalfHeight());
+  const double centreX =
+      view.width * 0.5 +
+      ((right + left) * 0.5 + view.translationX) * pixelsPerUnit;
+  const double centreY =
+      view.height * 0.5 +
+      ((bottom + top) * 0.5 + view.translationY) * pixelsPerUnit;
+  const double halfWidth = wholeLength(left - right) * 0.5 * pixelsPerUnit;
+  const double halfHeight = wholeLength(top - bottom) * 0.5 * pixelsPerUnit;
+  return sameEdge(centreX - halfWidth, 0.0) &&
+         sameEdge(centreX + halfWidth, view.width) &&
+         sameEdge(centreY - halfHeight, 0.0) &&
+         sameEdge(centreY + halfHeight, view.height);
+}
+
 void Scenery::drawBackground() const {
+  // Blending and the alpha test change nothing where every texel is opaque.
+  if (backgroundCopy.opaque && showsOneToOne(backgroundCopy)) {
+    backgroundCopy.copyToWindow();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    return;
+  }
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -55,7 +95,12 @@ void Scenery::drawBackground() const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void Scenery::drawOpaque(int list) const {
+void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
+  if (showsOneToOne(copy)) {
+    copy.copyToWindow();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    return;
+  }
   glEnable(GL_TEXTURE_2D);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glPushMatrix();
@@ -66,8 +111,10 @@ void Scenery::drawOpaque(int list) const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void Scenery::drawTitle() const { drawOpaque(titleSprite); }
+void Scenery::drawTitle() const { drawOpaque(titleSprite, titleCopy); }
 
-void Scenery::drawInstructions() const { drawOpaque(instructionsSprite); }
+void Scenery::drawInstructions() const {
+  drawOpaque(instructionsSprite, instructionsCopy);
+}
 
-void Scenery::drawGameOver() const { drawOpaque(gameOverSprite); }
+void Scenery::drawGameOver() const { drawOpaque(gameOverSprite, gameOverCopy); }

@@ -2,6 +2,8 @@
 // field, title, instructions, game over).
 #pragma once
 
+#include "render/picture_copy.h"
+
 struct Scenery {
   // The rectangle the full-screen pictures cover, world units; Game::init
   // sets it to the visible area of render/world.h.
@@ -13,9 +15,15 @@ struct Scenery {
   int titleSprite = -1;
   int instructionsSprite = -1;
   int gameOverSprite = -1;
+  // The same four pictures, for frames that show them 1:1.
+  PictureCopy backgroundCopy;
+  PictureCopy titleCopy;
+  PictureCopy instructionsCopy;
+  PictureCopy gameOverCopy;
 
   // Builds the four lists from "./images", in the order background, title,
-  // instructions, game over. Called once by Game::init.
+  // instructions, game over, each with its copy. Called once by Game::init;
+  // a list already built is left as it is.
   void load();
   void setRect(double newTop, double newRight, double newBottom,
                double newLeft);
@@ -29,12 +37,16 @@ struct Scenery {
   void drawGameOver() const;
 
   // Each draw enables what it needs, disables it again and leaves the
-  // current colour white.
+  // current colour white. A picture that fills the window texel for pixel
+  // is copied instead of drawn, which gives the same pixels: the screen
+  // pictures always, the playing field when it has no translucent texel.
 
  private:
   // Moves and scales the unit sprite onto the rectangle (inside a push).
   void placeOnRect() const;
-  void drawOpaque(int list) const;
+  // Whether the rectangle is exactly the window and the picture its size.
+  bool showsOneToOne(const PictureCopy& copy) const;
+  void drawOpaque(int list, const PictureCopy& copy) const;
 };
 
 // The process-wide scenery.

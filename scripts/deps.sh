@@ -7,10 +7,11 @@ run_packages=(
   build-essential cmake pkg-config
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libpng-dev libfreetype-dev libsdl2-mixer-dev libsndfile1-dev libcairo2-dev
+  libx11-dev
   lame fonts-dejavu-core
 )
 test_packages=(
-  libgtest-dev libx11-dev libxtst-dev xvfb xauth
+  libgtest-dev libxtst-dev libxdamage-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
 )
 

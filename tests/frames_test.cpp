@@ -20,6 +20,7 @@
 #include "puzzle/game_state.h"
 #include "render/camera.h"
 #include "render/png_decode.h"
+#include "render/world.h"
 #include "tests/support/png_files.h"
 #include "tools/support/busy_board.h"
 #include "tools/support/x_session.h"
@@ -60,7 +61,7 @@ struct FrameStage : testing::Environment {
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(800, 600);
+    glutInitWindowSize(kWindowWidth, kWindowHeight);
     // Read back through X, the window must lie wholly on the screen.
     glutInitWindowPosition(0, 0);
     glutCreateWindow("frames test");
@@ -170,6 +171,12 @@ const Screen kScreens[] = {{"title", ScreenState::Title},
                            {"gameover", ScreenState::GameOver},
                            {"playing", ScreenState::Playing}};
 
+// Names a screen's reference at a window size, such as "title_800x600".
+std::string referenceKey(const Screen& screen, int width, int height) {
+  return std::string(screen.name) + "_" + std::to_string(width) + "x" +
+         std::to_string(height);
+}
+
 Frame frameOf(const Screen& screen) {
   if (screen.state == ScreenState::Playing) setUpBusyBoard();
   gameState().screenState = screen.state;
@@ -183,9 +190,7 @@ bool writeReferenceIfAsked(int width, int height) {
   std::ofstream prints(std::string(out) + "/fingerprints.txt", std::ios::app);
   for (const Screen& screen : kScreens) {
     const Frame frame = frameOf(screen);
-    const std::string key = std::string(screen.name) + "_" +
-                            std::to_string(width) + "x" +
-                            std::to_string(height);
+    const std::string key = referenceKey(screen, width, height);
     PngPicture grid{kGridColumns,
                     kGridRows,
                     PNG_COLOR_TYPE_RGB,
@@ -208,9 +213,7 @@ void expectReferenceFrames(int width, int height, bool exact) {
   if (writeReferenceIfAsked(width, height)) return;
   const auto prints = referenceFingerprints();
   for (const Screen& screen : kScreens) {
-    const std::string key = std::string(screen.name) + "_" +
-                            std::to_string(width) + "x" +
-                            std::to_string(height);
+    const std::string key = referenceKey(screen, width, height);
     const Frame frame = frameOf(screen);
     const auto reference =
         decodePngFile(referencePath(key + ".png").c_str(), kGridColumns);
@@ -243,6 +246,30 @@ TEST(Frames, ScaledWindowsShowTheReferenceWithinRounding) {
   expectReferenceFrames(1000, 750, false);
   expectReferenceFrames(400, 300, false);
   resizeWindow(800, 600);
+}
+
+// The back buffer's centre after the frame clock has ticked at this many
+// milliseconds since the last tick, over a blue buffer.
+Rgb centreAfterFrameOf(std::uint32_t milliseconds) {
+  glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+  game().lastTime =
+      static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME)) - milliseconds;
+  game().tickClock();
+  GLubyte rgb[3] = {0, 0, 0};
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(400, 300, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+  return {rgb[0], rgb[1], rgb[2]};
+}
+
+TEST(Frames, OnlyAnOverLongFrameClearsTheBuffersToWhite) {
+  const Rgb afterShort = centreAfterFrameOf(50);
+  EXPECT_EQ(afterShort.b - afterShort.r, 255) << "a short frame cleared";
+  const Rgb afterLong = centreAfterFrameOf(1000);
+  EXPECT_EQ(afterLong.r + afterLong.g + afterLong.b, 3 * 255);
+  EXPECT_DOUBLE_EQ(game().lastFrameTime(), 0.12);
 }
 
 }  // namespace

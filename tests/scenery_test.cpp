@@ -7,10 +7,12 @@
 
 #include <array>
 #include <filesystem>
+#include <vector>
 
 #include "render/camera.h"
 #include "render/world.h"
 #include "tests/support/gl_stage.h"
+#include "tests/support/png_files.h"
 
 namespace {
 
@@ -105,6 +107,34 @@ TEST(Scenery, WithoutItsPictureTheBackgroundIsAWhiteSquareOverTheView) {
   s.backgroundSprite = built;
   for (const auto& [x, y] : kSpots)
     EXPECT_TRUE(near(windowPixel(x, y), {255, 255, 255})) << x << "," << y;
+}
+
+TEST(Scenery, ABackgroundWithClearTexelsLetsWhatLiesBeneathShow) {
+  // The left half clear, the right half opaque grey: no longer a picture
+  // that can be copied over the window.
+  std::vector<unsigned> rgba;
+  for (int y = 0; y < 600; ++y) {
+    for (int x = 0; x < 800; ++x) {
+      const unsigned grey = kBackgroundGrey;
+      rgba.insert(rgba.end(), {grey, grey, grey, x < 400 ? 0u : 255u});
+    }
+  }
+  Scenery& s = scenery();
+  EXPECT_TRUE(s.backgroundCopy.opaque);
+  const int built = s.backgroundSprite;
+  const PictureCopy copy = s.backgroundCopy;
+  writeFile(picturePath("background.png"), rgbaPng(800, 600, rgba));
+  s.backgroundSprite = -1;
+  s.load();
+  writeFile(
+      picturePath("background.png"),
+      solidPng(800, 600, kBackgroundGrey, kBackgroundGrey, kBackgroundGrey));
+  EXPECT_FALSE(s.backgroundCopy.opaque);
+  drawOnBlack([&] { s.drawBackground(); });
+  s.backgroundSprite = built;
+  s.backgroundCopy = copy;
+  EXPECT_TRUE(near(windowPixel(100, 300), {0, 0, 0}));
+  EXPECT_TRUE(near(windowPixel(700, 300), kGround));
 }
 
 }  // namespace

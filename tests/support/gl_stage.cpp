@@ -70,9 +70,6 @@ struct GlStage : testing::Environment {
         window.open(kWindowWidth, kWindowHeight, "draw tests"));
     // The state Game::init sets before it builds anything.
     glShadeModel(GL_FLAT);
-    glClearDepth(1.0);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_DEPTH_TEST);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     camera().reshape(kWindowWidth, kWindowHeight);
 

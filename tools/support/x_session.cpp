@@ -232,6 +232,15 @@ void XClient::key(const char* keysym) {
   XSync(display, False);
 }
 
+void XClient::holdKey(const char* keysym, std::chrono::milliseconds duration) {
+  const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+  XTestFakeKeyEvent(display, code, True, CurrentTime);
+  XSync(display, False);
+  std::this_thread::sleep_for(duration);
+  XTestFakeKeyEvent(display, code, False, CurrentTime);
+  XSync(display, False);
+}
+
 namespace {
 // A pixel of a 24-bit ZPixmap.
 Rgb rgbOf(unsigned long value) {

@@ -63,6 +63,8 @@ struct XClient {
   void press(int button);
   void release(int button);
   void key(const char* keysym);
+  // Presses the key, keeps it down that long, then lets it go.
+  void holdKey(const char* keysym, std::chrono::milliseconds duration);
   // Reads one pixel of the window.
   Rgb pixel(Window window, int x, int y);
   // Saves the window as an RGB PNG file.

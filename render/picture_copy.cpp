@@ -1,0 +1,65 @@
+// Picture copy through a framebuffer blit.
+#define GL_GLEXT_PROTOTYPES
+#include "render/picture_copy.h"
+
+#include <GL/glext.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool canBlit() {
+  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return version != nullptr && std::atoi(version) >= 3;
+}
+
+bool hasOnlyOpaqueTexels(int width, int height) {
+  GLint alphaBits = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
+  if (alphaBits == 0) return true;
+  std::vector<GLubyte> alpha(static_cast<std::size_t>(width) * height);
+  GLint previousAlignment = 0;
+  glGetIntegerv(GL_PACK_ALIGNMENT, &previousAlignment);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_ALPHA, GL_UNSIGNED_BYTE, alpha.data());
+  glPixelStorei(GL_PACK_ALIGNMENT, previousAlignment);
+  return std::all_of(alpha.begin(), alpha.end(),
+                     [](GLubyte a) { return a == 255; });
+}
+
+}  // namespace
+
+void PictureCopy::wrap(GLuint texture) {
+  framebuffer = 0;
+  if (texture == 0 || !canBlit()) return;
+  GLint previousTexture = 0, previousRead = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousTexture);
+  glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
+  opaque = hasOnlyOpaqueTexels(width, height);
+
+  glGenFramebuffers(1, &framebuffer);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+  glFramebufferTexture2D(GL_READ_FRAMEBUFFER, GL_COLOR_ATTACHMENT0,
+                         GL_TEXTURE_2D, texture, 0);
+  if (glCheckFramebufferStatus(GL_READ_FRAMEBUFFER) !=
+      GL_FRAMEBUFFER_COMPLETE) {
+    glDeleteFramebuffers(1, &framebuffer);
+    framebuffer = 0;
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(previousRead));
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
+}
+
+void PictureCopy::copyToWindow() const {
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  // Texel row 0 is the picture's top; window row 0 is its bottom.
+  glBlitFramebuffer(0, 0, width, height, 0, height, width, 0,
+                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+}

@@ -1,0 +1,21 @@
+// Picture copy: a full-screen picture's texture held in a framebuffer, so
+// a frame that shows it 1:1 copies it into the window instead of shading a
+// quad.
+#pragma once
+
+#include <GL/gl.h>
+
+struct PictureCopy {
+  GLuint framebuffer = 0;  // 0 when the picture cannot be copied
+  int width = 0;           // texels
+  int height = 0;
+  bool opaque = false;  // no texel is translucent (RGB, or all alpha 255)
+
+  // Wraps the texture in a framebuffer of its own, once, at load time.
+  // Leaves framebuffer 0 for texture 0 (a failed load) or when the driver
+  // has no framebuffer blit (OpenGL before 3.0). Keeps the bindings.
+  void wrap(GLuint texture);
+  // Copies the picture upright into the back buffer, its top row at the
+  // window's top, touching nothing but colour. Needs a framebuffer.
+  void copyToWindow() const;
+};

@@ -1,10 +1,9 @@
-// Entry: open the window, register the callbacks, start the game.
+// Entry: find the data, open the window, register the callbacks, start the
+// game.
 #include <GL/freeglut.h>
 
-#include <cstdio>
-#include <stdexcept>
-
 #include "app/callbacks.h"
+#include "app/data_folder.h"
 #include "app/game.h"
 
 namespace {
@@ -14,6 +13,8 @@ constexpr int windowHeight = 600;
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before the window opens, so a game without its data never shows one.
+  if (!enterDataFolder()) return 1;
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutInitWindowSize(windowWidth, windowHeight);
@@ -22,13 +23,8 @@ int main(int argc, char** argv) {
   registerCallbacks();
   glutIgnoreKeyRepeat(1);
   // A font that cannot be built ends the game here, with FreeType's
-  // failing step on standard error, rather than through an abort.
-  try {
-    game().init();
-  } catch (const std::runtime_error& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return 1;
-  }
+  // failing step on standard error, and so does running out of memory.
+  if (!runReportingFailure(&Game::init)) return 1;
   glutMainLoop();
   return 0;
 }

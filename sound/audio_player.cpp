@@ -17,7 +17,6 @@ constexpr int outputChannels = 2;  // stereo
 constexpr int bufferFrames = 2048;
 // Sample playbacks that may sound together; the click sample's limit.
 constexpr int clickPlaybacks = 4;
-constexpr int clickGroup = 1;
 constexpr const char* clickPath = "./audio/click.wav";
 constexpr int loopForever = -1;
 

@@ -9,6 +9,9 @@ struct Mix_Chunk;
 struct _Mix_Music;
 
 struct AudioPlayer {
+  // The mixer's tag on the click sample's four channels.
+  static constexpr int clickGroup = 1;
+
   // The music playing now; null before playMusic or when its file failed.
   _Mix_Music* musicStream = nullptr;
   // The file of musicStream, which the mixer reads from as it plays.

@@ -22,14 +22,16 @@ struct Descriptor {
 // Reported when the file is something else than a readable picture, font or
 // sound, which a person may not expect; a missing file is silent.
 bool usable(const char* path, const struct stat& status) {
-  const char* why = nullptr;
-  if (!S_ISREG(status.st_mode))
-    why = "not a regular file";
-  else if (static_cast<std::uintmax_t>(status.st_size) > kMaxAssetBytes)
-    why = "larger than 64 MiB";
-  if (why != nullptr)
-    std::fprintf(stderr, "%s: %s, treated as missing\n", path, why);
-  return why == nullptr;
+  if (!S_ISREG(status.st_mode)) {
+    std::fprintf(stderr, "%s: not a regular file, treated as missing\n", path);
+    return false;
+  }
+  if (static_cast<std::uintmax_t>(status.st_size) > kMaxAssetBytes) {
+    std::fprintf(stderr, "%s: larger than %zu MiB, treated as missing\n", path,
+                 kMaxAssetBytes >> 20);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace

@@ -115,7 +115,8 @@ TEST_P(HostileFile, IsTreatedAsMissingPromptlyAndWithBoundedMemory) {
   std::string expected =
       kind == LyingHeader ? asset.lyingHeaderMessage
       : kind == Oversized
-          ? relative + ": larger than 64 MiB, treated as missing\n"
+          ? relative + ": larger than " + std::to_string(kMaxAssetBytes >> 20) +
+                " MiB, treated as missing\n"
           : relative + ": not a regular file, treated as missing\n";
   if (!asset.gameRuns) expected += kFontMessage;
 

@@ -3,9 +3,7 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "app/display_sync.h"
 #include "app/frame_pacer.h"
@@ -45,15 +43,9 @@ void trackPointer(int x, int y) {
 }
 
 // The restart rebuilds the glyph font; a font that fails to build ends the
-// game with FreeType's failing step on standard error, and the exception
-// never crosses the toolkit's C frames.
+// game with FreeType's failing step on standard error.
 void restartOrExit() {
-  try {
-    game().restart();
-  } catch (const std::runtime_error& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    std::exit(1);
-  }
+  if (!runReportingFailure(&Game::restart)) std::exit(1);
 }
 
 }  // namespace

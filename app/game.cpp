@@ -3,6 +3,10 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <new>
+#include <stdexcept>
+
 #include "app/display_sync.h"
 #include "app/frame_clock.h"
 #include "puzzle/board.h"
@@ -35,6 +39,18 @@ void drawScreenImage(ScreenState screen) {
 Game& game() {
   static Game instance;
   return instance;
+}
+
+bool runReportingFailure(void (Game::*step)()) {
+  try {
+    (game().*step)();
+    return true;
+  } catch (const std::runtime_error& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+  } catch (const std::bad_alloc&) {
+    std::fputs("Out of memory\n", stderr);
+  }
+  return false;
 }
 
 Game::Game()

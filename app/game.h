@@ -28,3 +28,9 @@ struct Game {
 };
 
 Game& game();
+
+// Runs init or restart on the game. A font that cannot be built or a lack
+// of memory is printed as one line on standard error and gives false, so
+// the caller ends the game with status 1 rather than through an abort, and
+// no exception crosses the toolkit's C frames.
+bool runReportingFailure(void (Game::*step)());

@@ -1,13 +1,13 @@
-// Entry: read the options, choose the levels, open the window, register the
-// callbacks, start the game.
+// Entry: read the options, choose the levels, find the data, open the
+// window, register the callbacks, start the game.
 #include <GL/freeglut.h>
 
 #include <cstdio>
 #include <ctime>
-#include <stdexcept>
 
 #include "app/callbacks.h"
 #include "app/command_line.h"
+#include "app/data_folder.h"
 #include "app/game.h"
 #include "render/world.h"
 
@@ -31,6 +31,10 @@ int main(int argc, char** argv) {
     return 2;
   }
 
+  // A pack is read from where the player started the game; then the game
+  // moves to its data, before the window opens, so a game without its data
+  // never shows one.
+  if (!enterDataFolder()) return 1;
   int toolkitArgc = static_cast<int>(options.toolkitArgs.size()) - 1;
   glutInit(&toolkitArgc, options.toolkitArgs.data());
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
@@ -40,13 +44,8 @@ int main(int argc, char** argv) {
   registerCallbacks();
   glutIgnoreKeyRepeat(1);
   // A font that cannot be built ends the game here, with FreeType's
-  // failing step on standard error, rather than through an abort.
-  try {
-    game().init();
-  } catch (const std::runtime_error& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return 1;
-  }
+  // failing step on standard error, and so does running out of memory.
+  if (!runReportingFailure(&Game::init)) return 1;
   glutMainLoop();
   return 0;
 }

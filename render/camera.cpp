@@ -18,14 +18,32 @@ Camera& camera() {
   return instance;
 }
 
-WindowSize fourThreeRequest(int width) {
-  const int requestWidth = std::max(1, width);
+WindowSize fourThreeRequest(int width, WindowSize bound) {
+  // The widest window whose 4:3 height fits: w * 3 / 4 <= height, as long
+  // as 3 * w < 4 * height + 4.
+  const long long fitsHeight = (4LL * bound.height + 3) / 3;
+  const int widest =
+      static_cast<int>(std::min<long long>(bound.width, fitsHeight));
+  const int requestWidth = std::max(1, std::min(width, widest));
   return {requestWidth, std::max(1, requestWidth * 3 / 4)};
+}
+
+WindowSize windowBound() {
+  GLint viewport[2] = {kWindowCap.width, kWindowCap.height};
+  glGetIntegerv(GL_MAX_VIEWPORT_DIMS, viewport);
+  WindowSize bound{std::min(kWindowCap.width, viewport[0]),
+                   std::min(kWindowCap.height, viewport[1])};
+  // The toolkit reports 0 when it cannot tell the screen's size.
+  const int screenWidth = glutGet(GLUT_SCREEN_WIDTH);
+  const int screenHeight = glutGet(GLUT_SCREEN_HEIGHT);
+  if (screenWidth > 0) bound.width = std::min(bound.width, screenWidth);
+  if (screenHeight > 0) bound.height = std::min(bound.height, screenHeight);
+  return bound;
 }
 
 void Camera::reshape(int newWidth, int newHeight) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  const WindowSize request = fourThreeRequest(newWidth);
+  const WindowSize request = fourThreeRequest(newWidth, windowBound());
   glutReshapeWindow(request.width, request.height);
   if (newWidth <= 0 || newHeight <= 0) return;
 

@@ -19,7 +19,8 @@ struct Camera {
   double translationY = -kWorldMiddleY;
   double translationZ = -kCameraDistance;
 
-  // Toolkit reshape: clears, asks for a 4:3 window and, for a positive
+  // Toolkit reshape: clears, asks for a 4:3 window within what the screen
+  // and the GL implementation can hold (windowBound) and, for a positive
   // size, sets viewport, projection and view. Leaves GL_MODELVIEW current.
   void reshape(int newWidth, int newHeight);
   // Loads the view for a frame (the same matrix the reshape leaves).
@@ -28,8 +29,17 @@ struct Camera {
   double viewHalfHeight() const;
 };
 
+// The largest window the game asks for, whatever the screen: a little
+// above 8K, and well inside what X can hand a software renderer.
+constexpr WindowSize kWindowCap{8192, 6144};
+
 // The window size a reshape to this width asks for: 4:3, and never below
 // 1 x 1, since X ends the process on a request for a zero-sized window.
-WindowSize fourThreeRequest(int width);
+// Beyond bound (both sides positive) it is the largest 4:3 size within it.
+WindowSize fourThreeRequest(int width, WindowSize bound);
+
+// The bound on the window: the screen, the largest viewport of the current
+// GL context and kWindowCap, whichever is smallest on each side.
+WindowSize windowBound();
 
 Camera& camera();

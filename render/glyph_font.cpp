@@ -10,6 +10,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "render/asset_file.h"
 #include "render/glyph_font_layout.h"
 
 namespace {
@@ -142,8 +143,13 @@ void GlyphFont::load(const std::string& path, unsigned heightPoints) {
     throw std::runtime_error("FT_Init_FreeType failed");
   const LibraryHandle libraryHandle(library, &FT_Done_FreeType);
 
+  // FreeType reads the face from these bytes until it is released, and a
+  // file that is not a regular one fails like a missing file.
+  const auto bytes = readAssetFile(path.c_str());
   FT_Face face = nullptr;
-  if (FT_New_Face(library, path.c_str(), 0, &face) != 0)
+  if (!bytes ||
+      FT_New_Memory_Face(library, bytes->data(),
+                         static_cast<FT_Long>(bytes->size()), 0, &face) != 0)
     throw std::runtime_error(
         "FT_New_Face failed (there is probably a problem with your font "
         "file)");

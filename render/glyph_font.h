@@ -23,8 +23,8 @@ struct GlyphFont {
   // of any earlier load is released first, so one set exists at a time.
   // Called at start-up and at every restart; needs the current GL context.
   // Throws std::runtime_error with FreeType's failing step when the library
-  // cannot start, the file cannot be opened as a font, or a glyph cannot be
-  // loaded or copied.
+  // cannot start, the file cannot be read (readAssetFile) or opened as a
+  // font, or a glyph cannot be loaded or copied.
   void load(const std::string& path, unsigned heightPoints);
 };
 

@@ -3,10 +3,11 @@
 
 #include <png.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
+
+#include "render/asset_file.h"
 
 namespace {
 
@@ -18,9 +19,10 @@ constexpr double kDefaultFileGamma = 1.0 / 2.2;
 constexpr double kMinScreenGamma = 0.01;
 constexpr double kMaxScreenGamma = 100.0;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
+// Deflate cannot expand its input more than 1032 times (258-byte matches
+// coded in 2 bits), so a file whose pixels need more than that many times
+// its own size is lying about its size or truncated.
+constexpr std::uintmax_t kMaxInflation = 1032;
 
 struct MemoryReader {
   const unsigned char* bytes;
@@ -36,8 +38,20 @@ void readFromMemory(png_structp png, png_bytep out, png_size_t length) {
   reader->offset += length;
 }
 
+// Whether the file is large enough for the pixel data its header claims,
+// counting whole rows of packed samples: a lower bound on what the
+// compressed data must yield, filter bytes and interlacing aside.
+bool holdsClaimedPixels(png_structp png, png_infop info, std::size_t fileSize) {
+  const std::uintmax_t rowBits = std::uintmax_t{png_get_bit_depth(png, info)} *
+                                 png_get_channels(png, info) *
+                                 png_get_image_width(png, info);
+  const std::uintmax_t rowBytes = (rowBits + 7) / 8;
+  return png_get_image_height(png, info) <= fileSize * kMaxInflation / rowBytes;
+}
+
 // Asks libpng for the layout PngImage promises: 8 bits, RGB or RGBA.
-void chooseTransforms(png_structp png, png_infop info, double screenGamma) {
+// Returns the number of interlace passes.
+int chooseTransforms(png_structp png, png_infop info, double screenGamma) {
   const int colourType = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -52,18 +66,24 @@ void chooseTransforms(png_structp png, png_infop info, double screenGamma) {
   double fileGamma = 0.0;
   if (!png_get_gAMA(png, info, &fileGamma)) fileGamma = kDefaultFileGamma;
   png_set_gamma(png, screenGamma, fileGamma);
-  png_set_interlace_handling(png);
+  const int passes = png_set_interlace_handling(png);
   png_read_update_info(png, info);
+  return passes;
 }
 
 // Every libpng error jumps back to the setjmp here, so no object with a
 // destructor may live in this frame: the image and the row table belong to
-// the caller.
-bool readImage(png_structp png, png_infop info, double screenGamma,
-               PngImage& image, std::vector<png_bytep>& rows) {
+// the caller. Memory follows the rows decoded: a plain image grows row by
+// row, and an interlaced one, whose later passes fill in earlier rows, is
+// allocated whole only once the file is known to be large enough for it.
+bool readImage(png_structp png, png_infop info, std::size_t fileSize,
+               double screenGamma, PngImage& image,
+               std::vector<png_bytep>& rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
-  chooseTransforms(png, info, screenGamma);
+  if (!holdsClaimedPixels(png, info, fileSize))
+    png_error(png, "Image is larger than its data can hold");
+  const int passes = chooseTransforms(png, info, screenGamma);
   const int channels = png_get_channels(png, info);
   if (channels != 3 && channels != 4) return false;
 
@@ -72,6 +92,13 @@ bool readImage(png_structp png, png_infop info, double screenGamma,
   image.hasAlpha = channels == 4;
   const std::size_t stride = static_cast<std::size_t>(image.width) * channels;
   if (png_get_rowbytes(png, info) != stride) return false;
+  if (passes == 1) {
+    for (int y = 0; y < image.height; ++y) {
+      image.pixels.resize(stride * (y + 1));
+      png_read_row(png, &image.pixels[stride * y], nullptr);
+    }
+    return true;
+  }
   image.pixels.resize(stride * image.height);
   rows.resize(image.height);
   for (int y = 0; y < image.height; ++y) rows[y] = &image.pixels[stride * y];
@@ -103,7 +130,7 @@ std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
 
   PngImage image;
   std::vector<png_bytep> rows;
-  const bool decoded = readImage(png, info, screenGamma, image, rows);
+  const bool decoded = readImage(png, info, size, screenGamma, image, rows);
   png_destroy_read_struct(&png, &info, nullptr);
   if (!decoded) return std::nullopt;
   return image;
@@ -123,15 +150,8 @@ double screenGammaFromEnvironment() {
 }
 
 std::optional<PngImage> decodePngFile(const char* path, int maxSide) {
-  const std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-  if (!file) return std::nullopt;
-  // A read error (a directory, say) ends the bytes like the end of file
-  // does; too few of them then fail the signature check, silently.
-  std::vector<unsigned char> bytes;
-  unsigned char block[1 << 16];
-  std::size_t count = 0;
-  while ((count = std::fread(block, 1, sizeof block, file.get())) > 0)
-    bytes.insert(bytes.end(), block, block + count);
-  return decodePng(bytes.data(), bytes.size(), maxSide,
+  const auto bytes = readAssetFile(path);
+  if (!bytes) return std::nullopt;
+  return decodePng(bytes->data(), bytes->size(), maxSide,
                    screenGammaFromEnvironment());
 }

@@ -26,7 +26,9 @@ struct PngImage {
 // the file gamma being the gAMA value or 1/2.2 without one, so a screen of
 // 2.2 leaves the usual file unchanged. A picture wider or taller than
 // maxSide is refused before anything is allocated for it; maxSide must be
-// positive.
+// positive. So is one whose header claims more pixels than size bytes can
+// decompress to, and the pixels of a plain (not interlaced) picture are
+// allocated only as its rows are decoded.
 // Empty on failure: silently when the bytes do not start with the PNG
 // signature, otherwise after libpng's default handler has printed
 // "libpng error: ..." on standard error.
@@ -38,6 +40,7 @@ std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
 // environment is read anew on every call.
 double screenGammaFromEnvironment();
 
-// Reads the file at path and decodes it with the screen gamma of the
-// environment. Empty, silently, when the file cannot be read.
+// Reads the file at path through readAssetFile and decodes it with the
+// screen gamma of the environment. Empty when the file cannot be read,
+// silently when it is missing.
 std::optional<PngImage> decodePngFile(const char* path, int maxSide);

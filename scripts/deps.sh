@@ -6,8 +6,8 @@ set -euo pipefail
 run_packages=(
   build-essential cmake pkg-config
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-  libpng-dev libfreetype-dev libsdl2-mixer-dev libsndfile1-dev libcairo2-dev
-  libx11-dev
+  libpng-dev libfreetype-dev libsdl2-mixer-dev libmpg123-dev libsndfile1-dev
+  libcairo2-dev libx11-dev
   lame fonts-dejavu-core
 )
 test_packages=(

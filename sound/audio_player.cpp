@@ -4,6 +4,12 @@
 #include <SDL_hints.h>
 #include <SDL_mixer.h>
 
+#include <cstdio>
+#include <utility>
+
+#include "render/asset_file.h"
+#include "sound/mp3_probe.h"
+
 namespace {
 
 constexpr int outputRate = 44100;  // Hz
@@ -17,7 +23,9 @@ constexpr int loopForever = -1;
 }  // namespace
 
 AudioPlayer& audioPlayer() {
-  static AudioPlayer instance;
+  // Never destroyed: the mixer's thread reads the music bytes until the
+  // process has ended.
+  static AudioPlayer& instance = *new AudioPlayer;
   return instance;
 }
 
@@ -29,12 +37,40 @@ void AudioPlayer::init() {
                     bufferFrames) != 0)
     return;
   Mix_AllocateChannels(clickPlaybacks);
-  clickSample = Mix_LoadWAV(clickPath);
+  Mix_GroupChannels(0, clickPlaybacks - 1, clickGroup);
+  // The mixer is handed the file's bytes, never its path, so it reads
+  // nothing but a checked regular file, and decodes it here at once.
+  const auto bytes = readAssetFile(clickPath);
+  if (bytes)
+    clickSample = Mix_LoadWAV_RW(
+        SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
 }
 
 void AudioPlayer::playMusic(const std::string& path) {
-  // Freeing halts the old stream first, so two never mix.
+  // Freeing halts the old stream first, so two never mix, and it stops
+  // reading the old bytes before they go.
   Mix_FreeMusic(musicStream);
-  musicStream = Mix_LoadMUS(path.c_str());
+  musicStream = nullptr;
+  musicBytes.clear();
+  auto bytes = readAssetFile(path.c_str());
+  if (!bytes) return;
+  // The decoder would complain of a file it cannot play at every pass of
+  // the loop; it is asked once, quietly, first.
+  if (!isPlayableMp3(*bytes)) {
+    std::fprintf(stderr, "%s: not a playable MP3, no music\n", path.c_str());
+    return;
+  }
+  musicBytes = std::move(*bytes);
+  musicStream = Mix_LoadMUSType_RW(
+      SDL_RWFromConstMem(musicBytes.data(),
+                         static_cast<int>(musicBytes.size())),
+      MUS_MP3, 1);
   if (musicStream != nullptr) Mix_PlayMusic(musicStream, loopForever);
+}
+
+void AudioPlayer::playClick() {
+  if (clickSample == nullptr) return;
+  int channel = Mix_GroupAvailable(clickGroup);
+  if (channel == -1) channel = Mix_GroupOldest(clickGroup);
+  Mix_PlayChannel(channel, clickSample, 0);
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
 
 namespace {
@@ -21,27 +22,6 @@ namespace fs = std::filesystem;
 // The SDL disk driver records what the game plays: 16-bit stereo frames
 // at 44100 Hz.
 constexpr std::uintmax_t recordedBytesPerSecond = 44100 * 2 * 2;
-
-// A run directory of the test's own, with links to those data directories
-// of the build's run directory that the test wants the game to find.
-struct RunDir {
-  fs::path path;
-
-  explicit RunDir(std::initializer_list<const char*> linked) {
-    char pattern[] = "/tmp/linkloom-run-XXXXXX";
-    if (mkdtemp(pattern) == nullptr) return;
-    path = pattern;
-    for (const char* name : linked)
-      fs::create_directory_symlink(fs::path(LINKLOOM_RUN_DIR) / name,
-                                   path / name);
-  }
-  ~RunDir() {
-    if (!path.empty()) fs::remove_all(path);
-  }
-  RunDir(const RunDir&) = delete;
-  RunDir& operator=(const RunDir&) = delete;
-  std::string file(const char* name) const { return (path / name).string(); }
-};
 
 std::vector<std::int16_t> recordedSamples(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

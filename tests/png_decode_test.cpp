@@ -212,6 +212,24 @@ TEST(PngDecode, ATruncatedFileFailsWithLibpngsMessage) {
   }
 }
 
+TEST(PngDecode, AHeaderClaimingMoreThanTheDataCanHoldFailsWithLibpngsMessage) {
+  // Plain and interlaced alike: 69 bytes cannot inflate to 16384 x 16384
+  // pixels, nor to a single row of 2 ^ 20 of them.
+  for (const bool interlaced : {false, true}) {
+    for (const auto& [width, height] : std::vector<std::pair<int, int>>{
+             {16384, 16384}, {1 << 20, 1}, {300, 300}}) {
+      testing::internal::CaptureStderr();
+      EXPECT_FALSE(decode(lyingPng(width, height, interlaced),
+                          kDefaultScreenGamma, 1 << 20))
+          << width;
+      EXPECT_NE(testing::internal::GetCapturedStderr().find(
+                    "libpng error: Image is larger than its data can hold"),
+                std::string::npos)
+          << width << " x " << height << (interlaced ? " interlaced" : "");
+    }
+  }
+}
+
 TEST(PngDecode, BytesWithoutThePngSignatureFailSilently) {
   const std::vector<unsigned char> valid =
       encodePng(picture(1, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3}));
@@ -226,11 +244,14 @@ TEST(PngDecode, BytesWithoutThePngSignatureFailSilently) {
   }
 }
 
-TEST(PngDecode, AFileThatCannotBeReadFailsSilently) {
+TEST(PngDecode, AMissingFileFailsSilentlyAndADirectoryWithOneLine) {
   testing::internal::CaptureStderr();
   EXPECT_FALSE(decodePngFile("/nonexistent/linkloom/picture.png", kAnySide));
-  EXPECT_FALSE(decodePngFile("/tmp", kAnySide));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(decodePngFile("/tmp", kAnySide));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "/tmp: not a regular file, treated as missing\n");
 }
 
 TEST(PngDecode, PicturesLargerThanTheLimitAreRefusedWithLibpngsMessage) {

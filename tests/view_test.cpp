@@ -22,16 +22,39 @@ struct ViewTest : ::testing::Test {
 };
 
 TEST_F(ViewTest, ReshapeAsksForFourThree) {
-  EXPECT_EQ(fourThreeRequest(800).height, 600);
-  EXPECT_EQ(fourThreeRequest(1000).height, 750);
-  EXPECT_EQ(fourThreeRequest(801).height, 600);
-  EXPECT_EQ(fourThreeRequest(801).width, 801);
+  EXPECT_EQ(fourThreeRequest(800, kWindowCap).height, 600);
+  EXPECT_EQ(fourThreeRequest(1000, kWindowCap).height, 750);
+  EXPECT_EQ(fourThreeRequest(801, kWindowCap).height, 600);
+  EXPECT_EQ(fourThreeRequest(801, kWindowCap).width, 801);
 }
 
 TEST_F(ViewTest, ReshapeNeverAsksForLessThanOnePixel) {
   for (int width : {1, 0, -5}) {
-    EXPECT_GE(fourThreeRequest(width).width, 1) << width;
-    EXPECT_GE(fourThreeRequest(width).height, 1) << width;
+    EXPECT_GE(fourThreeRequest(width, kWindowCap).width, 1) << width;
+    EXPECT_GE(fourThreeRequest(width, kWindowCap).height, 1) << width;
+  }
+}
+
+TEST_F(ViewTest, ReshapeBeyondTheBoundAsksForTheLargestFourThreeWithin) {
+  struct Case {
+    int width;
+    WindowSize bound, request;
+  };
+  for (const Case& c : {
+           // Up to the bound, as without one.
+           Case{1024, {1024, 768}, {1024, 768}},
+           Case{1025, {2000, 768}, {1025, 768}},
+           // The width alone, or the height the width calls for, too large.
+           Case{65535, {1024, 768}, {1024, 768}},
+           Case{1400, {1600, 900}, {1201, 900}},
+           Case{1026, {2000, 768}, {1025, 768}},
+           Case{65535, {16384, 16384}, {16384, 12288}},
+           Case{2147483647, kWindowCap, {8192, 6144}},
+       }) {
+    const WindowSize request = fourThreeRequest(c.width, c.bound);
+    EXPECT_EQ(request.width, c.request.width) << c.width;
+    EXPECT_EQ(request.height, c.request.height) << c.width;
+    EXPECT_LE(request.height, c.bound.height) << c.width;
   }
 }
 

@@ -1,4 +1,5 @@
-// The real binary opens its window under a virtual X server.
+// The real binary opens its window under a virtual X server, keeps it at a
+// size it can draw and ends cleanly when it is closed.
 #include <gtest/gtest.h>
 
 #include "tests/support/running_game.h"
@@ -7,20 +8,50 @@ namespace {
 
 using namespace std::chrono_literals;
 
+// Waits until the window has the given size; false after the time-out.
+bool reaches(RunningGame& game, int width, int height) {
+  int w = 0, h = 0;
+  const bool reached = waitUntil(
+      [&] {
+        return game.client.size(game.window, w, h) && w == width && h == height;
+      },
+      5s);
+  EXPECT_TRUE(reached) << w << " x " << h << " for " << width << " x "
+                       << height;
+  return reached;
+}
+
 TEST(Window, OpensAt800By600WithTheGameTitle) {
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
-  int width = 0, height = 0;
-  ASSERT_TRUE(waitUntil(
-      [&] {
-        return game.client.size(game.window, width, height) && width == 800 &&
-               height == 600;
-      },
-      5s));
-  EXPECT_EQ(width, 800);
-  EXPECT_EQ(height, 600);
+  EXPECT_TRUE(reaches(game, 800, 600));
   // Still running after some frames: start-up did not crash.
   EXPECT_EQ(game.process.waitExit(500ms), -1) << game.process.stderrText();
+}
+
+TEST(Window, ResizesAreHeldAt4To3WithinTheScreen) {
+  // The test's screen is 1024 x 768.
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
+  ASSERT_TRUE(reaches(game, 800, 600));
+  game.client.resize(game.window, 1000, 500);
+  EXPECT_TRUE(reaches(game, 1000, 750));
+  // Far wider than the screen: the largest 4:3 window it holds.
+  for (const int width : {65535, 40000, 1030}) {
+    game.client.resize(game.window, width, 600);
+    EXPECT_TRUE(reaches(game, 1024, 768)) << width;
+  }
+  EXPECT_TRUE(game.showsTitle(5s));
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+TEST(Window, ClosingItEndsTheGameWithStatusZero) {
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
+  ASSERT_TRUE(game.showsTitle(10s));
+  game.client.close(game.window);
+  EXPECT_EQ(game.process.waitExit(10s), 0) << game.process.stderrText();
+  EXPECT_EQ(game.process.stderrText(), "");
 }
 
 }  // namespace

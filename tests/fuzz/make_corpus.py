@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the fuzzers' seed corpus: a few event sequences that play the
-first level, and small PNG files of several colour types."""
+first level, and small PNG files of several colour types, some with a
+header that lies about the size."""
 import os
 import struct
 import zlib
@@ -38,8 +39,9 @@ def chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
 
-def png(width, height, depth, colour, rows, extra=b""):
-    header = struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0, 0)
+def png(width, height, depth, colour, rows, extra=b"", interlace=0):
+    header = struct.pack(">IIBBBBB", width, height, depth, colour, 0, 0,
+                         interlace)
     raw = b"".join(b"\0" + row for row in rows)
     return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + extra +
             chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
@@ -56,6 +58,11 @@ seeds_png = {
     "grey_alpha_gama_1x2.png": png(
         1, 2, 8, 4, [b"\x80\xff", b"\x40\x00"],
         chunk(b"gAMA", struct.pack(">I", 100000))),
+    # Headers that claim far more pixels than the data holds, plain and
+    # interlaced.
+    "lying_16384x16384.png": png(16384, 16384, 8, 6, [b"\x00\x00\x00\xff"]),
+    "lying_interlaced_8192x8192.png": png(
+        8192, 8192, 1, 0, [b"\x80"], interlace=1),
 }
 
 for name, data in seeds_input.items():

@@ -27,4 +27,15 @@ struct RunningGame {
     window = client.findWindow(kWindowTitle, 10s);
     ASSERT_NE(window, 0u) << process.stderrText();
   }
+
+  // Whether the title picture shows within the time-out: it is dark blue
+  // at its top, where a game without its data shows white.
+  bool showsTitle(std::chrono::milliseconds timeout) {
+    return waitUntil(
+        [&] {
+          const Rgb p = client.pixel(window, 400, 20);
+          return p.r < 100 && p.g < 100 && p.b > 30 && p.b < 160;
+        },
+        timeout);
+  }
 };

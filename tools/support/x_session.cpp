@@ -192,6 +192,25 @@ bool XClient::size(Window window, int& width, int& height) {
   return true;
 }
 
+void XClient::resize(Window window, int width, int height) {
+  XResizeWindow(display, window, static_cast<unsigned>(width),
+                static_cast<unsigned>(height));
+  XSync(display, False);
+}
+
+void XClient::close(Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] =
+      static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display, window, False, NoEventMask, &event);
+  XSync(display, False);
+}
+
 void XClient::moveTo(Window window, int x, int y) {
   int rootX = 0, rootY = 0;
   Window child;

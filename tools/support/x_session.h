@@ -53,6 +53,10 @@ struct XClient {
   Window findWindow(const std::string& title,
                     std::chrono::milliseconds timeout);
   bool size(Window window, int& width, int& height);
+  // Resizes the window as a user dragging its border would.
+  void resize(Window window, int width, int height);
+  // Asks the window to close, as a window manager's close button does.
+  void close(Window window);
   // Synthetic mouse: positions are window pixels.
   void moveTo(Window window, int x, int y);
   void click(int button = 1);

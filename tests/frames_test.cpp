@@ -21,6 +21,8 @@
 #include "render/camera.h"
 #include "render/png_decode.h"
 #include "render/world.h"
+#include "tests/chain.h"
+#include "tests/solving_chains.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/png_files.h"
 #include "tools/support/busy_board.h"
@@ -262,6 +264,24 @@ TEST(Frames, OnlyAnOverLongFrameClearsTheBuffersToWhite) {
   const Rgb afterLong = centreAfterFrameOf(1000);
   EXPECT_EQ(afterLong.r + afterLong.g + afterLong.b, 3 * 255);
   EXPECT_DOUBLE_EQ(game().lastFrameTime(), 0.12);
+}
+
+// On the title screen no frame evaluates, so only the key can.
+TEST(Keys, TAloneEvaluatesTheChainAndNothingFollowsFromIt) {
+  gameState().screenState = ScreenState::Title;
+  board().restart();
+  board().reachesSink = false;
+  linkChain(board(), solvingChains[0]);
+  onKey('x', 0, 0);
+  onOtherKey('t', 0, 0);
+  onOtherKey(GLUT_KEY_F1, 0, 0);
+  EXPECT_FALSE(board().reachesSink) << "another key evaluated";
+  onKey('t', 0, 0);
+  EXPECT_TRUE(board().reachesSink);
+  EXPECT_TRUE(board().resultShape.equals(board().targetShape));
+  EXPECT_FALSE(gameState().levelPause) << "a solved chain started the pause";
+  EXPECT_EQ(gameState().screenState, ScreenState::Title);
+  board().restart();
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // and read back: each screen and a busy playing frame match the committed
 // reference pixel for pixel at 800 x 600, and closely when the window is
 // scaled. With LINKLOOM_WRITE_FRAMES=dir the test writes the reference
-// instead, for when the pictures themselves change on purpose.
+// instead, for when the pictures themselves change on purpose. The clock's
+// clear after a long frame and the keys are tested in the same window.
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -6,12 +6,7 @@
 
 #include "app/callbacks.h"
 #include "app/game.h"
-
-namespace {
-constexpr const char* windowTitle = "Linkloom, Quillfen";
-constexpr int windowWidth = 800;
-constexpr int windowHeight = 600;
-}  // namespace
+#include "app/window.h"
 
 int main(int argc, char** argv) {
   glutInit(&argc, argv);

@@ -23,6 +23,12 @@ WindowSize fourThreeRequest(int width) {
   return {requestWidth, std::max(1, requestWidth * 3 / 4)};
 }
 
+WindowSize fourThreeFit(int availableWidth, int availableHeight) {
+  // Any width up to 4/3 of the height keeps the 4:3 height within it.
+  const long widest = static_cast<long>(availableHeight) * 4 / 3;
+  return fourThreeRequest(static_cast<int>(std::min<long>(availableWidth, widest)));
+}
+
 void Camera::reshape(int newWidth, int newHeight) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const WindowSize request = fourThreeRequest(newWidth);

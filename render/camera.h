@@ -30,4 +30,8 @@ struct Camera {
 // 1 x 1, since X ends the process on a request for a zero-sized window.
 WindowSize fourThreeRequest(int width);
 
+// The largest 4:3 size, as fourThreeRequest gives it, that fits in a
+// space of this many pixels: the browser page's canvas in its window.
+WindowSize fourThreeFit(int availableWidth, int availableHeight);
+
 Camera& camera();

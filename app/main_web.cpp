@@ -1,0 +1,48 @@
+// Entry of the browser edition: the page's canvas is the window, held at
+// the largest 4:3 size the browser window allows, and the browser paces the
+// frames.
+#include <GL/freeglut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include "app/callbacks.h"
+#include "app/game.h"
+#include "app/window.h"
+#include "render/camera.h"
+
+namespace {
+
+// The browser window's new size reaches the game as a reshape of the 4:3
+// size that fits in it; the camera's own request then resizes the canvas.
+void fitToBrowser(int width, int height) {
+  const WindowSize fit = fourThreeFit(width, height);
+  onReshape(fit.width, fit.height);
+}
+
+EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
+  fitToBrowser(event->windowInnerWidth, event->windowInnerHeight);
+  return EM_FALSE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitWindowSize(windowWidth, windowHeight);
+  // Without WebGL there is no window; the page says so instead.
+  if (glutCreateWindow(windowTitle) == 0) return 1;
+  emscripten_set_window_title(windowTitle);
+  registerCallbacks();
+  // No idle callback: the browser's animation frames drive the redraws,
+  // so nothing runs between them.
+  glutIdleFunc(nullptr);
+  game().init();
+
+  fitToBrowser(EM_ASM_INT(return window.innerWidth),
+               EM_ASM_INT(return window.innerHeight));
+  emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr,
+                                 EM_FALSE, onBrowserResize);
+  emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
+  return 0;
+}

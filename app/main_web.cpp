@@ -24,6 +24,20 @@ EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
   return EM_FALSE;
 }
 
+// The browser's GLUT hands its motion callbacks the position before the
+// move, so the canvas's own events carry the motion, in canvas pixels (the
+// canvas is as many CSS pixels as it has): a drag while a button is held.
+EM_BOOL onCanvasMouseMove(int, const EmscriptenMouseEvent* event, void*) {
+  const int x = static_cast<int>(event->targetX);
+  const int y = static_cast<int>(event->targetY);
+  if (event->buttons != 0) {
+    onMouseDrag(x, y);
+  } else {
+    onMouseMove(x, y);
+  }
+  return EM_FALSE;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,6 +48,8 @@ int main(int argc, char** argv) {
   if (glutCreateWindow(windowTitle) == 0) return 1;
   emscripten_set_window_title(windowTitle);
   registerCallbacks();
+  glutMotionFunc(nullptr);
+  glutPassiveMotionFunc(nullptr);
   // No idle callback: the browser's animation frames drive the redraws,
   // so nothing runs between them.
   glutIdleFunc(nullptr);
@@ -43,6 +59,8 @@ int main(int argc, char** argv) {
                EM_ASM_INT(return window.innerHeight));
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr,
                                  EM_FALSE, onBrowserResize);
+  emscripten_set_mousemove_callback("#canvas", nullptr, EM_FALSE,
+                                    onCanvasMouseMove);
   emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
   return 0;
 }

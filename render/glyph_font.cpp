@@ -12,6 +12,7 @@
 
 #include "render/display_list.h"
 #include "render/glyph_font_layout.h"
+#include "render/texture_params.h"
 
 namespace {
 
@@ -67,8 +68,9 @@ void uploadTexture(GLuint texture, const GlyphBitmap& bitmap,
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, layout.width, layout.height, 0,
-               GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, glyphInternalFormat, layout.width,
+               layout.height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+               texels.data());
 }
 
 // The quad stands on the baseline with t = 0 (the bitmap's top row) at its

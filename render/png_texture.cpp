@@ -2,7 +2,7 @@
 #include "render/png_texture.h"
 
 #include "render/png_decode.h"
-#include "render/texture_wrap.h"
+#include "render/texture_params.h"
 
 GLuint loadPngTexture(const char* path) {
   GLint maxSide = 0;

@@ -35,6 +35,30 @@ TEST_F(ViewTest, ReshapeNeverAsksForLessThanOnePixel) {
   }
 }
 
+TEST_F(ViewTest, TheLargestFourThreeSizeFitsTheSpaceGiven) {
+  struct Case {
+    int availableWidth, availableHeight, width, height;
+  };
+  for (const Case& c :
+       {Case{800, 600, 800, 600}, Case{1280, 600, 800, 600},
+        Case{640, 900, 640, 480}, Case{1001, 751, 1001, 750},
+        Case{1000, 749, 998, 748}, Case{0, 0, 1, 1}, Case{-10, 300, 1, 1}}) {
+    const WindowSize fit = fourThreeFit(c.availableWidth, c.availableHeight);
+    EXPECT_EQ(fit.width, c.width)
+        << c.availableWidth << "x" << c.availableHeight;
+    EXPECT_EQ(fit.height, c.height)
+        << c.availableWidth << "x" << c.availableHeight;
+  }
+}
+
+TEST_F(ViewTest, AFittedSizeIsWhatTheCameraThenAsksFor) {
+  for (int height = 1; height < 1200; height += 7) {
+    const WindowSize fit = fourThreeFit(5000, height);
+    EXPECT_LE(fit.height, height);
+    EXPECT_EQ(fourThreeRequest(fit.width).height, fit.height) << height;
+  }
+}
+
 TEST_F(ViewTest, ViewHalfHeightIsThirtySevenAndAHalf) {
   EXPECT_NEAR(camera().viewHalfHeight(), 37.5, 1e-5);
 }

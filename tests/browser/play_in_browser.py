@@ -27,8 +27,10 @@ from selenium.webdriver.common.by import By
 SITE, DESKTOP_FRAMES, DESKTOP_RUN, OUT = (Path(arg) for arg in sys.argv[1:5])
 SOURCE = Path(__file__).resolve().parents[2]
 
-# Goals of the browser edition.
-MAX_MEAN_DIFFERENCE = 4.0  # per channel, 0 to 255
+# Goals of the browser edition, but for the frames: their goal is a mean
+# difference of 4 per channel (0 to 255), yet the browser draws the same
+# pixels, and a frame with its links missing differs by less than 3.
+MAX_MEAN_DIFFERENCE = 1.0
 MAX_SECONDS_TO_TITLE = 3.0
 MAX_SITE_BYTES = 3 * 1000 * 1000
 
@@ -58,9 +60,11 @@ def mean_difference(a, b):
 
 
 def serve(directory):
-    handler = functools.partial(http.server.SimpleHTTPRequestHandler,
-                                directory=str(directory))
-    handler.log_message = lambda *args: None
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=str(directory))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
@@ -179,6 +183,10 @@ class BrowserEditionTest(unittest.TestCase):
         frame = page.wait_for(self.title)
         self.assertEqual(frame.width * 3, frame.height * 4, "canvas is 4:3")
         page.click_world(0, 37.5)  # to the instructions
+        # The first click lets the page's sound start, with the music on it.
+        self.assertEqual(page.driver.execute_script(
+            "return [SDL.audioContext.state, SDL.music.audio !== null];"),
+            ["running", True])
         page.click_world(0, 37.5)  # to level 1
         time.sleep(0.3)
         blue = page.pixel_at_world(page.frame(), *grid_node(3, 3))

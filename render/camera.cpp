@@ -26,7 +26,8 @@ WindowSize fourThreeRequest(int width) {
 WindowSize fourThreeFit(int availableWidth, int availableHeight) {
   // Any width up to 4/3 of the height keeps the 4:3 height within it.
   const long widest = static_cast<long>(availableHeight) * 4 / 3;
-  return fourThreeRequest(static_cast<int>(std::min<long>(availableWidth, widest)));
+  return fourThreeRequest(
+      static_cast<int>(std::min<long>(availableWidth, widest)));
 }
 
 void Camera::reshape(int newWidth, int newHeight) {

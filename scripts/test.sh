@@ -23,8 +23,9 @@ cmake --build build-sanitize -j "$jobs"
 echo "== fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \
   -DLINKLOOM_FUZZ=ON
-cmake --build build-fuzz -j "$jobs" --target input_fuzzer png_fuzzer pack_fuzzer
-for fuzzer in input png pack; do
+fuzzers=(input png pack)
+cmake --build build-fuzz -j "$jobs" --target "${fuzzers[@]/%/_fuzzer}"
+for fuzzer in "${fuzzers[@]}"; do
   work=$(mktemp -d)
   log=build-fuzz/${fuzzer}_fuzzer.log
   # Inputs of at most 4 KiB inflate to at most 4 MiB of samples, 100 MiB
@@ -40,7 +41,7 @@ for fuzzer in input png pack; do
   grep -E "^Done [0-9]+ runs" "$log"
   rm -rf "$work"
 done
-echo "fuzz: 2 passed, 0 failed"
+echo "fuzz: ${#fuzzers[@]} passed, 0 failed"
 
 echo "== browser edition in headless Chromium"
 scripts/deps.sh browser

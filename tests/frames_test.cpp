@@ -21,6 +21,7 @@
 #include "render/camera.h"
 #include "render/png_decode.h"
 #include "render/world.h"
+#include "tests/support/gl_window.h"
 #include "tests/support/png_files.h"
 #include "tools/support/busy_board.h"
 #include "tools/support/x_session.h"
@@ -49,22 +50,13 @@ struct Frame {
 };
 
 struct FrameStage : testing::Environment {
-  VirtualDisplay screen;
+  GlWindow window;
 
   void SetUp() override {
-    ASSERT_TRUE(screen.start());
-    setenv("DISPLAY", screen.name.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     ASSERT_EQ(chdir(LINKLOOM_RUN_DIR), 0);
-    int argc = 1;
-    char name[] = "frames_test";
-    char* argv[] = {name, nullptr};
-    glutInit(&argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-    // Read back through X, the window must lie wholly on the screen.
-    glutInitWindowPosition(0, 0);
-    glutCreateWindow("frames test");
+    ASSERT_NO_FATAL_FAILURE(
+        window.open(kWindowWidth, kWindowHeight, "frames test"));
     glutReshapeFunc(onReshape);
     glutDisplayFunc([] {});
     game().init();
@@ -79,7 +71,7 @@ struct FrameStage : testing::Environment {
 
   static inline bool shown = false;
 
-  void TearDown() override { glutExit(); }
+  void TearDown() override { window.close(); }
 };
 
 testing::Environment* const stage =

@@ -14,6 +14,8 @@ void GlWindow::open(int width, int height, const char* title) {
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutInitWindowSize(width, height);
+  // Read back through X, the window must lie wholly on the screen.
+  glutInitWindowPosition(0, 0);
   glutCreateWindow(title);
 }
 

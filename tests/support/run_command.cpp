@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/support/x_session.h"
+
 namespace {
 std::string slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -36,12 +38,7 @@ CommandRun runCommand(const std::string& binary,
     unsetenv("DISPLAY");
     // Whatever happens, a test never waits on a hung child for long.
     alarm(static_cast<unsigned>(timeoutSeconds));
-    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
-    for (const std::string& arg : args)
-      argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(binary.c_str(), argv.data());
-    _exit(127);
+    execProgram(binary, args);
   }
   close(outFd);
   close(errFd);

@@ -97,15 +97,20 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     for (const std::string& assignment : extraEnv)
       putenv(strdup(assignment.c_str()));
-    std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
-    for (const std::string& arg : args)
-      argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    execv(binary.c_str(), argv.data());
-    _exit(127);
+    execProgram(binary, args);
   }
   close(errFd);
   return pid > 0;
+}
+
+void execProgram(const std::string& binary,
+                 const std::vector<std::string>& args) {
+  std::vector<char*> argv = {const_cast<char*>(binary.c_str())};
+  for (const std::string& arg : args)
+    argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  execv(binary.c_str(), argv.data());
+  _exit(127);
 }
 
 int GameProcess::waitExit(std::chrono::milliseconds timeout) {

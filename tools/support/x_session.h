@@ -75,6 +75,11 @@ struct XClient {
   bool savePng(Window window, const std::string& path);
 };
 
+// In a forked child: runs binary with args, or ends the child with status
+// 127 when it cannot. Never returns.
+[[noreturn]] void execProgram(const std::string& binary,
+                              const std::vector<std::string>& args);
+
 // Polls condition until it holds or the time-out passes.
 bool waitUntil(const std::function<bool()>& condition,
                std::chrono::milliseconds timeout);

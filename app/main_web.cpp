@@ -52,9 +52,6 @@ int main(int argc, char** argv) {
   registerCallbacks();
   glutMotionFunc(nullptr);
   glutPassiveMotionFunc(nullptr);
-  // No idle callback: the browser's animation frames drive the redraws,
-  // so nothing runs between them.
-  glutIdleFunc(nullptr);
   game().init();
 
   fitToBrowser(EM_ASM_INT(return window.innerWidth),
@@ -63,6 +60,8 @@ int main(int argc, char** argv) {
                                  EM_FALSE, onBrowserResize);
   emscripten_set_mousemove_callback("#canvas", nullptr, EM_FALSE,
                                     onCanvasMouseMove);
+  // The browser's animation frames drive the redraws, so nothing runs
+  // between them.
   emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
   return 0;
 }

@@ -47,6 +47,7 @@ echo "== browser edition in headless Chromium"
 scripts/deps.sh browser
 scripts/web.sh
 # The desktop game's own frames, for the browser's to be held against.
+mkdir -p build-web/desktop-frames
 build/tools/screenshots/screenshots "$PWD/build/linkloom" "$PWD/build" \
   build-web/desktop-frames
 /usr/bin/python3 tests/browser/play_in_browser.py build-web/site \

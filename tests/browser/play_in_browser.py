@@ -239,6 +239,14 @@ class BrowserEditionTest(unittest.TestCase):
         self.solve_level_one_and_see_level_two(page, "level2_640x900")
         self.assertEqual(page.canvas.size, {"width": 640, "height": 480})
 
+    def test_canvas_grows_in_a_larger_window(self):
+        # The browser's GLUT bounds the canvas by its own size, so a canvas
+        # that only followed the game's requests would stay at 800 x 600.
+        page = self.open(1200, 1000)
+        title = page.wait_for(self.title)
+        self.assertEqual(page.canvas.size, {"width": 1200, "height": 900})
+        self.expect_matches(title, self.title, "title_1200x900")
+
     def test_page_without_webgl_says_so(self):
         page = self.open(webgl=False)
         message = page.driver.find_element(By.ID, "message").text

@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 
-#include "app/display_sync.h"
-#include "app/frame_pacer.h"
 #include "app/game.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -17,23 +15,6 @@
 void onReshape(int width, int height) { camera().reshape(width, height); }
 
 void onDisplay() { game().display(); }
-
-void onIdle() {
-  game();
-  const auto wait = framePacer().waitBeforeFrame(PaceClock::now());
-  // Input ends the wait early; the next idle pass waits out the rest.
-  if (wait > PaceClock::duration::zero()) {
-    waitForInput(wait);
-    return;
-  }
-  glutPostRedisplay();
-}
-
-void onWindowStatus(int status) {
-  // Nothing is drawn into a hidden window, so the loop sleeps until the
-  // window shows again instead of waking for frames.
-  glutIdleFunc(status == GLUT_HIDDEN ? nullptr : onIdle);
-}
 
 namespace {
 
@@ -76,8 +57,6 @@ void onOtherKey(int, int, int) { pointer(); }
 void registerCallbacks() {
   glutReshapeFunc(onReshape);
   glutDisplayFunc(onDisplay);
-  glutIdleFunc(onIdle);
-  glutWindowStatusFunc(onWindowStatus);
   glutMotionFunc(onMouseDrag);
   glutPassiveMotionFunc(onMouseMove);
   glutMouseFunc(onMouseButton);

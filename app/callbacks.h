@@ -3,11 +3,6 @@
 
 void onReshape(int width, int height);
 void onDisplay();
-// Asks for a redraw when the next frame is due, and otherwise waits for it
-// or for input.
-void onIdle();
-// Stops the idle callback while the window is hidden, restores it after.
-void onWindowStatus(int status);
 void onMouseDrag(int x, int y);
 void onMouseMove(int x, int y);
 void onMouseButton(int button, int state, int x, int y);
@@ -16,5 +11,6 @@ void onKey(unsigned char key, int x, int y);
 void onOtherKey(unsigned char key, int x, int y);
 void onOtherKey(int key, int x, int y);
 
-// Registers every callback on the current window.
+// Registers the callbacks of drawing and input on the current window; the
+// frame loop that paces the redraws is each platform's own.
 void registerCallbacks();

@@ -10,5 +10,6 @@
 void enableSwapControl();
 
 // Sleeps until the toolkit's X connection has input or the timeout passes,
-// so a wait between frames never delays a click.
+// so a wait between frames never delays a click. The desktop's alone: the
+// browser never waits between frames.
 void waitForInput(std::chrono::nanoseconds timeout);

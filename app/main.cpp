@@ -8,6 +8,7 @@
 #include "app/callbacks.h"
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/frame_loop.h"
 #include "app/game.h"
 #include "render/world.h"
 
@@ -46,6 +47,6 @@ int main(int argc, char** argv) {
   // A font that cannot be built ends the game here, with FreeType's
   // failing step on standard error, and so does running out of memory.
   if (!runReportingFailure(&Game::init)) return 1;
-  glutMainLoop();
+  runFrameLoop();
   return 0;
 }

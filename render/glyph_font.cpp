@@ -11,7 +11,9 @@
 #include <stdexcept>
 
 #include "render/asset_file.h"
+#include "render/display_list.h"
 #include "render/glyph_font_layout.h"
+#include "render/texture_params.h"
 
 namespace {
 
@@ -67,34 +69,40 @@ void uploadTexture(GLuint texture, const GlyphBitmap& bitmap,
   glBindTexture(GL_TEXTURE_2D, texture);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, layout.width, layout.height, 0,
-               GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE, texels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, glyphInternalFormat, layout.width,
+               layout.height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+               texels.data());
 }
 
 // The quad stands on the baseline with t = 0 (the bitmap's top row) at its
 // top, so the glyph is upright; the pen then moves on by whole pixels.
-void compileList(GLuint list, GLuint texture, const RenderedGlyph& glyph,
-                 const GlyphLayout& layout, FT_Pos advance) {
+void compileGlyphList(GLuint list, GLuint texture, const RenderedGlyph& glyph,
+                      const GlyphLayout& layout, FT_Pos advance) {
   const float width = static_cast<float>(glyph.bitmap.width);
   const float rows = static_cast<float>(glyph.bitmap.rows);
-  glNewList(list, GL_COMPILE);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glPushMatrix();
-  glTranslatef(static_cast<float>(glyph.left), 0.0f, 0.0f);
-  glTranslatef(0.0f, static_cast<float>(glyph.top) - rows, 0.0f);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex2f(0.0f, rows);
-  glTexCoord2f(0.0f, layout.v);
-  glVertex2f(0.0f, 0.0f);
-  glTexCoord2f(layout.u, layout.v);
-  glVertex2f(width, 0.0f);
-  glTexCoord2f(layout.u, 0.0f);
-  glVertex2f(width, rows);
-  glEnd();
-  glPopMatrix();
-  glTranslatef(static_cast<float>(advance >> 6), 0.0f, 0.0f);
-  glEndList();
+  const float left = static_cast<float>(glyph.left);
+  const float top = static_cast<float>(glyph.top);
+  const float u = layout.u;
+  const float v = layout.v;
+  const float pen = static_cast<float>(advance >> 6);
+  compileList(list, [=] {
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glPushMatrix();
+    glTranslatef(left, 0.0f, 0.0f);
+    glTranslatef(0.0f, top - rows, 0.0f);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(0.0f, rows);
+    glTexCoord2f(0.0f, v);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(u, v);
+    glVertex2f(width, 0.0f);
+    glTexCoord2f(u, 0.0f);
+    glVertex2f(width, rows);
+    glEnd();
+    glPopMatrix();
+    glTranslatef(pen, 0.0f, 0.0f);
+  });
 }
 
 // Builds texture textures[code] and list listBase + code for one character;
@@ -116,8 +124,8 @@ void buildGlyph(
   const RenderedGlyph glyph = rendered(image.get());
   const GlyphLayout layout = glyphLayout(glyph.bitmap.width, glyph.bitmap.rows);
   uploadTexture(textures[code], glyph.bitmap, layout);
-  compileList(listBase + code, textures[code], glyph, layout,
-              face->glyph->advance.x);
+  compileGlyphList(listBase + code, textures[code], glyph, layout,
+                   face->glyph->advance.x);
 }
 
 void releaseGlyphs(GlyphFont& font) {

@@ -2,6 +2,7 @@
 #include "render/png_texture.h"
 
 #include "render/png_decode.h"
+#include "render/texture_params.h"
 
 GLuint loadPngTexture(const char* path) {
   GLint maxSide = 0;
@@ -20,8 +21,8 @@ GLuint loadPngTexture(const char* path) {
   GLuint texture = 0;
   glGenTextures(1, &texture);
   glBindTexture(GL_TEXTURE_2D, texture);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, pictureWrap);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, pictureWrap);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   // Rows are packed without padding, and RGB rows need not fill 4 bytes.

@@ -5,7 +5,7 @@
 
 // Loads the PNG at path into a new texture object holding the whole picture:
 // GL_RGBA when the file has an alpha channel, GL_RGB otherwise, the top row
-// at t = 0, wrap GL_CLAMP on both axes, GL_LINEAR minification and
+// at t = 0, wrap pictureWrap on both axes, GL_LINEAR minification and
 // magnification, no mipmaps. Sides need not be powers of two; a side larger
 // than GL_MAX_TEXTURE_SIZE is refused. VIEWING_GAMMA is read at every load.
 // Returns the texture name, or 0 on failure, leaving no texture object

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and running (deps.sh run) or
-# also testing (deps.sh test) need, when any is missing.
+# Installs the Debian packages that building and running (deps.sh run),
+# also testing (deps.sh test), the browser edition (deps.sh web) or its test
+# in a browser (deps.sh browser) need, when any is missing.
 set -euo pipefail
 
 run_packages=(
@@ -14,11 +15,19 @@ test_packages=(
   libgtest-dev libxtst-dev libxdamage-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
 )
+web_packages=(
+  emscripten node-acorn dpkg-dev fonttools python3
+)
+browser_packages=(
+  chromium chromium-driver python3-selenium python3-pil
+)
 
 packages=("${run_packages[@]}")
-if [[ "${1:-run}" == test ]]; then
-  packages+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+  test) packages+=("${test_packages[@]}") ;;
+  web) packages+=("${web_packages[@]}") ;;
+  browser) packages+=("${web_packages[@]}" "${browser_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

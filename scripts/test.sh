@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the game and its tests and runs them all: the normal build, the
-# whole suite again under AddressSanitizer and UBSan, and a bounded run of
-# each fuzzer. Window tests start their own Xvfb server, so no display is
-# needed. FUZZ_SECONDS sets the time per fuzzer (default 30).
+# whole suite again under AddressSanitizer and UBSan, a bounded run of each
+# fuzzer, and the browser edition played in headless Chromium. Window tests
+# start their own Xvfb server, so no display is needed. FUZZ_SECONDS sets
+# the time per fuzzer (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -41,3 +42,13 @@ for fuzzer in "${fuzzers[@]}"; do
   rm -rf "$work"
 done
 echo "fuzz: ${#fuzzers[@]} passed, 0 failed"
+
+echo "== browser edition in headless Chromium"
+scripts/deps.sh browser
+scripts/web.sh
+# The desktop game's own frames, for the browser's to be held against.
+mkdir -p build-web/desktop-frames
+build/tools/screenshots/screenshots "$PWD/build/linkloom" "$PWD/build" \
+  build-web/desktop-frames
+/usr/bin/python3 tests/browser/play_in_browser.py build-web/site \
+  build-web/desktop-frames build build-web/browser-test

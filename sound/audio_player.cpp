@@ -31,8 +31,11 @@ AudioPlayer& audioPlayer() {
 
 void AudioPlayer::init() {
   // SDL would otherwise turn SIGINT and SIGTERM into quit events that
-  // nothing reads, and the game could no longer be stopped by them.
+  // nothing reads, and the game could no longer be stopped by them. The
+  // browser's SDL, which has no such hint, handles no signals.
+#ifdef SDL_HINT_NO_SIGNAL_HANDLERS
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+#endif
   if (Mix_OpenAudio(outputRate, MIX_DEFAULT_FORMAT, outputChannels,
                     bufferFrames) != 0)
     return;

@@ -1,0 +1,67 @@
+// Entry of the browser edition: the page's canvas is the window, held at
+// the largest 4:3 size the browser window allows, and the browser paces the
+// frames.
+#include <GL/freeglut.h>
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include "app/callbacks.h"
+#include "app/game.h"
+#include "render/camera.h"
+#include "render/world.h"
+
+namespace {
+
+// The browser window's new size reaches the game as a reshape of the 4:3
+// size that fits in it. The browser's GLUT takes the canvas for the screen,
+// which bounds the camera's request, so the canvas gets the size first.
+void fitToBrowser(int width, int height) {
+  const WindowSize fit = fourThreeRequest(width, {width, height});
+  glutReshapeWindow(fit.width, fit.height);
+  onReshape(fit.width, fit.height);
+}
+
+EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
+  fitToBrowser(event->windowInnerWidth, event->windowInnerHeight);
+  return EM_FALSE;
+}
+
+// The browser's GLUT hands its motion callbacks the position before the
+// move, so the canvas's own events carry the motion, in canvas pixels (the
+// canvas is as many CSS pixels as it has): a drag while a button is held.
+EM_BOOL onCanvasMouseMove(int, const EmscriptenMouseEvent* event, void*) {
+  const int x = static_cast<int>(event->targetX);
+  const int y = static_cast<int>(event->targetY);
+  if (event->buttons != 0) {
+    onMouseDrag(x, y);
+  } else {
+    onMouseMove(x, y);
+  }
+  return EM_FALSE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  glutInit(&argc, argv);
+  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+  glutInitWindowSize(kWindowWidth, kWindowHeight);
+  // Without WebGL there is no window; the page says so instead.
+  if (glutCreateWindow(kWindowTitle) == 0) return 1;
+  emscripten_set_window_title(kWindowTitle);
+  registerCallbacks();
+  glutMotionFunc(nullptr);
+  glutPassiveMotionFunc(nullptr);
+  game().init();
+
+  fitToBrowser(EM_ASM_INT(return window.innerWidth),
+               EM_ASM_INT(return window.innerHeight));
+  emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr,
+                                 EM_FALSE, onBrowserResize);
+  emscripten_set_mousemove_callback("#canvas", nullptr, EM_FALSE,
+                                    onCanvasMouseMove);
+  // The browser's animation frames drive the redraws, so nothing runs
+  // between them.
+  emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
+  return 0;
+}

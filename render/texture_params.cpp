@@ -1,0 +1,5 @@
+// Texture parameters on the desktop.
+#include "render/texture_params.h"
+
+const GLint pictureWrap = GL_CLAMP;
+const GLint glyphInternalFormat = GL_RGBA;

@@ -1,0 +1,257 @@
+#!/usr/bin/python3
+"""The browser edition played as a player meets it: the served page in
+headless Chromium, real mouse events on the canvas, the screen read back.
+
+Usage: play_in_browser.py SITE_DIR DESKTOP_FRAMES DESKTOP_RUN_DIR OUT_DIR
+SITE_DIR is build-web/site; DESKTOP_FRAMES holds the desktop game's own
+title.png and level1.png (tools/screenshots); DESKTOP_RUN_DIR is the desktop
+build's run directory with the pictures; OUT_DIR receives the frames seen.
+"""
+import functools
+import http.server
+import io
+import re
+import sys
+import tempfile
+import threading
+import time
+import unittest
+from pathlib import Path
+
+from PIL import Image, ImageChops, ImageStat
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+
+SITE, DESKTOP_FRAMES, DESKTOP_RUN, OUT = (Path(arg) for arg in sys.argv[1:5])
+SOURCE = Path(__file__).resolve().parents[2]
+
+# Goals of the browser edition, but for the frames: their goal is a mean
+# difference of 4 per channel (0 to 255), yet the browser draws the same
+# pixels, and a frame with its links missing differs by less than 3.
+MAX_MEAN_DIFFERENCE = 1.0
+MAX_SECONDS_TO_TITLE = 3.0
+MAX_SITE_BYTES = 3 * 1000 * 1000
+
+# World positions of the nodes (puzzle/board.cpp): the grid's columns and
+# rows 12 units apart from the top-left node at (-18, 66).
+SOURCE_NODE = (-30, 48)
+SINK_NODE = (30, 48)
+
+
+def grid_node(row, column):
+    return (-18 + 12 * column, 66 - 12 * row)
+
+
+def level_one_chain():
+    """Level 1's solving chain, read from the tests' own table."""
+    table = (SOURCE / "tests/solving_chains.h").read_text()
+    first = re.search(r"solvingChains\[levelCount\] = \{\s*\{(.*?)\},\n", table)
+    return [(int(row), int(column)) for row, column in
+            re.findall(r"\{(\d+), (\d+)\}", first.group(1))]
+
+
+def mean_difference(a, b):
+    """Mean absolute difference per RGB channel, b scaled to a's size."""
+    a = a.convert("RGB")
+    b = b.convert("RGB").resize(a.size, Image.BILINEAR)
+    return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
+
+
+def serve(directory):
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    handler = functools.partial(Quiet, directory=str(directory))
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+class Page:
+    """The game's page in a fresh headless Chromium of the given size."""
+
+    def __init__(self, url, width, height, webgl=True):
+        self.profile = tempfile.TemporaryDirectory()
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        for flag in ("--headless=new", "--no-sandbox", "--use-angle=swiftshader",
+                     "--enable-unsafe-swiftshader", "--disable-quic",
+                     "--no-first-run", "--disable-background-networking",
+                     "--disable-component-update", "--disable-sync",
+                     "--hide-scrollbars", f"--window-size={width},{height}",
+                     f"--user-data-dir={self.profile.name}"):
+            options.add_argument(flag)
+        if not webgl:
+            options.add_argument("--disable-webgl")
+        self.driver = webdriver.Chrome(
+            service=Service("/usr/bin/chromedriver"), options=options)
+        # The window's frame takes room of its own: the page gets the size.
+        frame_width, frame_height = self.driver.execute_script(
+            "return [outerWidth - innerWidth, outerHeight - innerHeight];")
+        self.driver.set_window_size(width + frame_width, height + frame_height)
+        self.started = time.monotonic()
+        self.driver.get(url)
+
+    def close(self):
+        self.driver.quit()
+        self.profile.cleanup()
+
+    @property
+    def canvas(self):
+        return self.driver.find_element(By.ID, "canvas")
+
+    def screenshot(self):
+        return Image.open(io.BytesIO(self.driver.get_screenshot_as_png()))
+
+    def frame(self):
+        """What the canvas shows, as the page shows it."""
+        rect = self.driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect();"
+            "return [r.left, r.top, r.width, r.height];", self.canvas)
+        left, top, width, height = (round(v) for v in rect)
+        return self.screenshot().crop((left, top, left + width, top + height))
+
+    def wait_for(self, reference, timeout=20):
+        """Waits until the canvas matches reference; returns the frame."""
+        deadline = time.monotonic() + timeout
+        while True:
+            frame = self.frame()
+            if frame.width > 1 and mean_difference(frame, reference) <= \
+                    MAX_MEAN_DIFFERENCE:
+                return frame
+            if time.monotonic() > deadline:
+                return frame
+            time.sleep(0.05)
+
+    def move_to_world(self, x, y):
+        """Moves the mouse over world point (x, y); x -50..50, y 0..75."""
+        width, height = self.canvas.size["width"], self.canvas.size["height"]
+        # Selenium's offsets count from the element's centre.
+        offset_x = round((x + 50) / 100 * width - width / 2)
+        offset_y = round((75 - y) / 75 * height - height / 2)
+        ActionChains(self.driver, duration=0).move_to_element_with_offset(
+            self.canvas, offset_x, offset_y).perform()
+
+    def click_world(self, x, y):
+        self.move_to_world(x, y)
+        ActionChains(self.driver, duration=0).click().perform()
+        time.sleep(0.05)
+
+    def link_chain(self, cells):
+        """Links the source through the grid cells to the sink, as a player
+        does: a click on a node links the selected one to it, and a second
+        click selects it for the next link."""
+        self.click_world(*SOURCE_NODE)
+        for cell in cells:
+            self.click_world(*grid_node(*cell))
+            self.click_world(*grid_node(*cell))
+        self.click_world(*SINK_NODE)
+
+    def pixel_at_world(self, frame, x, y):
+        return frame.convert("RGB").getpixel((
+            min(frame.width - 1, int((x + 50) / 100 * frame.width)),
+            min(frame.height - 1, int((75 - y) / 75 * frame.height))))
+
+
+class BrowserEditionTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = serve(SITE)
+        cls.url = f"http://127.0.0.1:{cls.server.server_port}/"
+        cls.title = Image.open(DESKTOP_FRAMES / "title.png")
+        OUT.mkdir(parents=True, exist_ok=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.shutdown()
+
+    def open(self, width=800, height=600, webgl=True):
+        page = Page(self.url, width, height, webgl)
+        self.addCleanup(page.close)
+        return page
+
+    def expect_matches(self, frame, reference, name):
+        frame.save(OUT / f"{name}.png")
+        difference = mean_difference(frame, reference)
+        print(f"{name}: mean channel difference {difference:.2f}")
+        self.assertLessEqual(difference, MAX_MEAN_DIFFERENCE, name)
+
+    def solve_level_one_and_see_level_two(self, page, name):
+        frame = page.wait_for(self.title)
+        self.assertEqual(frame.width * 3, frame.height * 4, "canvas is 4:3")
+        page.click_world(0, 37.5)  # to the instructions
+        # The first click lets the page's sound start, with the music on it.
+        self.assertEqual(page.driver.execute_script(
+            "return [SDL.audioContext.state, SDL.music.audio !== null];"),
+            ["running", True])
+        page.click_world(0, 37.5)  # to level 1
+        time.sleep(0.3)
+        blue = page.pixel_at_world(page.frame(), *grid_node(3, 3))
+        self.assertGreater(blue[2], 150, f"level 1's nodes are blue: {blue}")
+        page.link_chain(level_one_chain())
+        time.sleep(1.6)  # the pause after a solved level is 1 second
+        frame = page.frame()
+        frame.save(OUT / f"{name}.png")
+        red = page.pixel_at_world(frame, *grid_node(3, 3))
+        self.assertGreater(red[0], 150, f"level 2's nodes are red: {red}")
+        self.assertLess(red[2], 100, f"level 2's nodes are red: {red}")
+
+    def test_site_is_small(self):
+        total = sum(f.stat().st_size for f in SITE.rglob("*") if f.is_file())
+        print(f"site: {total} bytes")
+        self.assertLessEqual(total, MAX_SITE_BYTES)
+
+    def test_frames_match_the_desktop_game(self):
+        page = self.open()
+        title = page.wait_for(self.title)
+        seconds = time.monotonic() - page.started
+        print(f"page load to title: {seconds:.2f} s")
+        self.assertEqual(page.driver.title, "Linkloom, Quillfen")
+        self.expect_matches(title, self.title, "title")
+        self.assertLessEqual(seconds, MAX_SECONDS_TO_TITLE)
+
+        page.click_world(0, 37.5)
+        time.sleep(0.3)
+        self.expect_matches(page.frame(),
+                            Image.open(DESKTOP_RUN / "images/instructions.png"),
+                            "instructions")
+        page.click_world(0, 37.5)
+        time.sleep(0.3)
+        # The desktop screenshot's play: the top row linked to the sink, a
+        # selection and a hover mark showing.
+        page.link_chain([(0, 0), (0, 1), (0, 2), (0, 3)])
+        page.click_world(-6, 42)
+        page.move_to_world(6, 42)
+        time.sleep(0.5)
+        self.expect_matches(page.frame(),
+                            Image.open(DESKTOP_FRAMES / "level1.png"), "playing")
+        page.screenshot().save(OUT / "page.png")
+
+    def test_solves_level_one_at_the_desktop_size(self):
+        self.solve_level_one_and_see_level_two(self.open(), "level2_800x600")
+
+    def test_solves_level_one_in_a_tall_window(self):
+        # The canvas fills the width, 4:3 below it: every click maps anew.
+        page = self.open(640, 900)
+        self.solve_level_one_and_see_level_two(page, "level2_640x900")
+        self.assertEqual(page.canvas.size, {"width": 640, "height": 480})
+
+    def test_canvas_grows_in_a_larger_window(self):
+        # The browser's GLUT bounds the canvas by its own size, so a canvas
+        # that only followed the game's requests would stay at 800 x 600.
+        page = self.open(1200, 1000)
+        title = page.wait_for(self.title)
+        self.assertEqual(page.canvas.size, {"width": 1200, "height": 900})
+        self.expect_matches(title, self.title, "title_1200x900")
+
+    def test_page_without_webgl_says_so(self):
+        page = self.open(webgl=False)
+        message = page.driver.find_element(By.ID, "message").text
+        self.assertIn("needs WebGL", message)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)

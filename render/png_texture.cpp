@@ -6,7 +6,10 @@
 GLuint loadPngTexture(const char* path) {
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  const std::optional<PngImage> image = decodePngFile(path, maxSide);
+  // RGBA whatever the file holds: the renderer takes it as it is, where RGB
+  // rows would be converted on the way in.
+  const std::optional<PngImage> image =
+      decodePngFile(path, maxSide, PngPixels::AlwaysRgba);
   if (!image) return 0;
 
   // An error left over from earlier calls must not be taken for ours.
@@ -24,13 +27,13 @@ GLuint loadPngTexture(const char* path) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  // Rows are packed without padding, and RGB rows need not fill 4 bytes.
+  // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  const GLenum format = image->hasAlpha ? GL_RGBA : GL_RGB;
+  // An opaque picture keeps no alpha: its filler bytes are dropped.
+  const GLint internalFormat = image->hasAlpha ? GL_RGBA : GL_RGB;
   // The decoder's first row is the picture's top, and row 0 is t = 0.
-  glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image->width,
-               image->height, 0, format, GL_UNSIGNED_BYTE,
-               image->pixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, image->width, image->height, 0,
+               GL_RGBA, GL_UNSIGNED_BYTE, image->pixels.data());
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
 

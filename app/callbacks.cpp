@@ -18,8 +18,38 @@ void onReshape(int width, int height) { camera().reshape(width, height); }
 
 void onDisplay() { game().display(); }
 
+namespace {
+
+// A step that fails (a glyph font that cannot be built, or no memory) ends
+// the game, with its one line on standard error.
+void runOrExit(void (Game::*step)()) {
+  if (!runReportingFailure(step)) std::exit(1);
+}
+
+// Input that may need the board or the other pictures finds them built.
+void finishStartUp() {
+  if (!game().active) runOrExit(&Game::finishStartUp);
+}
+
+void trackPointer(int x, int y) {
+  finishStartUp();
+  pointer().track(x, y);
+  board().hoverAt(pointer().worldX, pointer().worldY);
+}
+
+}  // namespace
+
 void onIdle() {
-  game();
+  Game& current = game();
+  if (!current.active) {
+    // The title first; then the rest of start-up, one step a pass, so
+    // the loop looks for input between steps.
+    if (current.titleShown)
+      runOrExit(&Game::continueStartUp);
+    else
+      waitForInput(frameInterval);
+    return;
+  }
   const auto wait = framePacer().waitBeforeFrame(PaceClock::now());
   // Input ends the wait early; the next idle pass waits out the rest.
   if (wait > PaceClock::duration::zero()) {
@@ -35,26 +65,12 @@ void onWindowStatus(int status) {
   glutIdleFunc(status == GLUT_HIDDEN ? nullptr : onIdle);
 }
 
-namespace {
-
-void trackPointer(int x, int y) {
-  pointer().track(x, y);
-  board().hoverAt(pointer().worldX, pointer().worldY);
-}
-
-// The restart rebuilds the glyph font; a font that fails to build ends the
-// game with FreeType's failing step on standard error.
-void restartOrExit() {
-  if (!runReportingFailure(&Game::restart)) std::exit(1);
-}
-
-}  // namespace
-
 void onMouseDrag(int x, int y) { trackPointer(x, y); }
 
 void onMouseMove(int x, int y) { trackPointer(x, y); }
 
 void onMouseButton(int button, int state, int, int) {
+  finishStartUp();
   // The click's own pixel is not mapped again: the board acts on the
   // position of the last motion event.
   const ButtonEffect effect =
@@ -62,10 +78,12 @@ void onMouseButton(int button, int state, int, int) {
                   state == GLUT_DOWN, pointer().worldX, pointer().worldY);
   if (effect == ButtonEffect::ClearBuffers)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (effect == ButtonEffect::Restart) restartOrExit();
+  // The restart rebuilds the glyph font.
+  if (effect == ButtonEffect::Restart) runOrExit(&Game::restart);
 }
 
 void onKey(unsigned char key, int, int) {
+  finishStartUp();
   if (key == 't') board().evaluate();
 }
 

@@ -1,17 +1,20 @@
 // PNG texture loader: decodes with png_decode, then uploads one level.
 #include "render/png_texture.h"
 
-#include "render/png_decode.h"
-
 GLuint loadPngTexture(const char* path) {
+  const std::optional<PngImage> image = decodeForTexture(path);
+  return image ? uploadTexture(*image) : 0;
+}
+
+std::optional<PngImage> decodeForTexture(const char* path) {
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
   // RGBA whatever the file holds: the renderer takes it as it is, where RGB
   // rows would be converted on the way in.
-  const std::optional<PngImage> image =
-      decodePngFile(path, maxSide, PngPixels::AlwaysRgba);
-  if (!image) return 0;
+  return decodePngFile(path, maxSide, PngPixels::AlwaysRgba);
+}
 
+GLuint uploadTexture(const PngImage& image) {
   // An error left over from earlier calls must not be taken for ours.
   while (glGetError() != GL_NO_ERROR) {
   }
@@ -30,10 +33,10 @@ GLuint loadPngTexture(const char* path) {
   // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   // An opaque picture keeps no alpha: its filler bytes are dropped.
-  const GLint internalFormat = image->hasAlpha ? GL_RGBA : GL_RGB;
+  const GLint internalFormat = image.hasAlpha ? GL_RGBA : GL_RGB;
   // The decoder's first row is the picture's top, and row 0 is t = 0.
-  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, image->width, image->height, 0,
-               GL_RGBA, GL_UNSIGNED_BYTE, image->pixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, image.width, image.height, 0,
+               GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
 

@@ -3,8 +3,6 @@
 
 #include <GL/freeglut.h>
 
-#include <cstdlib>
-
 #include "app/game.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -18,15 +16,15 @@ void onDisplay() { game().display(); }
 
 namespace {
 
-void trackPointer(int x, int y) {
-  pointer().track(x, y);
-  board().hoverAt(pointer().worldX, pointer().worldY);
+// Input that may need the board or the other pictures finds them built.
+void finishStartUp() {
+  if (!game().active) runOrExit(&Game::finishStartUp);
 }
 
-// The restart rebuilds the glyph font; a font that fails to build ends the
-// game with FreeType's failing step on standard error.
-void restartOrExit() {
-  if (!runReportingFailure(&Game::restart)) std::exit(1);
+void trackPointer(int x, int y) {
+  finishStartUp();
+  pointer().track(x, y);
+  board().hoverAt(pointer().worldX, pointer().worldY);
 }
 
 }  // namespace
@@ -36,6 +34,7 @@ void onMouseDrag(int x, int y) { trackPointer(x, y); }
 void onMouseMove(int x, int y) { trackPointer(x, y); }
 
 void onMouseButton(int button, int state, int, int) {
+  finishStartUp();
   // The click's own pixel is not mapped again: the board acts on the
   // position of the last motion event.
   const ButtonEffect effect =
@@ -43,10 +42,12 @@ void onMouseButton(int button, int state, int, int) {
                   state == GLUT_DOWN, pointer().worldX, pointer().worldY);
   if (effect == ButtonEffect::ClearBuffers)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (effect == ButtonEffect::Restart) restartOrExit();
+  // The restart rebuilds the glyph font.
+  if (effect == ButtonEffect::Restart) runOrExit(&Game::restart);
 }
 
 void onKey(unsigned char key, int, int) {
+  finishStartUp();
   if (key == 't') board().evaluate();
 }
 

@@ -9,10 +9,18 @@
 
 namespace {
 
-// Asks for a redraw when the next frame is due, and otherwise waits for it
-// or for input.
+// Runs the rest of start-up once the title shows, one step a pass so the
+// loop looks for input between steps; then asks for a redraw when the next
+// frame is due, and otherwise waits for it or for input.
 void onIdle() {
-  game();
+  Game& current = game();
+  if (!current.active) {
+    if (current.titleShown)
+      runOrExit(&Game::continueStartUp);
+    else
+      waitForInput(frameInterval);
+    return;
+  }
   const auto wait = framePacer().waitBeforeFrame(PaceClock::now());
   // Input ends the wait early; the next idle pass waits out the rest.
   if (wait > PaceClock::duration::zero()) {

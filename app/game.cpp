@@ -4,6 +4,8 @@
 #include <GL/freeglut.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <new>
 #include <stdexcept>
 
@@ -24,6 +26,20 @@ namespace {
 constexpr const char* fontPath = "./fonts/rabiohead.ttf";
 constexpr unsigned fontPoints = 46;
 constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
+
+// Start-up after the title, in order. The rest of the pictures come first:
+// a click on the title needs the instructions.
+constexpr void (*startUpSteps[])() = {
+    [] { scenery().load(); },
+    [] { audioPlayer().init(); },
+    [] {
+      buildBoardSprites(board());
+      board().build();
+    },
+    [] { glyphFont().load(fontPath, fontPoints); },
+    [] { audioPlayer().playMusic(musicPath); },
+};
+constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
 
 // The full-screen picture of a screen other than Playing.
 void drawScreenImage(ScreenState screen) {
@@ -53,6 +69,10 @@ bool runReportingFailure(void (Game::*step)()) {
   return false;
 }
 
+void runOrExit(void (Game::*step)()) {
+  if (!runReportingFailure(step)) std::exit(1);
+}
+
 Game::Game()
     : lastTime(static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME))) {}
 
@@ -66,16 +86,19 @@ void Game::init() {
   enableSwapControl();
 
   // The scenery rectangle is the visible area of the plane z = 0.
-  scenery().load();
+  scenery().loadTitle();
   scenery().setRect(kWorldTop, kWorldRight, kWorldBottom, kWorldLeft);
-  audioPlayer().init();
-  buildBoardSprites(board());
-  board().build();
-  glyphFont().load(fontPath, fontPoints);
-  audioPlayer().playMusic(musicPath);
-
   gameState().screenState = ScreenState::Title;
-  active = true;
+}
+
+void Game::continueStartUp() {
+  if (active) return;
+  startUpSteps[startUpStepsRun++]();
+  active = startUpStepsRun == startUpStepCount;
+}
+
+void Game::finishStartUp() {
+  while (!active) continueStartUp();
 }
 
 void Game::tickClock() {
@@ -93,6 +116,7 @@ void Game::display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScreenImage(gameState().screenState);
     glutSwapBuffers();
+    titleShown = true;
     glPopMatrix();
     return;
   }

@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
   glutPositionWindow(100, 100);
   registerCallbacks();
   glutIgnoreKeyRepeat(1);
-  // A font that cannot be built ends the game here, with FreeType's
-  // failing step on standard error, and so does running out of memory.
+  // Running out of memory ends the game here with one line; the rest of
+  // start-up runs once the title shows (app/callbacks.cpp).
   if (!runReportingFailure(&Game::init)) return 1;
   runFrameLoop();
   return 0;

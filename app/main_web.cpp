@@ -52,7 +52,10 @@ int main(int argc, char** argv) {
   registerCallbacks();
   glutMotionFunc(nullptr);
   glutPassiveMotionFunc(nullptr);
+  // The page has shown its progress bar while the data came; the whole of
+  // start-up runs before the first frame.
   game().init();
+  game().finishStartUp();
 
   fitToBrowser(EM_ASM_INT(return window.innerWidth),
                EM_ASM_INT(return window.innerHeight));

@@ -157,6 +157,7 @@ double timeFrames(int count, Frame frame) {
 // playing field alone.
 void measureFrames() {
   game().init();
+  game().finishStartUp();
   setUpBusyBoard();
   FloorFrame floor;
   floor.load();

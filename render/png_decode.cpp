@@ -49,9 +49,11 @@ bool holdsClaimedPixels(png_structp png, png_infop info, std::size_t fileSize) {
   return png_get_image_height(png, info) <= fileSize * kMaxInflation / rowBytes;
 }
 
-// Asks libpng for the layout PngImage promises: 8 bits, RGB or RGBA.
+// Asks libpng for the layout PngImage promises: 8 bits, RGB or RGBA, and
+// RGBA for an opaque file when it is to be filled.
 // Returns the number of interlace passes.
-int chooseTransforms(png_structp png, png_infop info, double screenGamma) {
+int chooseTransforms(png_structp png, png_infop info, double screenGamma,
+                     bool fill) {
   const int colourType = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -63,6 +65,8 @@ int chooseTransforms(png_structp png, png_infop info, double screenGamma) {
     png_set_expand_gray_1_2_4_to_8(png);
     png_set_gray_to_rgb(png);
   }
+  if (fill && (colourType & PNG_COLOR_MASK_ALPHA) == 0)
+    png_set_filler(png, 0xff, PNG_FILLER_AFTER);
   double fileGamma = 0.0;
   if (!png_get_gAMA(png, info, &fileGamma)) fileGamma = kDefaultFileGamma;
   png_set_gamma(png, screenGamma, fileGamma);
@@ -77,19 +81,21 @@ int chooseTransforms(png_structp png, png_infop info, double screenGamma) {
 // row, and an interlaced one, whose later passes fill in earlier rows, is
 // allocated whole only once the file is known to be large enough for it.
 bool readImage(png_structp png, png_infop info, std::size_t fileSize,
-               double screenGamma, PngImage& image,
+               double screenGamma, bool fill, PngImage& image,
                std::vector<png_bytep>& rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
   if (!holdsClaimedPixels(png, info, fileSize))
     png_error(png, "Image is larger than its data can hold");
-  const int passes = chooseTransforms(png, info, screenGamma);
+  const int passes = chooseTransforms(png, info, screenGamma, fill);
+  // The filler adds a fourth byte but leaves the colour type without alpha.
+  image.hasAlpha = (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0;
+  image.filled = fill && !image.hasAlpha;
   const int channels = png_get_channels(png, info);
-  if (channels != 3 && channels != 4) return false;
+  if (channels != image.channels()) return false;
 
   image.width = static_cast<int>(png_get_image_width(png, info));
   image.height = static_cast<int>(png_get_image_height(png, info));
-  image.hasAlpha = channels == 4;
   const std::size_t stride = static_cast<std::size_t>(image.width) * channels;
   if (png_get_rowbytes(png, info) != stride) return false;
   if (passes == 1) {
@@ -109,7 +115,8 @@ bool readImage(png_structp png, png_infop info, std::size_t fileSize,
 }  // namespace
 
 std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
-                                  int maxSide, double screenGamma) {
+                                  int maxSide, double screenGamma,
+                                  PngPixels layout) {
   if (size < kSignatureBytes || png_sig_cmp(bytes, 0, kSignatureBytes) != 0)
     return std::nullopt;
   if (maxSide <= 0) return std::nullopt;
@@ -130,7 +137,8 @@ std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
 
   PngImage image;
   std::vector<png_bytep> rows;
-  const bool decoded = readImage(png, info, size, screenGamma, image, rows);
+  const bool decoded = readImage(png, info, size, screenGamma,
+                                 layout == PngPixels::AlwaysRgba, image, rows);
   png_destroy_read_struct(&png, &info, nullptr);
   if (!decoded) return std::nullopt;
   return image;
@@ -149,9 +157,10 @@ double screenGammaFromEnvironment() {
   return screenGamma;
 }
 
-std::optional<PngImage> decodePngFile(const char* path, int maxSide) {
+std::optional<PngImage> decodePngFile(const char* path, int maxSide,
+                                      PngPixels layout) {
   const auto bytes = readAssetFile(path);
   if (!bytes) return std::nullopt;
   return decodePng(bytes->data(), bytes->size(), maxSide,
-                   screenGammaFromEnvironment());
+                   screenGammaFromEnvironment(), layout);
 }

@@ -1,15 +1,22 @@
 // PNG texture loader: decodes with png_decode, then uploads one level.
 #include "render/png_texture.h"
 
-#include "render/png_decode.h"
 #include "render/texture_params.h"
 
 GLuint loadPngTexture(const char* path) {
+  const std::optional<PngImage> image = decodeForTexture(path);
+  return image ? uploadTexture(*image) : 0;
+}
+
+std::optional<PngImage> decodeForTexture(const char* path) {
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  const std::optional<PngImage> image = decodePngFile(path, maxSide);
-  if (!image) return 0;
+  // RGBA whatever the file holds: the renderer takes it as it is, where RGB
+  // rows would be converted on the way in.
+  return decodePngFile(path, maxSide, PngPixels::AlwaysRgba);
+}
 
+GLuint uploadTexture(const PngImage& image) {
   // An error left over from earlier calls must not be taken for ours.
   while (glGetError() != GL_NO_ERROR) {
   }
@@ -25,13 +32,12 @@ GLuint loadPngTexture(const char* path) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, pictureWrap);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  // Rows are packed without padding, and RGB rows need not fill 4 bytes.
+  // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  const GLenum format = image->hasAlpha ? GL_RGBA : GL_RGB;
+  const GLint internalFormat = image.hasAlpha ? GL_RGBA : opaquePictureFormat;
   // The decoder's first row is the picture's top, and row 0 is t = 0.
-  glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), image->width,
-               image->height, 0, format, GL_UNSIGNED_BYTE,
-               image->pixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, image.width, image.height, 0,
+               GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
 

@@ -3,6 +3,10 @@
 
 #include <GL/gl.h>
 
+#include <optional>
+
+#include "render/png_decode.h"
+
 // Loads the PNG at path into a new texture object holding the whole picture:
 // GL_RGBA when the file has an alpha channel, GL_RGB otherwise, the top row
 // at t = 0, wrap pictureWrap on both axes, GL_LINEAR minification and
@@ -13,3 +17,9 @@
 // with libpng's "libpng error: ..." on standard error for a damaged one.
 // Needs a current GL context; keeps the texture binding as it was.
 GLuint loadPngTexture(const char* path);
+
+// The two halves of loadPngTexture, for a caller that also wants the
+// pixels: the decode (RGBA, sides up to GL_MAX_TEXTURE_SIZE), and the
+// upload of a picture it decoded, 0 when the renderer refuses it.
+std::optional<PngImage> decodeForTexture(const char* path);
+GLuint uploadTexture(const PngImage& image);

@@ -1,4 +1,5 @@
 // Scenery: the full-screen pictures and where they are drawn.
+#define GL_GLEXT_PROTOTYPES
 #include "render/scenery.h"
 
 #include <GL/gl.h>
@@ -7,6 +8,7 @@
 
 #include "render/camera.h"
 #include "render/picture_files.h"
+#include "render/png_texture.h"
 #include "render/sprite_list.h"
 
 namespace {
@@ -29,6 +31,16 @@ void loadPicture(int& list, PictureCopy& copy, const char* file) {
 Scenery& scenery() {
   static Scenery instance;
   return instance;
+}
+
+void Scenery::loadTitle() {
+  if (titleSprite >= 0) return;
+  const std::string path = picturePath(titleFile);
+  firstTitlePixels = decodeForTexture(path.c_str());
+  int texture =
+      firstTitlePixels ? static_cast<int>(uploadTexture(*firstTitlePixels)) : 0;
+  makeSpriteList(titleSprite, texture, path.c_str());
+  titleCopy.wrap(static_cast<GLuint>(texture));
 }
 
 void Scenery::load() {
@@ -111,7 +123,20 @@ void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void Scenery::drawTitle() const { drawOpaque(titleSprite, titleCopy); }
+void Scenery::drawTitle() const {
+  if (firstTitlePixels && showsOneToOne(titleCopy)) {
+    // Rows top first, from the window's top-left corner downward.
+    glWindowPos2i(0, firstTitlePixels->height);
+    glPixelZoom(1.0f, -1.0f);
+    glDrawPixels(firstTitlePixels->width, firstTitlePixels->height, GL_RGBA,
+                 GL_UNSIGNED_BYTE, firstTitlePixels->pixels.data());
+    glPixelZoom(1.0f, 1.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  } else {
+    drawOpaque(titleSprite, titleCopy);
+  }
+  firstTitlePixels.reset();
+}
 
 void Scenery::drawInstructions() const {
   drawOpaque(instructionsSprite, instructionsCopy);

@@ -3,3 +3,4 @@
 
 const GLint pictureWrap = GL_CLAMP;
 const GLint glyphInternalFormat = GL_RGBA;
+const GLint opaquePictureFormat = GL_RGB;

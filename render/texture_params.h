@@ -13,3 +13,8 @@ extern const GLint pictureWrap;
 // the format, and GL_LUMINANCE_ALPHA samples alike (red, green, blue and
 // alpha all the coverage).
 extern const GLint glyphInternalFormat;
+
+// Internal format of an opaque picture, uploaded from RGBA bytes whose alpha
+// is all 255: GL_RGB on the desktop, which drops the filler; WebGL wants the
+// internal format to equal the format, and GL_RGBA samples alike there.
+extern const GLint opaquePictureFormat;

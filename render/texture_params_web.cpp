@@ -3,3 +3,4 @@
 
 const GLint pictureWrap = GL_CLAMP_TO_EDGE;
 const GLint glyphInternalFormat = GL_LUMINANCE_ALPHA;
+const GLint opaquePictureFormat = GL_RGBA;

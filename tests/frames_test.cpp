@@ -63,6 +63,7 @@ struct FrameStage : testing::Environment {
     glutReshapeFunc(onReshape);
     glutDisplayFunc([] {});
     game().init();
+    game().finishStartUp();
     // Pixels cannot be read back from a window that is not shown yet.
     glutWindowStatusFunc([](int status) { shown = status != GLUT_HIDDEN; });
     for (int i = 0; i < 400 && !shown; ++i) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "render/asset_file.h"
+#include "render/picture_files.h"
 #include "tests/support/png_files.h"
 #include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
@@ -125,6 +126,11 @@ TEST_P(HostileFile, IsTreatedAsMissingPromptlyAndWithBoundedMemory) {
     RunningGame game;
     ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, run.path.string()));
     EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
+    // Input finishes start-up first, so every file has been read once the
+    // click has led to the instructions.
+    game.client.moveTo(game.window, 400, 300);
+    game.client.click();
+    EXPECT_TRUE(game.showsPicture(instructionsFile, 10s));
     messages = game.process.stderrText();
     ASSERT_EQ(kill(game.process.pid, SIGTERM), 0);
     EXPECT_EQ(game.process.waitExit(5s), 128 + SIGTERM) << messages;

@@ -184,6 +184,44 @@ TEST(PngDecode, InterlacedImagesMatchTheirNonInterlacedTwin) {
   EXPECT_EQ(bytesOf(*interlaced), s.samples);
 }
 
+TEST(PngDecode, AlwaysRgbaGivesTheSameColoursWithOpaqueAlphaAdded) {
+  PngPicture palette =
+      picture(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 2, 1, 0});
+  palette.palette = {{250, 10, 20}, {30, 240, 40}, {50, 60, 230}};
+  palette.paletteAlpha = {0, 128};
+  PngPicture interlaced =
+      picture(3, 3, PNG_COLOR_TYPE_RGB, 8, std::vector<unsigned>(27, 0));
+  for (unsigned i = 0; i < 27; ++i) interlaced.samples[i] = i * 9;
+  interlaced.interlaced = true;
+  const PngPicture pictures[] = {
+      picture(3, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 4, 5, 6, 7, 8, 9}),
+      picture(3, 1, PNG_COLOR_TYPE_GRAY, 2, {0, 1, 3}),
+      picture(1, 1, PNG_COLOR_TYPE_RGB, 16, {18 * 257, 171 * 257, 65535}),
+      palette,
+      interlaced,
+      picture(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {200, 255, 7, 0}),
+      picture(1, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, {10, 20, 30, 40})};
+  for (const PngPicture& s : pictures) {
+    const std::vector<unsigned char> file = encodePng(s);
+    const auto asFile = decode(file);
+    const auto rgba = decodePng(file.data(), file.size(), kAnySide,
+                                kDefaultScreenGamma, PngPixels::AlwaysRgba);
+    ASSERT_TRUE(asFile);
+    ASSERT_TRUE(rgba);
+    EXPECT_EQ(rgba->hasAlpha, asFile->hasAlpha) << s.colourType;
+    EXPECT_EQ(rgba->channels(), 4);
+    std::vector<unsigned> expected = bytesOf(*asFile);
+    if (!asFile->hasAlpha) {
+      expected.clear();
+      for (std::size_t i = 0; i < asFile->pixels.size(); i += 3)
+        expected.insert(expected.end(),
+                        {asFile->pixels[i], asFile->pixels[i + 1],
+                         asFile->pixels[i + 2], 255u});
+    }
+    EXPECT_EQ(bytesOf(*rgba), expected) << s.colourType;
+  }
+}
+
 TEST(PngDecode, SidesNeedNotBePowersOfTwoAndMayBeOnePixel) {
   for (const auto& [width, height] :
        std::vector<std::pair<int, int>>{{5, 3}, {1, 7}, {7, 1}, {1, 1}}) {

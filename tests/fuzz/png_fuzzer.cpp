@@ -15,12 +15,15 @@ constexpr int maxSide = 16384;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  const auto image = decodePng(data, size, maxSide, kDefaultScreenGamma);
-  if (image) {
+  for (const PngPixels layout : {PngPixels::AsFile, PngPixels::AlwaysRgba}) {
+    const auto image =
+        decodePng(data, size, maxSide, kDefaultScreenGamma, layout);
+    if (!image) continue;
     const std::size_t expected = static_cast<std::size_t>(image->width) *
                                  image->height * image->channels();
     if (image->width <= 0 || image->height <= 0 || image->width > maxSide ||
-        image->height > maxSide || image->pixels.size() != expected)
+        image->height > maxSide || image->pixels.size() != expected ||
+        (layout == PngPixels::AlwaysRgba && image->channels() != 4))
       std::abort();
   }
   return 0;

@@ -4,11 +4,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "render/png_decode.h"
 #include "render/world.h"
 #include "tools/support/x_session.h"
+
+using Spots = std::vector<std::pair<int, int>>;
+
+// Spots across a full-screen picture: its corners, the title lettering and
+// the prompt.
+inline const Spots kSpotsAcross = {{2, 2},     {797, 2},   {2, 597},
+                                   {797, 597}, {400, 180}, {300, 540}};
 
 struct RunningGame {
   VirtualDisplay screen;
@@ -37,5 +47,28 @@ struct RunningGame {
           return p.r < 100 && p.g < 100 && p.b > 30 && p.b < 160;
         },
         timeout);
+  }
+
+  // Whether, within the time-out, the window shows the game's picture file
+  // pixel for pixel at every spot.
+  bool showsPicture(const char* file, std::chrono::milliseconds timeout,
+                    const Spots& spots = kSpotsAcross) {
+    const std::string path = std::string(LINKLOOM_RUN_DIR "/images/") + file;
+    const auto picture = decodePngFile(path.c_str(), 4096);
+    if (!picture) return false;
+    const auto shown = [&] {
+      for (const auto& [x, y] : spots) {
+        const std::size_t at =
+            (static_cast<std::size_t>(y) * picture->width + x) *
+            picture->channels();
+        const Rgb got = client.pixel(window, x, y);
+        if (std::abs(got.r - picture->pixels[at]) > 4 ||
+            std::abs(got.g - picture->pixels[at + 1]) > 4 ||
+            std::abs(got.b - picture->pixels[at + 2]) > 4)
+          return false;
+      }
+      return true;
+    };
+    return waitUntil(shown, timeout);
   }
 };

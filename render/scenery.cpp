@@ -125,12 +125,7 @@ void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
 
 void Scenery::drawTitle() const {
   if (firstTitlePixels && showsOneToOne(titleCopy)) {
-    // Rows top first, from the window's top-left corner downward.
-    glWindowPos2i(0, firstTitlePixels->height);
-    glPixelZoom(1.0f, -1.0f);
-    glDrawPixels(firstTitlePixels->width, firstTitlePixels->height, GL_RGBA,
-                 GL_UNSIGNED_BYTE, firstTitlePixels->pixels.data());
-    glPixelZoom(1.0f, 1.0f);
+    titleCopy.writeToWindow(*firstTitlePixels);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   } else {
     drawOpaque(titleSprite, titleCopy);

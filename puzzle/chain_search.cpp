@@ -28,8 +28,7 @@ struct Search {
     }
     for (const auto& candidate : board.nodes) {
       Node* next = candidate.get();
-      if (next == board.sourceNode || onChain(next)) continue;
-      if (!withinLinkReach(*tail, *next)) continue;
+      if (onChain(next) || !mayFollow(board, *tail, *next)) continue;
       tail->next = next;
       chain.push_back(next);
       extend();
@@ -50,9 +49,7 @@ struct IncrementalSearch {
   void linkTargets() {
     for (int from = 0; from < boardNodeCount; ++from) {
       for (int to = 0; to < boardNodeCount; ++to) {
-        const Node* next = board.node(to);
-        if (next == board.sourceNode) continue;
-        if (withinLinkReach(*board.node(from), *next))
+        if (mayFollow(board, *board.node(from), *board.node(to)))
           targets[from].push_back(to);
       }
     }
@@ -89,6 +86,10 @@ struct IncrementalSearch {
 };
 
 }  // namespace
+
+bool mayFollow(const Board& board, const Node& from, const Node& to) {
+  return &to != board.sourceNode && withinLinkReach(from, to);
+}
 
 void forEachLegalChain(
     Board& board, const std::function<void(const std::vector<Node*>&)>& visit) {

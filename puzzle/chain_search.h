@@ -7,6 +7,10 @@
 
 #include "puzzle/board.h"
 
+// Whether a chain may go on from one node to the other: the link is within
+// reach, and nothing links into the source node.
+bool mayFollow(const Board& board, const Node& from, const Node& to);
+
 // Calls visit once for every chain the link rules allow from the source
 // node to the sink node that passes no node twice. While visit runs, the
 // board's links form that chain (and nothing else), and chain lists its

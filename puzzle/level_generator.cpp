@@ -1,11 +1,13 @@
 // Level generator: plant a chain, measure, keep what fits the grade.
 #include "puzzle/level_generator.h"
 
+#include <algorithm>
 #include <array>
 
 #include "puzzle/board.h"
+#include "puzzle/chain_search.h"
 #include "puzzle/clamp.h"
-#include "puzzle/link_reach.h"
+#include "puzzle/levels.h"
 
 namespace {
 
@@ -52,18 +54,19 @@ const std::array<float, 8> sizeSteps = {-6, -4, -2, -1, 1, 2, 4, 6};
 const std::array<int, 6> sidesSteps = {-3, -2, -1, 1, 2, 3};
 const std::array<float, 6> hueSteps = {-180, -120, -60, 60, 120, 180};
 
-// The built-in levels' node colours and two more, written exactly in a pack.
+// Node colours: the built-in levels' own, then two more, all of them
+// written exactly in a pack.
 struct Colour {
   float red, green, blue;
 };
-const std::array<Colour, 8> nodeColours = {{{0, 0, 1},
-                                            {1, 0, 0},
-                                            {0, 1, 0},
-                                            {1, 1, 0},
-                                            {1, 0, 1},
-                                            {1, 0.5f, 0},
-                                            {0, 1, 1},
-                                            {0.5f, 0, 1}}};
+const std::array<Colour, 2> extraColours = {{{0, 1, 1}, {0.5f, 0, 1}}};
+constexpr int nodeColourCount = levelCount + 2;
+
+Colour nodeColour(int index) {
+  if (index >= levelCount) return extraColours[index - levelCount];
+  const Level& level = levels[index];
+  return {level.nodeRed, level.nodeGreen, level.nodeBlue};
+}
 
 void changeQuantity(Random& random, NodeDeltas& cell, int quantity) {
   if (quantity == 0) cell.sizeDelta = random.pick(sizeSteps);
@@ -97,10 +100,9 @@ std::vector<Node*> randomChain(Random& random, const Board& board,
     std::vector<Node*> choices;
     for (const auto& candidate : board.nodes) {
       Node* next = candidate.get();
-      if (next == board.sourceNode || !withinLinkReach(*chain.back(), *next))
-        continue;
-      bool onChain = false;
-      for (const Node* n : chain) onChain = onChain || n == next;
+      if (!mayFollow(board, *chain.back(), *next)) continue;
+      const bool onChain =
+          std::find(chain.begin(), chain.end(), next) != chain.end();
       const bool tooSoon = next == board.sinkNode &&
                            static_cast<int>(chain.size()) <= fewestGridNodes;
       if (!onChain && !tooSoon) choices.push_back(next);
@@ -191,15 +193,14 @@ std::vector<Level> generateLevels(std::uint64_t seed, int count,
   // Each level has a stream of its own, so a level does not depend on how
   // many candidates the levels before it needed.
   Random streams{seed};
-  const int firstColour = streams.below(static_cast<int>(nodeColours.size()));
+  const int firstColour = streams.below(nodeColourCount);
   for (int index = 0; index < count; ++index) {
     Random random{streams.next() ^ static_cast<std::uint64_t>(difficulty)};
     Level level;
     do {
       level = candidate(random, board, style);
     } while (!keeps(board, level, style, difficulty));
-    const Colour& colour =
-        nodeColours[(firstColour + index) % nodeColours.size()];
+    const Colour colour = nodeColour((firstColour + index) % nodeColourCount);
     level.nodeRed = colour.red;
     level.nodeGreen = colour.green;
     level.nodeBlue = colour.blue;

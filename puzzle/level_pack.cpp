@@ -9,13 +9,11 @@
 #include <charconv>
 #include <cstring>
 
+#include "puzzle/board.h"
 #include "puzzle/level_set.h"
 #include "puzzle/shape.h"
 
 namespace {
-
-constexpr int rowsPerLevel = 4;
-constexpr int cellsPerRow = 4;
 
 // A word of a line and the column (from 1) where it starts.
 struct Word {
@@ -179,18 +177,18 @@ struct PackParser {
     if (words[0].text.find('/') == std::string_view::npos)
       return fail(words[0].column, levelName() + " has " + std::to_string(row) +
                                        " rows of cells, expected " +
-                                       std::to_string(rowsPerLevel));
-    if (words.size() != cellsPerRow) {
-      const int column = words.size() > cellsPerRow ? words[cellsPerRow].column
+                                       std::to_string(gridRows));
+    if (words.size() != gridColumns) {
+      const int column = words.size() > gridColumns ? words[gridColumns].column
                                                     : words.back().column;
-      return fail(column, "a row has " + std::to_string(cellsPerRow) +
+      return fail(column, "a row has " + std::to_string(gridColumns) +
                               " cells, found " + std::to_string(words.size()));
     }
-    for (int column = 0; column < cellsPerRow; ++column) {
+    for (int column = 0; column < gridColumns; ++column) {
       Triple t{};
       if (!parseTriple(words[column], line, deltaLimits, t, fault))
         return false;
-      level.deltas[row * cellsPerRow + column] = {
+      level.deltas[row * gridColumns + column] = {
           static_cast<float>(t.size), t.sides, static_cast<float>(t.hue)};
     }
     return true;
@@ -200,7 +198,7 @@ struct PackParser {
     if (part == 0) {
       if (!levels.empty() && words[0].text.find('/') != std::string_view::npos)
         return fail(words[0].column, levelName() + " has more than " +
-                                         std::to_string(rowsPerLevel) +
+                                         std::to_string(gridRows) +
                                          " rows of cells");
       if (words[0].text != "level" || words.size() != 1)
         return fail(words[0].column,
@@ -228,7 +226,7 @@ struct PackParser {
       good = colourLine(words, level);
     else
       good = rowLine(words, level);
-    part = part == 3 + rowsPerLevel ? 0 : part + 1;
+    part = part == 3 + gridRows ? 0 : part + 1;
     return good;
   }
 
@@ -339,7 +337,7 @@ std::string formatPack(const std::vector<Level>& levels) {
       text += signedWhole(d.sizeDelta) + "/" +
               signedWhole(static_cast<float>(d.sidesDelta)) + "/" +
               signedWhole(d.hueDelta);
-      text += (k % cellsPerRow == cellsPerRow - 1) ? "\n" : " ";
+      text += (k % gridColumns == gridColumns - 1) ? "\n" : " ";
     }
     text += "\n";
   }

@@ -17,8 +17,7 @@ void showTitle() {
     glRasterPos2f(-1.0f, 1.0f);
     glPixelZoom(1.0f, -1.0f);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glDrawPixels(title->width, title->height,
-                 title->hasAlpha ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE,
+    glDrawPixels(title->width, title->height, GL_RGBA, GL_UNSIGNED_BYTE,
                  title->pixels.data());
   }
   glutSwapBuffers();
@@ -31,7 +30,10 @@ int main(int argc, char** argv) {
   glutInitWindowSize(kWindowWidth, kWindowHeight);
   glutCreateWindow(kWindowTitle);
   glutPositionWindow(100, 100);
-  title = decodePngFile(picturePath(titleFile).c_str(), 8192);
+  // RGBA, as the game decodes it: the renderer takes that without
+  // converting, so nothing cheaper puts the picture in the window.
+  title = decodePngFile(picturePath(titleFile).c_str(), 8192,
+                        PngPixels::AlwaysRgba);
   glutDisplayFunc(showTitle);
   glutMainLoop();
   return 0;

@@ -72,6 +72,12 @@ struct Board {
   Node* gridNode(int row, int column) const {
     return node(row * gridColumns + column);
   }
+  // The node's place in nodes, -1 for null or a node of another board.
+  int indexOf(const Node* of) const {
+    for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
+      if (nodes[i].get() == of) return i;
+    return -1;
+  }
 
   // Draws nodes, links, shapes and marks (render/, needs GL).
   void draw() const;

@@ -1,0 +1,110 @@
+// Guided play: level clock, undo and redo, hints and the texts shown.
+#include "puzzle/guided_play.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "puzzle/level_set.h"
+
+GuidedPlay& guidedPlay() {
+  static GuidedPlay instance;
+  return instance;
+}
+
+bool GuidedPlay::advance(const Board& board, const GameState& state,
+                         double dt) {
+  // Past the last level the game-over screen follows; nothing starts.
+  if (board.levelIndex >= levelSetSize()) return false;
+  bool changed = false;
+  if (board.levelIndex != levelIndex) {
+    levelIndex = board.levelIndex;
+    levelSeconds = 0.0;
+    history.reset(board);
+    hint = {};
+    changed = true;
+  }
+  if (state.levelPause && !wasPaused) ++levelsSolved;
+  wasPaused = state.levelPause;
+  if (!state.levelPause) {
+    levelSeconds += dt;
+    totalSeconds += dt;
+  }
+  return changed;
+}
+
+void GuidedPlay::afterPress(const Board& board) {
+  if (history.record(board)) hint = {};
+}
+
+void GuidedPlay::clear(Board& board, const GameState& state) {
+  if (state.levelPause) return;
+  clearLinks(board);
+  afterPress(board);
+}
+
+bool GuidedPlay::undo(Board& board, const GameState& state) {
+  if (state.levelPause || !history.undo(board)) return false;
+  hint = {};
+  return true;
+}
+
+bool GuidedPlay::redo(Board& board, const GameState& state) {
+  if (state.levelPause || !history.redo(board)) return false;
+  hint = {};
+  return true;
+}
+
+void GuidedPlay::askHint(const Board& board, const GameState& state) {
+  if (state.levelPause) return;
+  hint = findHint(board);
+  if (hint.kind != Hint::Kind::None) ++hintsUsed;
+}
+
+void GuidedPlay::restart() {
+  levelIndex = -1;
+  totalSeconds = 0.0;
+  hintsUsed = 0;
+  levelsSolved = 0;
+  wasPaused = false;
+}
+
+std::string GuidedPlay::placeText(const Board& board) const {
+  const int shown = std::min(board.levelIndex, levelSetSize() - 1) + 1;
+  return puzzleName + " - level " + std::to_string(shown) + " of " +
+         std::to_string(levelSetSize());
+}
+
+std::string GuidedPlay::statusText(const Board& board) const {
+  return placeText(board) + " - " + clockText(levelSeconds);
+}
+
+std::string GuidedPlay::clearedText(const Board& board) const {
+  return "Level " + std::to_string(board.levelIndex + 1) + " cleared";
+}
+
+std::string GuidedPlay::summaryText() const {
+  const std::string levels =
+      std::to_string(levelsSolved) + (levelsSolved == 1 ? " level" : " levels");
+  const std::string hints =
+      hintsUsed == 0
+          ? "no hints"
+          : std::to_string(hintsUsed) + (hintsUsed == 1 ? " hint" : " hints");
+  return levels + " solved in " + clockText(totalSeconds) + ", " + hints +
+         " used";
+}
+
+std::string clockText(double seconds) {
+  const long whole = static_cast<long>(std::floor(std::max(seconds, 0.0)));
+  char text[32];
+  if (whole >= 3600)
+    std::snprintf(text, sizeof text, "%ld:%02ld:%02ld", whole / 3600,
+                  whole / 60 % 60, whole % 60);
+  else
+    std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
+  return text;
+}
+
+bool shownSecondsChange(double seconds, double dt) {
+  return std::floor(seconds) != std::floor(seconds + dt);
+}

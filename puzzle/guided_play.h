@@ -1,0 +1,62 @@
+// Guided play: everything the modes beyond the classic game add to a level
+// (its name and clock, undo and redo, hints, the closing count). The one
+// flag `on` decides whether any of it runs.
+#pragma once
+
+#include <string>
+
+#include "puzzle/board.h"
+#include "puzzle/game_state.h"
+#include "puzzle/hint.h"
+#include "puzzle/link_history.h"
+
+struct GuidedPlay {
+  bool on = false;
+  // What is being played: "Daily 2026-12-08", "Seed 42 - hard", "my.pack".
+  std::string puzzleName;
+  int levelIndex = -1;        // the level whose clock and history run
+  double levelSeconds = 0.0;  // time on the playing screen, this level
+  double totalSeconds = 0.0;  // the same over every level since the start
+  int hintsUsed = 0;
+  int levelsSolved = 0;
+  bool wasPaused = false;  // the level pause ran at the last frame
+  LinkHistory history;
+  Hint hint;  // shown until the links change
+
+  // One frame of dt seconds on the playing screen, after the level
+  // progression has run: starts a loaded level afresh, runs the clocks
+  // while the level is unsolved and counts a level solved. True when the
+  // level changed, so the window title needs the new one.
+  bool advance(const Board& board, const GameState& state, double dt);
+  // After every button event on the playing screen: an edit of the links
+  // becomes undoable and drops the hint.
+  void afterPress(const Board& board);
+  // The keys' actions. Each changes nothing during the level pause, when
+  // presses change nothing either. undo and redo give false when there is
+  // nothing to take back or redo.
+  void clear(Board& board, const GameState& state);
+  bool undo(Board& board, const GameState& state);
+  bool redo(Board& board, const GameState& state);
+  // Searches a hint for the chain on the board and counts it.
+  void askHint(const Board& board, const GameState& state);
+  // Back to the first level after the game-over screen, clocks and counts
+  // at zero.
+  void restart();
+
+  // "Seed 42 - hard - level 3 of 6", for the status line and the title.
+  std::string placeText(const Board& board) const;
+  // The place and the level's time: "... - level 3 of 6 - 1:05".
+  std::string statusText(const Board& board) const;
+  // "Level 3 cleared", shown during the level pause.
+  std::string clearedText(const Board& board) const;
+  // The game-over screen's count: levels solved, total time, hints.
+  std::string summaryText() const;
+};
+
+GuidedPlay& guidedPlay();
+
+// Minutes and seconds, "1:05", or hours first from an hour on, "1:02:03".
+std::string clockText(double seconds);
+// Whether the whole seconds shown change in a frame of dt seconds that
+// starts at seconds: the one reason the clock needs a redraw.
+bool shownSecondsChange(double seconds, double dt);

@@ -1,0 +1,211 @@
+// Guided play's rules: the traced chain, undo and redo, hints that solve
+// levels, and the texts that say where the player is.
+#include "puzzle/guided_play.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "puzzle/chain_search.h"
+#include "puzzle/chain_trace.h"
+#include "puzzle/level_generator.h"
+#include "puzzle/level_progress.h"
+#include "puzzle/level_set.h"
+#include "puzzle/link_editing.h"
+#include "tests/chain.h"
+#include "tests/solving_chains.h"
+
+namespace {
+
+// Presses as the mouse makes them, a node at a time; presses read the
+// process-wide pause flag, which stays clear here.
+void press(Board& b, const Node* node) {
+  b.pressAt(node->x, node->y, true, false, true);
+}
+void link(Board& b, const Node* from, const Node* to) {
+  press(b, from);
+  press(b, to);
+}
+
+// Follows hints alone from the board as it is until the level is solved;
+// the count of hints taken, or -1 when they ran out or went round.
+int solveByHints(Board& b) {
+  for (int taken = 0; taken < 40; ++taken) {
+    if (b.evaluate()) return taken;
+    const Hint hint = findHint(b);
+    Node* from = b.node(b.indexOf(hint.from));
+    switch (hint.kind) {
+      case Hint::Kind::None: return -1;
+      case Hint::Kind::NextLink: from->next = b.node(b.indexOf(hint.to)); break;
+      case Hint::Kind::WrongLink: from->next = nullptr; break;
+    }
+  }
+  return -1;
+}
+
+int shortestLinks(const Board& b) {
+  return static_cast<int>(solveLoadedLevel(b).shortest.front().size()) - 1;
+}
+
+struct GuidedTest : ::testing::Test {
+  Board b;
+  GameState state;
+  void SetUp() override {
+    useLevels({levels.begin(), levels.end()});
+    gameState() = GameState{};
+    linkMode() = LinkMode::Idle;
+    b.build();
+  }
+};
+
+TEST_F(GuidedTest, TheTraceGivesTheShapeAfterEachNodeAsEvaluationDoes) {
+  // Level 1 worked through: size 2, +4, -4 (0 held at 2), -2, +4, sink.
+  linkChain(b, solvingChains[0]);
+  const std::vector<TracedNode> trace = traceChain(b);
+  ASSERT_EQ(trace.size(), 6u);
+  const float sizes[] = {2, 6, 2, 2, 6, 6};
+  for (std::size_t i = 0; i < trace.size(); ++i) {
+    EXPECT_EQ(trace[i].leaving.size, sizes[i]) << i;
+    EXPECT_EQ(trace[i].leaving.sides, 4) << i;
+  }
+  EXPECT_TRUE(b.evaluate());
+  EXPECT_TRUE(trace.back().leaving.equals(b.resultShape));
+  EXPECT_EQ(trace.back().leaving.red, b.resultShape.red);
+
+  // A chain that ends short, and one into a loop: the trace stops at the
+  // last node before the loop, whose link is not live.
+  b.sourceNode->next = b.gridNode(0, 0);
+  b.gridNode(0, 0)->next = b.gridNode(0, 1);
+  b.gridNode(0, 1)->next = b.gridNode(1, 1);
+  b.gridNode(1, 1)->next = b.gridNode(0, 0);
+  const std::vector<TracedNode> looped = traceChain(b);
+  ASSERT_EQ(looped.size(), 4u);
+  b.gridNode(1, 2)->next = b.gridNode(1, 3);  // off the chain
+  const auto live = liveLinks(b);
+  EXPECT_TRUE(live[b.indexOf(b.sourceNode)]);
+  EXPECT_TRUE(live[b.indexOf(b.gridNode(0, 1))]);
+  EXPECT_FALSE(live[b.indexOf(b.gridNode(1, 1))]);
+  EXPECT_FALSE(live[b.indexOf(b.gridNode(1, 2))]);
+}
+
+TEST_F(GuidedTest, UndoAndRedoGiveBackTheEarlierBoardsAndClearIsUndoable) {
+  GuidedPlay play;
+  play.advance(b, state, 0.0);
+  std::vector<LinkHistory::Links> seen = {LinkHistory::linksOf(b)};
+  const auto edit = [&](const Node* from, const Node* to) {
+    link(b, from, to);
+    play.afterPress(b);
+    seen.push_back(LinkHistory::linksOf(b));
+  };
+  edit(b.sourceNode, b.gridNode(0, 0));
+  edit(b.gridNode(0, 0), b.gridNode(1, 1));
+  edit(b.gridNode(1, 1), b.gridNode(1, 2));
+  edit(b.gridNode(0, 0), b.gridNode(0, 1));  // moves a link
+  edit(b.gridNode(1, 1), b.gridNode(1, 1));  // removes one
+  // A refused link and a bare selection are no edits.
+  link(b, b.gridNode(1, 2), b.gridNode(3, 3));
+  play.afterPress(b);
+  EXPECT_EQ(play.history.states.size(), seen.size());
+
+  for (int i = static_cast<int>(seen.size()) - 2; i >= 0; --i) {
+    ASSERT_TRUE(play.undo(b, state));
+    EXPECT_EQ(LinkHistory::linksOf(b), seen[i]) << "undo to " << i;
+    EXPECT_EQ(b.selectedNode, nullptr);
+    EXPECT_EQ(linkMode(), LinkMode::Idle);
+  }
+  EXPECT_FALSE(play.undo(b, state)) << "undo past the level's start";
+  for (std::size_t i = 1; i < seen.size(); ++i) {
+    ASSERT_TRUE(play.redo(b, state));
+    EXPECT_EQ(LinkHistory::linksOf(b), seen[i]) << "redo to " << i;
+  }
+  EXPECT_FALSE(play.redo(b, state));
+
+  play.clear(b, state);
+  for (const auto& node : b.nodes) EXPECT_EQ(node->next, nullptr);
+  ASSERT_TRUE(play.undo(b, state));
+  EXPECT_EQ(LinkHistory::linksOf(b), seen.back());
+  // A new edit after an undo drops what could be redone.
+  edit(b.gridNode(3, 3), b.sinkNode);
+  EXPECT_FALSE(play.redo(b, state));
+
+  // During the level pause the keys change nothing, as presses do not.
+  state.levelPause = true;
+  play.clear(b, state);
+  EXPECT_EQ(LinkHistory::linksOf(b), seen.back());
+  EXPECT_FALSE(play.undo(b, state));
+}
+
+TEST_F(GuidedTest, HintsAloneSolveEveryBuiltInLevelPlayedAsAPack) {
+  for (int level = 0; level < levelCount; ++level) {
+    b.levelIndex = level;
+    b.loadLevel();
+    const int taken = solveByHints(b);
+    EXPECT_GE(taken, 1) << "level " << level + 1;
+    EXPECT_LE(taken, shortestLinks(b)) << "level " << level + 1;
+  }
+}
+
+TEST_F(GuidedTest, HintsAloneSolveAHardGeneratedLevel) {
+  useLevels(generateLevels(27182, 1, Difficulty::Hard));
+  b.loadLevel();
+  const int taken = solveByHints(b);
+  EXPECT_GE(taken, 1);
+  EXPECT_LE(taken, shortestLinks(b));
+}
+
+TEST_F(GuidedTest, FromAWrongChainTheHintMarksALinkOnIt) {
+  // Level 1 along the top row reaches the sink with size 4, not 6.
+  linkChain(b, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});
+  ASSERT_FALSE(b.evaluate());
+  ASSERT_TRUE(b.reachesSink);
+  const Hint hint = findHint(b);
+  ASSERT_EQ(hint.kind, Hint::Kind::WrongLink);
+  EXPECT_EQ(hint.from->next, hint.to) << "the marked link is on the chain";
+  EXPECT_TRUE(liveLinks(b)[b.indexOf(hint.from)]);
+  // Taken away, the chain left begins a solution, which hints then finish.
+  Node* from = b.node(b.indexOf(hint.from));
+  from->next = nullptr;
+  EXPECT_FALSE(shortestSolutionFrom(b,
+                                    [&] {
+                                      std::vector<Node*> chain;
+                                      for (const TracedNode& t : traceChain(b))
+                                        chain.push_back(t.node);
+                                      return chain;
+                                    }())
+                   .empty());
+  EXPECT_GE(solveByHints(b), 1);
+  // A solved level has no hint to give.
+  EXPECT_EQ(findHint(b).kind, Hint::Kind::None);
+}
+
+TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
+  GuidedPlay play;
+  play.puzzleName = "Seed 42 - hard";
+  useLevels({levels[0], levels[1]});
+  b.loadLevel();
+  play.advance(b, state, 65.2);
+  EXPECT_EQ(play.statusText(b), "Seed 42 - hard - level 1 of 2 - 1:05");
+  EXPECT_EQ(clockText(3723.9), "1:02:03");
+  EXPECT_TRUE(shownSecondsChange(1.9, 0.2));
+  EXPECT_FALSE(shownSecondsChange(1.1, 0.2));
+
+  // Two levels played through to the game over, with one hint; the clock
+  // stops during the pauses (65.2 s on level 1, 1 s on level 2).
+  play.askHint(b, state);
+  for (int level = 0; level < 2; ++level) {
+    linkChain(b, solvingChains[level]);
+    advancePlay(b, state, 0.5f);
+    play.advance(b, state, 0.5);
+    EXPECT_EQ(play.clearedText(b),
+              "Level " + std::to_string(level + 1) + " cleared");
+    advancePlay(b, state, 1.0f);
+    play.advance(b, state, 1.0);
+  }
+  EXPECT_EQ(state.screenState, ScreenState::GameOver);
+  EXPECT_EQ(play.placeText(b), "Seed 42 - hard - level 2 of 2");
+  EXPECT_EQ(play.summaryText(), "2 levels solved in 1:06, 1 hint used");
+  play.restart();
+  EXPECT_EQ(play.summaryText(), "0 levels solved in 0:00, no hints used");
+}
+
+}  // namespace

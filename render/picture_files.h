@@ -20,6 +20,12 @@ constexpr const char* nodeFile = "node.png";
 constexpr const char* nodeOutlineFile = "nodeoutline.png";
 constexpr const char* selectorFile = "selector.png";
 constexpr const char* linkFile = "link.png";
+// Guided play's own playing field, instructions and game-over pictures:
+// they tell what guided play does, and the game-over one leaves room for
+// the count the game writes over it. The classic game never loads them.
+constexpr const char* guidedBackgroundFile = "guidedfield.png";
+constexpr const char* guidedInstructionsFile = "guidedhelp.png";
+constexpr const char* guidedGameOverFile = "guidedover.png";
 // For the desktop only; the game never loads it.
 constexpr const char* iconFile = "icon.png";
 
@@ -29,6 +35,10 @@ constexpr std::array<const char*, 14> gamePictureFiles = {
     shapeFiles[0],  shapeFiles[1], shapeFiles[2],    shapeFiles[3],
     shapeFiles[4],  shapeFiles[5], nodeFile,         nodeOutlineFile,
     selectorFile,   linkFile};
+
+// The pictures guided play loads in place of the classic three.
+constexpr std::array<const char*, 3> guidedPictureFiles = {
+    guidedBackgroundFile, guidedInstructionsFile, guidedGameOverFile};
 
 // Where the game finds a picture: relative to its run directory.
 inline std::string picturePath(const char* name) {

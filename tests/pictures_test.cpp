@@ -51,7 +51,8 @@ std::vector<unsigned char> bytesOf(const std::string& path) {
 
 TEST(Pictures, FullScreenPicturesAreOpaqueAndFourByThree) {
   for (const char* name :
-       {backgroundFile, titleFile, instructionsFile, gameOverFile}) {
+       {backgroundFile, titleFile, instructionsFile, gameOverFile,
+        guidedBackgroundFile, guidedInstructionsFile, guidedGameOverFile}) {
     const Picture picture(name);
     EXPECT_FALSE(picture.image.hasAlpha) << name;
     EXPECT_EQ(picture.width(), kWindowWidth) << name;
@@ -144,34 +145,37 @@ TEST(Pictures, TheLinkIsAnArrowPointingAlongPlusX) {
   EXPECT_LT(link.at(head, mid, 0), 100);
 }
 
-TEST(Pictures, ThePlayingFieldIsLightAndPlainWhereThePlayerReads) {
-  const Picture field(backgroundFile);
-  struct Box {
-    float left, bottom, right, top;  // world units
-  };
-  // The board (nodes x -30 to 30, y 24 to 72) and the three shapes at their
-  // largest, 16 units across.
-  const Box boxes[] = {{-30, 24, 30, 72},
-                       {-49, 40, -33, 56},
-                       {33, 40, 49, 56},
-                       {-30, 2, -14, 18}};
-  for (const Box& box : boxes) {
-    const int x0 = static_cast<int>(pixelX(box.left));
-    const int x1 = static_cast<int>(pixelX(box.right));
-    const int y0 = static_cast<int>(pixelY(box.top));
-    const int y1 = static_cast<int>(pixelY(box.bottom));
-    int steepest = 0, darkest = 255;
-    for (int y = y0; y < y1; ++y) {
-      for (int x = x0; x < x1; ++x) {
-        darkest = std::min(darkest, field.darkest(x, y));
-        for (int c = 0; c < 3; ++c)
-          steepest = std::max(
-              {steepest, std::abs(field.at(x + 1, y, c) - field.at(x, y, c)),
-               std::abs(field.at(x, y + 1, c) - field.at(x, y, c))});
+TEST(Pictures, ThePlayingFieldsAreLightAndPlainWhereThePlayerReads) {
+  for (const char* name : {backgroundFile, guidedBackgroundFile}) {
+    const Picture field(name);
+    struct Box {
+      float left, bottom, right, top;  // world units
+    };
+    // The board (nodes x -30 to 30, y 24 to 72) and the three shapes at their
+    // largest, 16 units across.
+    const Box boxes[] = {{-30, 24, 30, 72},
+                         {-49, 40, -33, 56},
+                         {33, 40, 49, 56},
+                         {-30, 2, -14, 18}};
+    for (const Box& box : boxes) {
+      const int x0 = static_cast<int>(pixelX(box.left));
+      const int x1 = static_cast<int>(pixelX(box.right));
+      const int y0 = static_cast<int>(pixelY(box.top));
+      const int y1 = static_cast<int>(pixelY(box.bottom));
+      int steepest = 0, darkest = 255;
+      for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+          darkest = std::min(darkest, field.darkest(x, y));
+          for (int c = 0; c < 3; ++c)
+            steepest = std::max(
+                {steepest, std::abs(field.at(x + 1, y, c) - field.at(x, y, c)),
+                 std::abs(field.at(x, y + 1, c) - field.at(x, y, c))});
+        }
       }
+      EXPECT_LE(steepest, 1)
+          << name << ": an edge in the box from x " << box.left;
+      EXPECT_GE(darkest, 200) << name << ": the box from x " << box.left;
     }
-    EXPECT_LE(steepest, 1) << "an edge in the box from x " << box.left;
-    EXPECT_GE(darkest, 200) << "the box from x " << box.left;
   }
 }
 
@@ -185,6 +189,8 @@ TEST(Pictures, TheGeneratorDrawsTheSameBytesEveryTime) {
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::vector<const char*> names(gamePictureFiles.begin(),
                                  gamePictureFiles.end());
+  names.insert(names.end(), guidedPictureFiles.begin(),
+               guidedPictureFiles.end());
   names.push_back(iconFile);
   for (const char* name : names)
     EXPECT_EQ(bytesOf(again + "/" + name), bytesOf(kImages + name)) << name;

@@ -1,4 +1,5 @@
-// Image generator: writes the fourteen pictures of the game and its icon.
+// Image generator: writes the fourteen pictures of the game, guided play's
+// three and the icon.
 // Usage: make_images OUTPUT_DIR REGULAR_FONT BOLD_FONT
 #include <cstdio>
 #include <exception>
@@ -29,6 +30,9 @@ int main(int argc, char** argv) {
     writePng(titlePicture(fonts), out + titleFile);
     writePng(instructionsPicture(fonts), out + instructionsFile);
     writePng(gameOverPicture(fonts), out + gameOverFile);
+    writePng(guidedPlayfieldPicture(fonts), out + guidedBackgroundFile);
+    writePng(guidedInstructionsPicture(fonts), out + guidedInstructionsFile);
+    writePng(guidedGameOverPicture(fonts), out + guidedGameOverFile);
     writePng(iconPicture(), out + iconFile);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_images: %s\n", error.what());

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "render/world.h"
@@ -73,23 +74,28 @@ void paintCornerFigures(cairo_t* cr) {
   }
 }
 
-// The names of the three shapes beside them, and the key to press.
-Mask lettering(const FontPaths& fonts) {
+// A line of help, right-aligned at the field's right edge with its
+// baseline at world y.
+struct Note {
+  std::string text;
+  float worldY;
+};
+
+// The names of the three shapes beside them, and the note.
+Mask lettering(const FontPaths& fonts, const Note& note) {
   Mask mask = makeMask(kWindowWidth, kWindowHeight);
   cairo_t* cr = mask.cr();
   const Font label(fonts.bold, 15);
   label.drawCentred(cr, "START", pixelX(-41.0), pixelY(58.5));
   label.drawCentred(cr, "RESULT", pixelX(41.0), pixelY(58.5));
   label.draw(cr, "TARGET", pixelX(-11.5), pixelY(9.0));
-  const Font hint(fonts.regular, 16);
-  const std::string hintText = "Press T to test your chain";
-  hint.draw(cr, hintText, pixelX(48.5) - hint.width(hintText), pixelY(2.0));
+  const Font help(fonts.regular, 16);
+  help.draw(cr, note.text, pixelX(48.5) - help.width(note.text),
+            pixelY(note.worldY));
   return mask;
 }
 
-}  // namespace
-
-Canvas playfieldPicture(const FontPaths& fonts) {
+Canvas fieldPicture(const FontPaths& fonts, const Note& note) {
   Canvas canvas(kWindowWidth, kWindowHeight, CAIRO_FORMAT_RGB24);
   const Colour top{0.955, 0.965, 0.985, 1.0};
   const Colour bottom{0.855, 0.895, 0.940, 1.0};
@@ -102,9 +108,21 @@ Canvas playfieldPicture(const FontPaths& fonts) {
       });
   cairo_set_source(canvas.cr(), field.get());
   cairo_paint(canvas.cr());
-  const Mask text = lettering(fonts);
+  const Mask text = lettering(fonts, note);
   paintGrid(canvas.cr(), text);
   paintCornerFigures(canvas.cr());
   paint(canvas, text, Colour{0.36, 0.43, 0.54, 1.0});
   return canvas;
+}
+
+}  // namespace
+
+Canvas playfieldPicture(const FontPaths& fonts) {
+  return fieldPicture(fonts, {"Press T to test your chain", 2.0f});
+}
+
+Canvas guidedPlayfieldPicture(const FontPaths& fonts) {
+  // The bottom edge holds the game's key list, the top left its status
+  // line.
+  return fieldPicture(fonts, {"The result updates as you link", 73.0f});
 }

@@ -185,7 +185,11 @@ Canvas titlePicture(const FontPaths& fonts) {
   return canvas;
 }
 
-Canvas instructionsPicture(const FontPaths& fonts) {
+namespace {
+
+// How to play; the last step differs between the classic game and guided
+// play.
+Canvas instructionsWith(const FontPaths& fonts, const std::string& lastStep) {
   Canvas canvas = backdrop();
   centredLine(canvas, fonts.bold, 54, "How to play", 92.0f, kWhite);
 
@@ -195,8 +199,7 @@ Canvas instructionsPicture(const FontPaths& fonts) {
       "Click the selected node again to remove its link.",
       "Build a chain from the source on the left to the sink on the right. "
       "Every node on the way changes the shape's size, corners or colour.",
-      "The shape that reaches the sink must match the target shape.",
-      "Press T to test your chain."};
+      "The shape that reaches the sink must match the target shape.", lastStep};
   constexpr float left = 128.0f, textWidth = 590.0f, lineHeight = 33.0f;
   const Font font(fonts.regular, 24);
   const Mask text = makeMask(kWindowWidth, kWindowHeight);
@@ -215,17 +218,37 @@ Canvas instructionsPicture(const FontPaths& fonts) {
   return canvas;
 }
 
-Canvas gameOverPicture(const FontPaths& fonts) {
+// The closing screen, with a sentence under its heading when one is given.
+Canvas gameOverWith(const FontPaths& fonts, const std::string& sentence) {
   Canvas canvas = backdrop();
   centredLine(canvas, fonts.bold, 100, "Well done!", 220.0f, kWhite);
-  centredLine(canvas, fonts.regular, 32, "All six levels solved.", 282.0f,
-              kSoftText);
+  if (!sentence.empty())
+    centredLine(canvas, fonts.regular, 32, sentence, 282.0f, kSoftText);
   // One of every shape, 3 to 8 corners, in a rainbow.
   for (int k = 0; k < 6; ++k)
     shape(canvas, k + 3, 400.0f + (k - 2.5f) * 108.0f, 395.0f, 72.0f,
           k * 58.0f);
   clickPrompt(canvas, fonts, "click to play again");
   return canvas;
+}
+
+}  // namespace
+
+Canvas instructionsPicture(const FontPaths& fonts) {
+  return instructionsWith(fonts, "Press T to test your chain.");
+}
+
+Canvas guidedInstructionsPicture(const FontPaths& fonts) {
+  return instructionsWith(
+      fonts, "The result updates as you link. Keys: r clear, u undo, h hint.");
+}
+
+Canvas gameOverPicture(const FontPaths& fonts) {
+  return gameOverWith(fonts, "All six levels solved.");
+}
+
+Canvas guidedGameOverPicture(const FontPaths& fonts) {
+  return gameOverWith(fonts, "");
 }
 
 Canvas iconPicture() {

@@ -9,8 +9,13 @@
 Canvas titlePicture(const FontPaths& fonts);
 // How to play, and "click to continue".
 Canvas instructionsPicture(const FontPaths& fonts);
+// The same for guided play, whose last step tells the keys instead of T.
+Canvas guidedInstructionsPicture(const FontPaths& fonts);
 // A closing message and "click to play again".
 Canvas gameOverPicture(const FontPaths& fonts);
+// The same without the sentence under the heading, where guided play
+// writes its own count.
+Canvas guidedGameOverPicture(const FontPaths& fonts);
 // The desktop icon, 128 pixels square: a start shape linked through a node
 // to a target shape on a rounded tile, transparent around it.
 Canvas iconPicture();

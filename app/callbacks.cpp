@@ -4,6 +4,8 @@
 #include <GL/freeglut.h>
 
 #include "app/game.h"
+#include "app/guided_keys.h"
+#include "app/guided_screen.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/screen_flow.h"
@@ -44,11 +46,19 @@ void onMouseButton(int button, int state, int, int) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   // The restart rebuilds the glyph font.
   if (effect == ButtonEffect::Restart) runOrExit(&Game::restart);
+  noteGuidedPress();
 }
 
 void onKey(unsigned char key, int, int) {
   finishStartUp();
   if (key == 't') board().evaluate();
+  pressGuidedKey(key);
+}
+
+void onSpecialKey(int key, int, int) {
+  finishStartUp();
+  pointer();
+  pressGuidedSpecialKey(key);
 }
 
 void onOtherKey(unsigned char, int, int) { pointer(); }
@@ -63,6 +73,6 @@ void registerCallbacks() {
   glutMouseFunc(onMouseButton);
   glutKeyboardFunc(onKey);
   glutKeyboardUpFunc(onOtherKey);
-  glutSpecialFunc(onOtherKey);
+  glutSpecialFunc(onSpecialKey);
   glutSpecialUpFunc(onOtherKey);
 }

@@ -7,6 +7,8 @@ void onMouseDrag(int x, int y);
 void onMouseMove(int x, int y);
 void onMouseButton(int button, int state, int x, int y);
 void onKey(unsigned char key, int x, int y);
+// Special keys such as F1: guided play's, and otherwise nothing.
+void onSpecialKey(int key, int x, int y);
 // Key releases and special keys obtain the pointer and do nothing else.
 void onOtherKey(unsigned char key, int x, int y);
 void onOtherKey(int key, int x, int y);

@@ -11,6 +11,7 @@
 
 #include "app/display_sync.h"
 #include "app/frame_clock.h"
+#include "app/guided_screen.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
@@ -115,6 +116,7 @@ void Game::display() {
   if (gameState().screenState != ScreenState::Playing) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScreenImage(gameState().screenState);
+    drawGuidedScreen(gameState().screenState);
     glutSwapBuffers();
     titleShown = true;
     glPopMatrix();
@@ -124,15 +126,18 @@ void Game::display() {
   camera().apply();
   scenery().drawBackground();
   board().draw();
+  drawGuidedPlaying();
   glutSwapBuffers();
   glPopMatrix();
 }
 
 void Game::update() {
   advancePlay(board(), gameState(), static_cast<float>(frameTime));
+  updateGuidedPlay(frameTime);
 }
 
 void Game::restart() {
   restartPlay(board(), gameState());
+  restartGuidedPlay();
   glyphFont().load(fontPath, fontPoints);
 }

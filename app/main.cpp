@@ -10,6 +10,8 @@
 #include "app/data_folder.h"
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/guided_screen.h"
+#include "app/puzzle_name.h"
 #include "render/world.h"
 
 int main(int argc, char** argv) {
@@ -27,10 +29,12 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Play: break;
   }
   std::string error;
-  if (!chooseLevels(options, std::time(nullptr), error)) {
+  const std::time_t now = std::time(nullptr);
+  if (!chooseLevels(options, now, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
+  if (const auto name = guidedPuzzleName(options, now)) beginGuidedPlay(*name);
 
   // A pack is read from where the player started the game; then the game
   // moves to its data, before the window opens, so a game without its data

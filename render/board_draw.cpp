@@ -5,8 +5,10 @@
 #include <cmath>
 
 #include "puzzle/board.h"
+#include "puzzle/chain_trace.h"
 #include "puzzle/geometry.h"
 #include "puzzle/level_set.h"
+#include "render/board_parts.h"
 #include "render/board_sprites.h"
 
 namespace {
@@ -17,8 +19,14 @@ constexpr float kMarkSide = 8.0f;  // the selector ring, twice a node
 // centres, along the link and across it, leaving the nodes uncovered.
 constexpr double kLinkShare = 0.6;
 
+}  // namespace
+
+BoardLook& boardLook() {
+  static BoardLook look;
+  return look;
+}
+
 void drawLink(const Node& from, const Node& to, int linkSprite) {
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glPushMatrix();
   glTranslatef((from.x + to.x) * 0.5f, (from.y + to.y) * 0.5f, 0.0f);
   const double angle = std::atan2(to.y - from.y, to.x - from.x);
@@ -37,8 +45,6 @@ void drawMark(const Node& node, int selectorSprite) {
   glCallList(static_cast<GLuint>(selectorSprite));
   glPopMatrix();
 }
-
-}  // namespace
 
 void Node::draw() const {
   const BoardSprites& sprites = boardSprites();
@@ -70,10 +76,14 @@ void Board::draw() const {
   // In the one frame after the last level is solved levelIndex is past it; that
   // frame still shows the board, in the last level's colour.
   const Level& level = levelOrLast(levelIndex);
-  for (const auto& node : nodes) {
+  const auto live = liveLinks(*this);
+  for (std::size_t i = 0; i < nodes.size(); ++i) {
+    const Node& node = *nodes[i];
     glColor4f(level.nodeRed, level.nodeGreen, level.nodeBlue, 1.0f);
-    node->draw();
-    if (node->next != nullptr) drawLink(*node, *node->next, linkSprite);
+    node.draw();
+    if (node.next == nullptr) continue;
+    glColor4f(1.0f, 1.0f, 1.0f, live[i] ? 1.0f : boardLook().offChainLinkAlpha);
+    drawLink(node, *node.next, linkSprite);
   }
 
   startShape.draw();

@@ -172,6 +172,9 @@ void GlyphFont::load(const std::string& path, unsigned heightPoints) {
   glGenTextures(glyphCount, textures.data());
 
   const TightUnpacking unpacking;
-  for (int code = 0; code < glyphCount; ++code)
+  for (int code = 0; code < glyphCount; ++code) {
     buildGlyph(face, static_cast<std::uint8_t>(code), listBase, textures);
+    // The slot still holds the glyph just built.
+    advances[code] = static_cast<float>(face->glyph->advance.x >> 6);
+  }
 }

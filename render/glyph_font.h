@@ -17,6 +17,8 @@ struct GlyphFont {
   // advance. It binds its texture and enables nothing: the caller sets
   // texturing, blending and colour. 0 until the first load.
   std::uint32_t listBase = 0;
+  // advances[code] is how far that code's list moves the pen, pixels.
+  std::array<float, glyphCount> advances{};
 
   // Builds a fresh set of 128 glyphs from the font file at path, rendered
   // at heightPoints and 96 dpi; once the file has opened as a font, the set

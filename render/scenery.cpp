@@ -44,10 +44,10 @@ void Scenery::loadTitle() {
 }
 
 void Scenery::load() {
-  loadPicture(backgroundSprite, backgroundCopy, backgroundFile);
+  loadPicture(backgroundSprite, backgroundCopy, files.background);
   loadPicture(titleSprite, titleCopy, titleFile);
-  loadPicture(instructionsSprite, instructionsCopy, instructionsFile);
-  loadPicture(gameOverSprite, gameOverCopy, gameOverFile);
+  loadPicture(instructionsSprite, instructionsCopy, files.instructions);
+  loadPicture(gameOverSprite, gameOverCopy, files.gameOver);
 }
 
 void Scenery::setRect(double newTop, double newRight, double newBottom,

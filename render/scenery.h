@@ -5,9 +5,20 @@
 #include <optional>
 
 #include "render/picture_copy.h"
+#include "render/picture_files.h"
 #include "render/png_decode.h"
 
+// The files of the three pictures a mode of play may choose: the playing
+// field, the instructions and the game over (the title is always the same).
+struct ScreenFiles {
+  const char* background = backgroundFile;
+  const char* instructions = instructionsFile;
+  const char* gameOver = gameOverFile;
+};
+
 struct Scenery {
+  // Set before load; guided play chooses its own pictures.
+  ScreenFiles files;
   // The rectangle the full-screen pictures cover, world units; Game::init
   // sets it to the visible area of render/world.h.
   double left = 0.0;
@@ -31,9 +42,9 @@ struct Scenery {
   // Builds the title's list and copy alone, for the first frame, keeping
   // its pixels for that frame.
   void loadTitle();
-  // Builds the four lists from "./images", in the order background, title,
-  // instructions, game over, each with its copy. Called once at start-up;
-  // a list already built is left as it is.
+  // Builds the four lists from "./images" (the files chosen), in the order
+  // background, title, instructions, game over, each with its copy. Called
+  // once at start-up; a list already built is left as it is.
   void load();
   void setRect(double newTop, double newRight, double newBottom,
                double newLeft);

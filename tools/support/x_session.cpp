@@ -157,7 +157,8 @@ namespace {
 Window findNamed(Display* display, Window window, const std::string& title) {
   char* name = nullptr;
   if (XFetchName(display, window, &name) && name != nullptr) {
-    const bool match = title == name;
+    // The game's own title first; guided play names the level after it.
+    const bool match = std::string(name).rfind(title, 0) == 0;
     XFree(name);
     if (match) return window;
   }

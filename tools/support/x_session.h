@@ -49,7 +49,8 @@ struct XClient {
   bool open(const std::string& name);
   ~XClient();
 
-  // The top-level window whose name is title, or 0 after the time-out.
+  // The top-level window whose name begins with title, or 0 after the
+  // time-out.
   Window findWindow(const std::string& title,
                     std::chrono::milliseconds timeout);
   bool size(Window window, int& width, int& height);

@@ -1,0 +1,102 @@
+// Guided play in the frame routine.
+#include "app/guided_screen.h"
+
+#include <GL/freeglut.h>
+
+#include "app/guided_keys.h"
+#include "puzzle/board.h"
+#include "puzzle/guided_play.h"
+#include "render/board_parts.h"
+#include "render/glyph_font.h"
+#include "render/guided_draw.h"
+#include "render/picture_files.h"
+#include "render/scenery.h"
+#include "render/text_draw.h"
+#include "render/world.h"
+
+namespace {
+
+// Links off the live chain at a third of their opacity.
+constexpr float kOffChainLinkAlpha = 1.0f / 3.0f;
+
+// Text sizes and places, world units (8 pixels each at 800 x 600): the
+// status line in the top left corner and the key list along the bottom
+// edge, where the board, the shapes and the field's labels leave room.
+constexpr float kStatusEm = 2.4f;
+constexpr float kKeysEm = 1.9f;
+constexpr float kMargin = 1.5f;
+constexpr TextColour kInk{0.16f, 0.21f, 0.30f, 1.0f};
+constexpr TextColour kPaleInk{0.80f, 0.90f, 1.0f, 1.0f};
+constexpr TextColour kPanel{0.06f, 0.09f, 0.20f, 0.78f};
+constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
+// The game-over count stands where the classic picture has its sentence.
+constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
+
+// The window title shown last, so it is set again only when it changes.
+std::string& shownTitle() {
+  static std::string title;
+  return title;
+}
+
+void showTitle() {
+  const std::string title =
+      std::string(kWindowTitle) + " - " + guidedPlay().placeText(board());
+  if (title == shownTitle()) return;
+  shownTitle() = title;
+  glutSetWindowTitle(title.c_str());
+}
+
+}  // namespace
+
+void beginGuidedPlay(const std::string& puzzleName) {
+  GuidedPlay& play = guidedPlay();
+  play.on = true;
+  play.puzzleName = puzzleName;
+  scenery().files = {guidedBackgroundFile, guidedInstructionsFile,
+                     guidedGameOverFile};
+  boardLook().offChainLinkAlpha = kOffChainLinkAlpha;
+}
+
+void updateGuidedPlay(double dt) {
+  GuidedPlay& play = guidedPlay();
+  if (!play.on) return;
+  play.advance(board(), gameState(), dt);
+  showTitle();
+}
+
+void noteGuidedPress() {
+  if (guidedPlay().on) guidedPlay().afterPress(board());
+}
+
+void restartGuidedPlay() {
+  if (guidedPlay().on) guidedPlay().restart();
+}
+
+void drawGuidedPlaying() {
+  const GuidedPlay& play = guidedPlay();
+  if (!play.on) return;
+  const Board& shown = board();
+  drawChainTrace(shown);
+  drawHint(shown, play.hint);
+  const GlyphFont& font = glyphFont();
+  drawText(font, play.statusText(shown), kWorldLeft + kMargin,
+           kWorldTop - kMargin - kStatusEm * 0.75f, kStatusEm, TextAlign::Left,
+           kInk);
+  drawText(font, guidedKeyList(), kWorldRight - kMargin, kWorldBottom + kMargin,
+           kKeysEm, TextAlign::Right, kInk);
+  if (gameState().levelPause) {
+    const std::string cleared = play.clearedText(shown);
+    constexpr float em = 5.0f;
+    const float half = textWidth(font, cleared, em) * 0.5f + 3.0f;
+    drawPanel(kWorldMiddleX - half, 42.0f, kWorldMiddleX + half, 52.0f, kPanel);
+    drawText(font, cleared, kWorldMiddleX, 45.5f, em, TextAlign::Centre,
+             kWhite);
+  }
+}
+
+void drawGuidedScreen(ScreenState screen) {
+  const GuidedPlay& play = guidedPlay();
+  if (!play.on || screen != ScreenState::GameOver) return;
+  drawText(glyphFont(), play.summaryText(), kWorldMiddleX, kSummaryBaseline,
+           3.6f, TextAlign::Centre, kPaleInk);
+}

@@ -1,0 +1,27 @@
+// Guided play in the frame routine: starting it, its part of each frame's
+// update and drawing, and its view of the mouse. In the classic game none
+// of these does anything.
+#pragma once
+
+#include <string>
+
+#include "puzzle/game_state.h"
+
+// Turns guided play on for the named puzzle, before start-up loads the
+// pictures: its own playing field, instructions and game over, and links
+// off the live chain dimmed.
+void beginGuidedPlay(const std::string& puzzleName);
+
+// After Game::update's level progression, dt seconds into the level: the
+// clock, a level loaded afresh, and the window title naming it.
+void updateGuidedPlay(double dt);
+// After a button event that reached the board: an edit becomes undoable.
+void noteGuidedPress();
+// Back to the first level after the game-over screen.
+void restartGuidedPlay();
+
+// Over the board on the playing screen: the trace, the hint, the status
+// line, the key list and, during the level pause, "Level N cleared".
+void drawGuidedPlaying();
+// Over another screen's picture: the count on the game-over screen.
+void drawGuidedScreen(ScreenState screen);

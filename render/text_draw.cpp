@@ -1,0 +1,81 @@
+// Text with the glyph font's lists, in world units.
+#include "render/text_draw.h"
+
+#include <GL/gl.h>
+
+#include "render/world.h"
+
+namespace {
+
+// The font is rasterised at 96 dpi: an em is points * 96 / 72 pixels.
+float pixelsPerEm(const GlyphFont& font) { return font.height * 96.0f / 72.0f; }
+
+// The world rectangle over the whole viewport, flat, for one draw.
+struct WorldProjection {
+  WorldProjection() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(kWorldLeft, kWorldRight, kWorldBottom, kWorldTop, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  ~WorldProjection() {
+    glDisable(GL_BLEND);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+  }
+  WorldProjection(const WorldProjection&) = delete;
+  WorldProjection& operator=(const WorldProjection&) = delete;
+};
+
+bool drawable(char c) {
+  return static_cast<unsigned char>(c) < GlyphFont::glyphCount;
+}
+
+}  // namespace
+
+float textWidth(const GlyphFont& font, const std::string& text, float emUnits) {
+  if (font.height <= 0.0f) return 0.0f;
+  float pixels = 0.0f;
+  for (const char c : text)
+    if (drawable(c)) pixels += font.advances[static_cast<unsigned char>(c)];
+  return pixels * emUnits / pixelsPerEm(font);
+}
+
+void drawText(const GlyphFont& font, const std::string& text, float x, float y,
+              float emUnits, TextAlign align, const TextColour& colour) {
+  if (font.listBase == 0 || font.height <= 0.0f) return;
+  const float width = textWidth(font, text, emUnits);
+  const float left = align == TextAlign::Left     ? x
+                     : align == TextAlign::Centre ? x - width * 0.5f
+                                                  : x - width;
+  const WorldProjection projection;
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
+  glTranslatef(left, y, 0.0f);
+  const float scale = emUnits / pixelsPerEm(font);
+  glScalef(scale, scale, 1.0f);
+  for (const char c : text) {
+    if (drawable(c)) glCallList(font.listBase + static_cast<unsigned char>(c));
+  }
+  glDisable(GL_TEXTURE_2D);
+}
+
+void drawPanel(float left, float bottom, float right, float top,
+               const TextColour& colour) {
+  const WorldProjection projection;
+  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
+  glBegin(GL_QUADS);
+  glVertex2f(left, bottom);
+  glVertex2f(right, bottom);
+  glVertex2f(right, top);
+  glVertex2f(left, top);
+  glEnd();
+}

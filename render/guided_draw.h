@@ -9,11 +9,11 @@
 // a little right, between the vertical and the diagonal links and clear of
 // the node, its selector ring and the link ends near it (a link picture
 // leaves a fifth of its length free at each end).
-constexpr float kTraceOffsetX = 2.5f;
+constexpr float kTraceOffsetX = 3.0f;
 constexpr float kTraceOffsetY = -6.0f;
-// A traced shape is drawn this share of its shape's size: at the largest
-// size, 8, it is 3 units across.
-constexpr float kTraceScale = 0.1875f;
+// A traced shape is drawn this share of its shape's size: a quarter, 1
+// unit across at the smallest size (2) and 4 at the largest (8).
+constexpr float kTraceScale = 0.25f;
 
 // A small copy of the shape leaving each grid node on the live chain (the
 // source's is the start shape and the sink's the result, both drawn

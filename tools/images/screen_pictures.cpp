@@ -239,8 +239,8 @@ Canvas instructionsPicture(const FontPaths& fonts) {
 }
 
 Canvas guidedInstructionsPicture(const FontPaths& fonts) {
-  return instructionsWith(
-      fonts, "The result updates as you link. Keys: r clear, u undo, h hint.");
+  // One line: the playing screen lists every key.
+  return instructionsWith(fonts, "The result updates as you link; h hints.");
 }
 
 Canvas gameOverPicture(const FontPaths& fonts) {

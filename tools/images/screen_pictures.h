@@ -9,7 +9,8 @@
 Canvas titlePicture(const FontPaths& fonts);
 // How to play, and "click to continue".
 Canvas instructionsPicture(const FontPaths& fonts);
-// The same for guided play, whose last step tells the keys instead of T.
+// The same for guided play, whose last step says the result updates as you
+// link and h hints, instead of T.
 Canvas guidedInstructionsPicture(const FontPaths& fonts);
 // A closing message and "click to play again".
 Canvas gameOverPicture(const FontPaths& fonts);

@@ -1,36 +1,55 @@
-// Takes the README's screenshots from the real game: the title screen and
-// level 1 in play with a chain reaching the sink.
+// Takes the README's screenshots from the real game: the title screen,
+// level 1 in play with a chain reaching the sink, and guided play with a
+// traced chain and a hint.
 // Usage: screenshots BINARY RUN_DIR OUT_DIR
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "render/world.h"
 #include "tools/support/world_mouse.h"
 
-int main(int argc, char** argv) {
-  using namespace std::chrono_literals;
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s BINARY RUN_DIR OUT_DIR\n", argv[0]);
-    return 2;
-  }
-  const std::string out = argv[3];
+namespace {
+
+using namespace std::chrono_literals;
+
+// The game started with args on a display of its own, its window found.
+struct Session {
   VirtualDisplay screen;
   GameProcess game;
   XClient client;
-  if (!screen.start() || !game.start(argv[1], argv[2], screen.name) ||
-      !client.open(screen.name))
-    return 1;
-  const Window window = client.findWindow(kWindowTitle, 10s);
-  if (window == 0) return 1;
-  std::this_thread::sleep_for(1s);
-  if (!client.savePng(window, out + "/title.png")) return 1;
+  Window window = 0;
 
-  clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);  // instructions
-  std::this_thread::sleep_for(300ms);
-  clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);  // level 1
-  std::this_thread::sleep_for(300ms);
+  bool start(const char* binary, const char* runDir,
+             const std::vector<std::string>& args) {
+    if (!screen.start() || !game.start(binary, runDir, screen.name, {}, args) ||
+        !client.open(screen.name))
+      return false;
+    window = client.findWindow(kWindowTitle, 10s);
+    return window != 0;
+  }
+
+  // The title and the instructions clicked away.
+  void startPlaying() {
+    clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
+    std::this_thread::sleep_for(300ms);
+    clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
+    std::this_thread::sleep_for(300ms);
+  }
+};
+
+bool classicShots(const char* binary, const char* runDir,
+                  const std::string& out) {
+  Session session;
+  if (!session.start(binary, runDir, {})) return false;
+  XClient& client = session.client;
+  const Window window = session.window;
+  std::this_thread::sleep_for(1s);
+  if (!client.savePng(window, out + "/title.png")) return false;
+
+  session.startPlaying();
   // A chain from the source along the top row to the sink: it reaches the
   // sink with the wrong size, so the result shows and the level stays.
   clickChain(client, window, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});
@@ -40,5 +59,50 @@ int main(int argc, char** argv) {
   clickWorld(client, window, selected.x, selected.y);
   moveToWorld(client, window, hovered.x, hovered.y);
   std::this_thread::sleep_for(500ms);
-  return client.savePng(window, out + "/level1.png") ? 0 : 1;
+  return client.savePng(window, out + "/level1.png");
+}
+
+// A hard generated level in guided play: a chain of four grid nodes traced
+// node by node, an old link off the chain dimmed, and a hint asked for.
+bool guidedShot(const char* binary, const char* runDir,
+                const std::string& out) {
+  Session session;
+  if (!session.start(binary, runDir,
+                     {"--seed", "27182", "--difficulty", "hard"}))
+    return false;
+  XClient& client = session.client;
+  const Window window = session.window;
+  std::this_thread::sleep_for(1s);
+  session.startPlaying();
+  const Board& layout = boardLayout();
+  // The off-chain link first: from row 3 column 2 to row 3 column 3.
+  clickWorld(client, window, layout.gridNode(3, 2)->x,
+             layout.gridNode(3, 2)->y);
+  clickWorld(client, window, layout.gridNode(3, 3)->x,
+             layout.gridNode(3, 3)->y);
+  const Node* chain[] = {layout.sourceNode, layout.gridNode(1, 0),
+                         layout.gridNode(1, 1), layout.gridNode(2, 1),
+                         layout.gridNode(2, 2)};
+  for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
+    clickWorld(client, window, chain[i]->x, chain[i]->y);
+    clickWorld(client, window, chain[i + 1]->x, chain[i + 1]->y);
+  }
+  client.key("h");
+  moveToWorld(client, window, 0.0f, 14.0f);  // the pointer off the board
+  std::this_thread::sleep_for(1500ms);
+  return client.savePng(window, out + "/guided.png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: %s BINARY RUN_DIR OUT_DIR\n", argv[0]);
+    return 2;
+  }
+  const std::string out = argv[3];
+  return classicShots(argv[1], argv[2], out) &&
+                 guidedShot(argv[1], argv[2], out)
+             ? 0
+             : 1;
 }

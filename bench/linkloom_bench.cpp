@@ -16,6 +16,7 @@
 #include "bench/allocation_counter.h"
 #include "bench/first_frame.h"
 #include "bench/floors.h"
+#include "bench/hint_time.h"
 #include "puzzle/board.h"
 #include "render/camera.h"
 #include "render/picture_files.h"
@@ -191,6 +192,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   measureEvaluate();
+  measureHint();
   measureFirstFrames(client, display);
   measureIdleCost(client, display);
   openWindow(argc, argv);

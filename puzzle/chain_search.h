@@ -31,24 +31,13 @@ struct LevelSolutions {
   bool solvableWithoutClamp = false;
   // Every solving chain of the fewest nodes, in the order found.
   std::vector<std::vector<Node*>> shortest;
+  // Every solving chain, in the order found, when asked for (hints).
+  std::vector<std::vector<Node*>> every;
 };
 
 // Walks the same chains as forEachLegalChain, in the same order, but adds
 // each node's deltas once as the walk extends the chain instead of
 // evaluating every chain from the source again: about twenty times faster,
 // fast enough to grade generated levels. Leaves the board's links alone.
-LevelSolutions solveLoadedLevel(const Board& board);
-
-// The first solving chain, in the order of the searches above, that begins
-// with prefix (the source node first, each link one the rules allow, no
-// node twice) and passes at most maxNodes nodes, source and sink included;
-// empty when there is none. The deltas are added and clamped as evaluation
-// does. Leaves the board's links alone.
-std::vector<Node*> solutionFrom(const Board& board,
-                                const std::vector<Node*>& prefix,
-                                int maxNodes = boardNodeCount);
-// The first of the fewest-node solving chains that begin with prefix; empty
-// when none does. Searches with a growing bound, so its time follows the
-// shortest solution's length rather than the count of legal chains.
-std::vector<Node*> shortestSolutionFrom(const Board& board,
-                                        const std::vector<Node*>& prefix);
+// keepEvery fills LevelSolutions::every as well.
+LevelSolutions solveLoadedLevel(const Board& board, bool keepEvery = false);

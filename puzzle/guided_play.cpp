@@ -21,6 +21,7 @@ bool GuidedPlay::advance(const Board& board, const GameState& state,
     levelIndex = board.levelIndex;
     levelSeconds = 0.0;
     history.reset(board);
+    solutions = solveLoadedLevel(board, true);
     hint = {};
     changed = true;
   }
@@ -57,7 +58,7 @@ bool GuidedPlay::redo(Board& board, const GameState& state) {
 
 void GuidedPlay::askHint(const Board& board, const GameState& state) {
   if (state.levelPause) return;
-  hint = findHint(board);
+  hint = findHint(board, solutions);
   if (hint.kind != Hint::Kind::None) ++hintsUsed;
 }
 

@@ -21,10 +21,15 @@ struct GuidedPlay {
   int levelsSolved = 0;
   bool wasPaused = false;  // the level pause ran at the last frame
   LinkHistory history;
+  // Every solving chain of the level, found by the chain search when the
+  // level starts, so a hint takes no search.
+  LevelSolutions solutions;
   Hint hint;  // shown until the links change
 
   // One frame of dt seconds on the playing screen, after the level
-  // progression has run: starts a loaded level afresh, runs the clocks
+  // progression has run: starts a loaded level afresh (its history, and
+  // its solutions searched, a fifth of a second on a hard level), runs the
+  // clocks
   // while the level is unsolved and counts a level solved. True when the
   // level changed, so the window title needs the new one.
   bool advance(const Board& board, const GameState& state, double dt);
@@ -37,7 +42,7 @@ struct GuidedPlay {
   void clear(Board& board, const GameState& state);
   bool undo(Board& board, const GameState& state);
   bool redo(Board& board, const GameState& state);
-  // Searches a hint for the chain on the board and counts it.
+  // Finds the hint for the chain on the board and counts it.
   void askHint(const Board& board, const GameState& state);
   // Back to the first level after the game-over screen, clocks and counts
   // at zero.

@@ -1,28 +1,45 @@
-// Hints from the chain search.
+// Hints from the chain search's solving chains.
 #include "puzzle/hint.h"
 
+#include <algorithm>
 #include <vector>
 
-#include "puzzle/chain_search.h"
 #include "puzzle/chain_trace.h"
 
-Hint findHint(const Board& board) {
+namespace {
+
+// How many of the chain's first nodes the solution begins with.
+std::size_t sharedStart(const std::vector<Node*>& chain,
+                        const std::vector<Node*>& solution) {
+  const std::size_t most = std::min(chain.size(), solution.size());
+  std::size_t shared = 0;
+  while (shared < most && chain[shared] == solution[shared]) ++shared;
+  return shared;
+}
+
+}  // namespace
+
+Hint findHint(const Board& board, const LevelSolutions& solutions) {
   std::vector<Node*> chain;
   for (const TracedNode& step : traceChain(board)) chain.push_back(step.node);
 
-  const std::vector<Node*> shortest = shortestSolutionFrom(board, chain);
-  if (!shortest.empty()) {
+  const std::vector<Node*>* shortest = nullptr;
+  std::size_t longestShared = 0;
+  for (const std::vector<Node*>& solution : solutions.every) {
+    const std::size_t shared = sharedStart(chain, solution);
+    longestShared = std::max(longestShared, shared);
+    if (shared == chain.size() &&
+        (shortest == nullptr || solution.size() < shortest->size()))
+      shortest = &solution;
+  }
+  if (shortest != nullptr) {
     // A chain that is itself a solution leaves nothing to hint.
-    if (shortest.size() == chain.size()) return {};
-    return {Hint::Kind::NextLink, chain.back(), shortest[chain.size()]};
+    if (shortest->size() == chain.size()) return {};
+    return {Hint::Kind::NextLink, chain.back(), (*shortest)[chain.size()]};
   }
-  // The source alone begins every solution; the first prefix that begins
-  // none ends on the wrong link.
-  std::vector<Node*> prefix = {chain.front()};
-  for (std::size_t i = 1; i < chain.size(); ++i) {
-    prefix.push_back(chain[i]);
-    if (solutionFrom(board, prefix).empty())
-      return {Hint::Kind::WrongLink, chain[i - 1], chain[i]};
-  }
-  return {};
+  // Every solution begins at the source; the link after the longest start
+  // that some solution shares is the wrong one.
+  if (longestShared == 0 || longestShared >= chain.size()) return {};
+  return {Hint::Kind::WrongLink, chain[longestShared - 1],
+          chain[longestShared]};
 }

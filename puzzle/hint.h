@@ -3,6 +3,7 @@
 #pragma once
 
 #include "puzzle/board.h"
+#include "puzzle/chain_search.h"
 
 struct Hint {
   enum class Kind {
@@ -15,9 +16,11 @@ struct Hint {
   const Node* to = nullptr;
 };
 
-// Searched afresh on every call by the chain search, with the level's
-// clamps, from the live chain (puzzle/chain_trace.h). Off-chain links play
-// no part. When the live chain begins some solution, the hint is the next
-// link of the shortest such solution; otherwise it is the first link on the
-// chain after which no solution can go on.
-Hint findHint(const Board& board);
+// The hint for the live chain (puzzle/chain_trace.h) among the solving
+// chains that the chain search found for the level on the board
+// (solveLoadedLevel with keepEvery, which applies the level's clamps).
+// Off-chain links play no part. When the live chain begins some solution,
+// the hint is the next link of the shortest such solution (the first found
+// on a tie); otherwise it is the first link on the chain after which no
+// solution goes on. Takes microseconds: it compares chains, never searches.
+Hint findHint(const Board& board, const LevelSolutions& solutions);

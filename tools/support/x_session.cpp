@@ -257,6 +257,22 @@ void XClient::key(const char* keysym) {
   XSync(display, False);
 }
 
+void XClient::keyWith(const char* modifier, const char* keysym) {
+  const KeyCode held = XKeysymToKeycode(display, XStringToKeysym(modifier));
+  XTestFakeKeyEvent(display, held, True, CurrentTime);
+  key(keysym);
+  XTestFakeKeyEvent(display, held, False, CurrentTime);
+  XSync(display, False);
+}
+
+std::string XClient::title(Window window) {
+  char* name = nullptr;
+  if (!XFetchName(display, window, &name) || name == nullptr) return {};
+  const std::string title = name;
+  XFree(name);
+  return title;
+}
+
 void XClient::holdKey(const char* keysym, std::chrono::milliseconds duration) {
   const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
   XTestFakeKeyEvent(display, code, True, CurrentTime);

@@ -68,6 +68,10 @@ struct XClient {
   void press(int button);
   void release(int button);
   void key(const char* keysym);
+  // The key pressed while a modifier, such as "Control_L", is held.
+  void keyWith(const char* modifier, const char* keysym);
+  // The window's name, as a task bar shows it.
+  std::string title(Window window);
   // Presses the key, keeps it down that long, then lets it go.
   void holdKey(const char* keysym, std::chrono::milliseconds duration);
   // Reads one pixel of the window.

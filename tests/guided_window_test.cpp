@@ -1,0 +1,230 @@
+// Guided play as a player meets it: the real game with --seed, --daily or
+// --levels in its own X server, played with synthetic mouse and keys, the
+// window's title and pixels read back; and the classic game without any of
+// it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <thread>
+#include <vector>
+
+#include "puzzle/chain_trace.h"
+#include "puzzle/level_generator.h"
+#include "puzzle/level_pack.h"
+#include "puzzle/levels.h"
+#include "render/guided_draw.h"
+#include "render/world.h"
+#include "tests/chain.h"
+#include "tests/solving_chains.h"
+#include "tests/support/running_game.h"
+#include "tools/support/world_mouse.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+bool close(const Rgb& a, const Rgb& b, int tolerance) {
+  return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance &&
+         std::abs(a.b - b.b) <= tolerance;
+}
+
+Rgb colourOf(const Shape& shape) {
+  return {static_cast<int>(shape.red * 255),
+          static_cast<int>(shape.green * 255),
+          static_cast<int>(shape.blue * 255)};
+}
+
+// Three grid nodes from the source, neither reaching the sink nor passing
+// a node two different levels would need.
+const Cells kThreeNodes = {{1, 0}, {1, 1}, {2, 1}};
+
+struct GuidedWindow : ::testing::Test {
+  RunningGame game;
+  XClient& client = game.client;
+  Window& window = game.window;
+
+  void start(const std::vector<std::string>& args) {
+    ASSERT_NO_FATAL_FAILURE(
+        game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, {}, args));
+    ASSERT_TRUE(game.showsTitle(10s));
+  }
+  void TearDown() override {
+    if (HasFailure() && window != 0)
+      client.savePng(window, std::string(LINKLOOM_RUN_DIR) +
+                                 "/guided_window_test_failure.png");
+  }
+
+  Rgb pixelAt(float x, float y) {
+    return client.pixel(window, static_cast<int>(pixelX(x)),
+                        static_cast<int>(pixelY(y)));
+  }
+  // Clicks a screen away and waits until the window shows something else.
+  bool leaveScreen() {
+    const auto sample = [&] {
+      std::vector<int> samples;
+      for (int y = 30; y < kWindowHeight; y += 90)
+        for (int x = 40; x < kWindowWidth; x += 120) {
+          const Rgb p = client.pixel(window, x, y);
+          samples.push_back(p.r * 65536 + p.g * 256 + p.b);
+        }
+      return samples;
+    };
+    const std::vector<int> before = sample();
+    clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
+    return waitUntil([&] { return sample() != before; }, 10s);
+  }
+  void startPlaying() {
+    ASSERT_TRUE(leaveScreen()) << "title did not lead to the instructions";
+    ASSERT_TRUE(leaveScreen()) << "instructions did not lead to the game";
+  }
+  bool titleBecomes(const std::string& expected) {
+    return waitUntil([&] { return client.title(window) == expected; }, 10s);
+  }
+  // A link from the source through the cells, ending short of the sink.
+  void linkFromSource(Cells cells) {
+    const Board& layout = boardLayout();
+    const Node* from = layout.sourceNode;
+    for (const auto& [row, column] : cells) {
+      const Node* to = layout.gridNode(row, column);
+      clickWorld(client, window, from->x, from->y);
+      clickWorld(client, window, to->x, to->y);
+      from = to;
+    }
+    moveToWorld(client, window, kWorldMiddleX, 14.0f);  // no hover mark
+  }
+  // Some pixel of a box of the window (pixels from the top left) is dark:
+  // the light playing field shows no such pixel there.
+  bool darkIn(int left, int top, int right, int bottom) {
+    for (int y = top; y < bottom; y += 2)
+      for (int x = left; x < right; x += 2) {
+        const Rgb p = client.pixel(window, x, y);
+        if (p.r < 110 && p.g < 110 && p.b < 130) return true;
+      }
+    return false;
+  }
+  bool resultShows() {
+    const Shape& result = boardLayout().resultShape;
+    const Rgb p = pixelAt(result.x, result.y);
+    return p.r > 150 && p.g < 90 && p.b < 90;  // level 1's red square
+  }
+};
+
+TEST_F(GuidedWindow, ASeedShowsItsPlaceTheKeysAndTheShapeAfterEveryNode) {
+  ASSERT_NO_FATAL_FAILURE(start({"--seed", "42", "--difficulty", "hard"}));
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  EXPECT_TRUE(
+      titleBecomes("Linkloom, Quillfen - Seed 42 - hard - level 1 of 6"))
+      << client.title(window);
+  // The status line at the top left and the key list along the bottom.
+  EXPECT_TRUE(waitUntil([&] { return darkIn(8, 4, 200, 24); }, 5s));
+  EXPECT_TRUE(darkIn(500, 578, 796, 596));
+
+  linkFromSource(kThreeNodes);
+  Board expected;
+  expected.build();
+  expected.setLevel(generateLevels(42, 1, Difficulty::Hard).front());
+  linkChain(expected, kThreeNodes);
+  expected.gridNode(2, 1)->next = nullptr;  // short of the sink
+  const std::vector<TracedNode> trace = traceChain(expected);
+  ASSERT_EQ(trace.size(), 4u);
+  for (std::size_t i = 1; i < trace.size(); ++i) {
+    const Node& node = *trace[i].node;
+    const Rgb want = colourOf(trace[i].leaving);
+    EXPECT_TRUE(waitUntil(
+        [&] {
+          return close(pixelAt(node.x + kTraceOffsetX, node.y + kTraceOffsetY),
+                       want, 60);
+        },
+        5s))
+        << "the shape after node " << i;
+  }
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+TEST_F(GuidedWindow, TheDailyPuzzleNamesItsDate) {
+  ASSERT_NO_FATAL_FAILURE(start({"--daily"}));
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        const std::string title = client.title(window);
+        return title.rfind("Linkloom, Quillfen - Daily 20", 0) == 0 &&
+               title.find(" - level 1 of 6") != std::string::npos;
+      },
+      10s))
+      << client.title(window);
+}
+
+TEST_F(GuidedWindow, TheClassicGameShowsNoTraceStatusOrKeys) {
+  ASSERT_NO_FATAL_FAILURE(start({}));
+  ASSERT_NO_FATAL_FAILURE(startPlaying());
+  linkFromSource(kThreeNodes);
+  std::this_thread::sleep_for(500ms);
+  Spots spots = {{8 + 40, 14}, {600, 590}};
+  for (const auto& [row, column] : kThreeNodes) {
+    const Node& node = *boardLayout().gridNode(row, column);
+    spots.push_back({static_cast<int>(pixelX(node.x + kTraceOffsetX)),
+                     static_cast<int>(pixelY(node.y + kTraceOffsetY))});
+  }
+  EXPECT_TRUE(game.showsPicture("background.png", 2s, spots));
+  EXPECT_EQ(client.title(window), kWindowTitle);
+}
+
+// A pack of two levels: the game's first two.
+struct GuidedPack : GuidedWindow {
+  std::string packName = "guided_test_" + std::to_string(getpid()) + ".pack";
+  std::string packPath = std::string(LINKLOOM_RUN_DIR) + "/" + packName;
+
+  void SetUp() override {
+    std::ofstream(packPath) << formatPack({levels[0], levels[1]});
+    ASSERT_NO_FATAL_FAILURE(start({"--levels", packPath}));
+    ASSERT_NO_FATAL_FAILURE(startPlaying());
+  }
+  void TearDown() override {
+    GuidedWindow::TearDown();
+    std::remove(packPath.c_str());
+  }
+};
+
+TEST_F(GuidedPack, KeysUndoRedoAndClearAndTheCountAtTheEndSaysTwo) {
+  EXPECT_TRUE(
+      titleBecomes("Linkloom, Quillfen - " + packName + " - level 1 of 2"))
+      << client.title(window);
+  // Along the top row the chain reaches the sink with the wrong size: the
+  // result shows, and the level stays.
+  clickChain(client, window, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});
+  ASSERT_TRUE(waitUntil([&] { return resultShows(); }, 5s));
+  client.key("u");  // the last link, into the sink, taken back
+  EXPECT_TRUE(waitUntil([&] { return !resultShows(); }, 5s));
+  client.keyWith("Control_L", "y");
+  EXPECT_TRUE(waitUntil([&] { return resultShows(); }, 5s));
+  client.key("r");
+  EXPECT_TRUE(waitUntil([&] { return !resultShows(); }, 5s));
+
+  // Solved, the level says so during the pause, on a dark panel over the
+  // board's middle.
+  clickChain(client, window, solvingChains[0]);
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        const Rgb p = pixelAt(0.0f, 51.0f);
+        return p.r < 100 && p.g < 100 && p.b < 130;
+      },
+      5s))
+      << "no cleared message";
+  EXPECT_TRUE(
+      titleBecomes("Linkloom, Quillfen - " + packName + " - level 2 of 2"));
+  std::this_thread::sleep_for(300ms);
+  clickChain(client, window, solvingChains[1]);
+  // The game-over picture of guided play, with the count written where the
+  // classic picture has its sentence.
+  const Spots corners = {{2, 2}, {797, 2}, {2, 597}, {797, 597}};
+  ASSERT_TRUE(game.showsPicture("guidedover.png", 10s, corners));
+  Spots sentence;
+  for (int x = 200; x < 600; x += 3) sentence.push_back({x, 272});
+  EXPECT_FALSE(game.showsPicture("guidedover.png", 1s, sentence))
+      << "no count over the game-over picture";
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+}  // namespace

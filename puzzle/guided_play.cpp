@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "puzzle/level_set.h"
+#include "puzzle/link_editing.h"
 
 GuidedPlay& guidedPlay() {
   static GuidedPlay instance;
@@ -56,8 +57,18 @@ bool GuidedPlay::redo(Board& board, const GameState& state) {
   return true;
 }
 
-void GuidedPlay::askHint(const Board& board, const GameState& state) {
+void GuidedPlay::askHint(Board& board, const GameState& state) {
   if (state.levelPause) return;
+  if (hint.kind != Hint::Kind::None) {
+    Node* from = board.node(board.indexOf(hint.from));
+    from->next = hint.kind == Hint::Kind::NextLink
+                     ? board.node(board.indexOf(hint.to))
+                     : nullptr;
+    board.selectedNode = nullptr;
+    linkMode() = LinkMode::Idle;
+    afterPress(board);
+    return;
+  }
   hint = findHint(board, solutions);
   if (hint.kind != Hint::Kind::None) ++hintsUsed;
 }

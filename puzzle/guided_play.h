@@ -42,8 +42,11 @@ struct GuidedPlay {
   void clear(Board& board, const GameState& state);
   bool undo(Board& board, const GameState& state);
   bool redo(Board& board, const GameState& state);
-  // Finds the hint for the chain on the board and counts it.
-  void askHint(const Board& board, const GameState& state);
+  // Finds the hint for the chain on the board, shows it and counts it. Asked
+  // again while it shows (the links unchanged), it is taken: the marked
+  // link is made, or the wrong one removed, as an undoable edit. So h
+  // pressed over and over solves any solvable level.
+  void askHint(Board& board, const GameState& state);
   // Back to the first level after the game-over screen, clocks and counts
   // at zero.
   void restart();

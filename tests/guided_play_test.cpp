@@ -157,6 +157,24 @@ TEST_F(GuidedTest, HintsAloneSolveAHardGeneratedLevel) {
   EXPECT_LE(taken, shortestLinks(b));
 }
 
+TEST_F(GuidedTest, HAgainTakesTheHintSoHRepeatedSolvesAndUndoTakesItBack) {
+  GuidedPlay play;
+  useLevels(generateLevels(27182, 1, Difficulty::Hard));
+  b.loadLevel();
+  play.advance(b, state, 0.0);
+  linkChain(b, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});  // a wrong chain to start
+  play.afterPress(b);
+  int presses = 0;
+  while (!b.evaluate() && presses < 80) {
+    play.askHint(b, state);
+    ++presses;
+  }
+  EXPECT_TRUE(b.evaluate()) << "after " << presses << " presses of h";
+  EXPECT_EQ(play.hintsUsed * 2, presses) << "each hint shown, then taken";
+  ASSERT_TRUE(play.undo(b, state));
+  EXPECT_FALSE(b.evaluate()) << "the last hint taken is one edit";
+}
+
 TEST_F(GuidedTest, FromAWrongChainTheHintMarksALinkOnIt) {
   // Level 1 along the top row reaches the sink with size 4, not 6.
   linkChain(b, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});

@@ -140,6 +140,15 @@ TEST_F(GuidedWindow, ASeedShowsItsPlaceTheKeysAndTheShapeAfterEveryNode) {
         5s))
         << "the shape after node " << i;
   }
+
+  // h shows a hint, h again takes it: pressed over and over it solves the
+  // level from wherever the chain stands.
+  const std::string next = "Linkloom, Quillfen - Seed 42 - hard - level 2 of 6";
+  for (int press = 0; press < 80 && client.title(window) != next; ++press) {
+    client.key("h");
+    std::this_thread::sleep_for(60ms);
+  }
+  EXPECT_TRUE(titleBecomes(next)) << client.title(window);
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
 
@@ -187,7 +196,7 @@ struct GuidedPack : GuidedWindow {
   }
 };
 
-TEST_F(GuidedPack, KeysUndoRedoAndClearAndTheCountAtTheEndSaysTwo) {
+TEST_F(GuidedPack, KeysUndoRedoHelpAndClearAndTheCountAtTheEndSaysTwo) {
   EXPECT_TRUE(
       titleBecomes("Linkloom, Quillfen - " + packName + " - level 1 of 2"))
       << client.title(window);
@@ -198,6 +207,11 @@ TEST_F(GuidedPack, KeysUndoRedoAndClearAndTheCountAtTheEndSaysTwo) {
   client.key("u");  // the last link, into the sink, taken back
   EXPECT_TRUE(waitUntil([&] { return !resultShows(); }, 5s));
   client.keyWith("Control_L", "y");
+  EXPECT_TRUE(waitUntil([&] { return resultShows(); }, 5s));
+  // The instructions again, and a click back to the level as it was.
+  client.keyWith("Shift_L", "question");
+  EXPECT_TRUE(game.showsPicture("guidedhelp.png", 5s));
+  clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
   EXPECT_TRUE(waitUntil([&] { return resultShows(); }, 5s));
   client.key("r");
   EXPECT_TRUE(waitUntil([&] { return !resultShows(); }, 5s));

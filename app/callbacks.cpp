@@ -56,7 +56,6 @@ void onKey(unsigned char key, int, int) {
 }
 
 void onSpecialKey(int key, int, int) {
-  finishStartUp();
   pointer();
   pressGuidedSpecialKey(key);
 }

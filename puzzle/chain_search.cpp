@@ -60,7 +60,11 @@ struct IncrementalSearch {
     ++found.legalChains;
     if (!shape.equals(board.targetShape)) return;
     ++found.solvingChains;
-    if (keepEvery) found.every.push_back(chain);
+    if (keepEvery) {
+      for (const Node* node : chain)
+        found.every.push_back(static_cast<std::uint8_t>(board.indexOf(node)));
+      found.every.push_back(chainEnd);
+    }
     if (clamps == 0) found.solvableWithoutClamp = true;
     auto& shortest = found.shortest;
     if (!shortest.empty() && chain.size() > shortest.front().size()) return;

@@ -2,6 +2,7 @@
 // solvable and for the level checker tool.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -31,9 +32,14 @@ struct LevelSolutions {
   bool solvableWithoutClamp = false;
   // Every solving chain of the fewest nodes, in the order found.
   std::vector<std::vector<Node*>> shortest;
-  // Every solving chain, in the order found, when asked for (hints).
-  std::vector<std::vector<Node*>> every;
+  // Every solving chain in the order found, when asked for (hints): the
+  // indices of its nodes in Board::nodes, source first, then chainEnd. A
+  // few bytes a chain, so even a level that every legal chain solves (about
+  // 1.1 million of them) keeps under 20 MB.
+  std::vector<std::uint8_t> every;
 };
+
+constexpr std::uint8_t chainEnd = 0xFF;
 
 // Walks the same chains as forEachLegalChain, in the same order, but adds
 // each node's deltas once as the walk extends the chain instead of

@@ -2,44 +2,48 @@
 #include "puzzle/hint.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "puzzle/chain_trace.h"
 
-namespace {
-
-// How many of the chain's first nodes the solution begins with.
-std::size_t sharedStart(const std::vector<Node*>& chain,
-                        const std::vector<Node*>& solution) {
-  const std::size_t most = std::min(chain.size(), solution.size());
-  std::size_t shared = 0;
-  while (shared < most && chain[shared] == solution[shared]) ++shared;
-  return shared;
-}
-
-}  // namespace
-
 Hint findHint(const Board& board, const LevelSolutions& solutions) {
-  std::vector<Node*> chain;
-  for (const TracedNode& step : traceChain(board)) chain.push_back(step.node);
+  std::vector<std::uint8_t> chain;
+  for (const TracedNode& step : traceChain(board))
+    chain.push_back(static_cast<std::uint8_t>(board.indexOf(step.node)));
 
-  const std::vector<Node*>* shortest = nullptr;
+  // One pass over the solutions: the longest start of the chain any of them
+  // shares, and the shortest that shares all of it.
+  const std::vector<std::uint8_t>& every = solutions.every;
   std::size_t longestShared = 0;
-  for (const std::vector<Node*>& solution : solutions.every) {
-    const std::size_t shared = sharedStart(chain, solution);
+  std::size_t shortestLength = std::numeric_limits<std::size_t>::max();
+  std::size_t shortestAt = 0;
+  for (std::size_t at = 0; at < every.size();) {
+    const std::size_t start = at;
+    std::size_t shared = 0;
+    while (shared < chain.size() && every[at] == chain[shared]) {
+      ++shared;
+      ++at;
+    }
+    while (every[at] != chainEnd) ++at;
+    const std::size_t length = at - start;
+    ++at;
     longestShared = std::max(longestShared, shared);
-    if (shared == chain.size() &&
-        (shortest == nullptr || solution.size() < shortest->size()))
-      shortest = &solution;
+    if (shared == chain.size() && length < shortestLength) {
+      shortestLength = length;
+      shortestAt = start;
+    }
   }
-  if (shortest != nullptr) {
+  const Node* last = board.node(chain.back());
+  if (shortestLength != std::numeric_limits<std::size_t>::max()) {
     // A chain that is itself a solution leaves nothing to hint.
-    if (shortest->size() == chain.size()) return {};
-    return {Hint::Kind::NextLink, chain.back(), (*shortest)[chain.size()]};
+    if (shortestLength == chain.size()) return {};
+    return {Hint::Kind::NextLink, last,
+            board.node(every[shortestAt + chain.size()])};
   }
   // Every solution begins at the source; the link after the longest start
   // that some solution shares is the wrong one.
   if (longestShared == 0 || longestShared >= chain.size()) return {};
-  return {Hint::Kind::WrongLink, chain[longestShared - 1],
-          chain[longestShared]};
+  return {Hint::Kind::WrongLink, board.node(chain[longestShared - 1]),
+          board.node(chain[longestShared])};
 }

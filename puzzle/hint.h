@@ -22,5 +22,6 @@ struct Hint {
 // Off-chain links play no part. When the live chain begins some solution,
 // the hint is the next link of the shortest such solution (the first found
 // on a tie); otherwise it is the first link on the chain after which no
-// solution goes on. Takes microseconds: it compares chains, never searches.
+// solution goes on. One pass over the solutions, never a search: well under
+// a millisecond on a hard level, a few on a level most chains solve.
 Hint findHint(const Board& board, const LevelSolutions& solutions);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "puzzle/chain_search.h"
@@ -173,6 +174,24 @@ TEST_F(GuidedTest, HAgainTakesTheHintSoHRepeatedSolvesAndUndoTakesItBack) {
   EXPECT_EQ(play.hintsUsed * 2, presses) << "each hint shown, then taken";
   ASSERT_TRUE(play.undo(b, state));
   EXPECT_FALSE(b.evaluate()) << "the last hint taken is one edit";
+}
+
+TEST_F(GuidedTest, ALevelEveryChainSolvesKeepsItsSolutionsInLittleMemory) {
+  // No deltas and the target equal to the start: every legal chain solves.
+  Level open = levels[0];
+  for (NodeDeltas& deltas : open.deltas) deltas = {0, 0, 0};
+  open.targetSize = open.startSize;
+  b.setLevel(open);
+  const LevelSolutions solutions = solveLoadedLevel(b, true);
+  EXPECT_EQ(solutions.solvingChains, solutions.legalChains);
+  EXPECT_EQ(
+      std::count(solutions.every.begin(), solutions.every.end(), chainEnd),
+      solutions.solvingChains);
+  EXPECT_LT(solutions.every.size(), 20u << 20);
+  // The shortest solutions pass one grid node on each of the four columns.
+  const Hint first = findHint(b, solutions);
+  ASSERT_EQ(first.kind, Hint::Kind::NextLink);
+  EXPECT_LE(solveByHints(b), 5);
 }
 
 TEST_F(GuidedTest, FromAWrongChainTheHintMarksALinkOnIt) {

@@ -1,9 +1,8 @@
 // Guided play in the frame routine.
 #include "app/guided_screen.h"
 
-#include <GL/freeglut.h>
-
 #include "app/guided_keys.h"
+#include "app/window_title.h"
 #include "puzzle/board.h"
 #include "puzzle/guided_play.h"
 #include "render/board_parts.h"
@@ -43,7 +42,7 @@ void showTitle() {
       std::string(kWindowTitle) + " - " + guidedPlay().placeText(board());
   if (title == shownTitle()) return;
   shownTitle() = title;
-  glutSetWindowTitle(title.c_str());
+  showWindowTitle(title.c_str());
 }
 
 }  // namespace

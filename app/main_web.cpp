@@ -8,6 +8,7 @@
 #include "app/callbacks.h"
 #include "app/game.h"
 #include "render/camera.h"
+#include "render/window_request.h"
 #include "render/world.h"
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 // which bounds the camera's request, so the canvas gets the size first.
 void fitToBrowser(int width, int height) {
   const WindowSize fit = fourThreeRequest(width, {width, height});
-  glutReshapeWindow(fit.width, fit.height);
+  requestWindowSize(fit.width, fit.height);
   onReshape(fit.width, fit.height);
 }
 

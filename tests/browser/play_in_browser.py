@@ -307,6 +307,8 @@ class BrowserEditionTest(unittest.TestCase):
                               page.status_text())
                 retry = page.driver.find_element(By.ID, "retry")
                 self.assertTrue(retry.is_displayed())
+                self.assertFalse(page.driver.find_element(
+                    By.ID, "progress").is_displayed())
                 self.refused.clear()
                 retry.click()
                 frame = page.wait_for(self.title)
@@ -364,6 +366,8 @@ class BrowserEditionTest(unittest.TestCase):
         page = self.open(webgl=False)
         message = page.driver.find_element(By.ID, "message").text
         self.assertIn("needs WebGL", message)
+        self.assertFalse(
+            page.driver.find_element(By.ID, "progress").is_displayed())
 
 
 if __name__ == "__main__":

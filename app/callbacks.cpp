@@ -64,9 +64,12 @@ void onOtherKey(unsigned char, int, int) { pointer(); }
 
 void onOtherKey(int, int, int) { pointer(); }
 
-void registerCallbacks() {
+void registerDrawingCallbacks() {
   glutReshapeFunc(onReshape);
   glutDisplayFunc(onDisplay);
+}
+
+void registerInputCallbacks() {
   glutMotionFunc(onMouseDrag);
   glutPassiveMotionFunc(onMouseMove);
   glutMouseFunc(onMouseButton);

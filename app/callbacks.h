@@ -13,6 +13,10 @@ void onSpecialKey(int key, int x, int y);
 void onOtherKey(unsigned char key, int x, int y);
 void onOtherKey(int key, int x, int y);
 
-// Registers the callbacks of drawing and input on the current window; the
-// frame loop that paces the redraws is each platform's own.
-void registerCallbacks();
+// Registers the callbacks of drawing on the current window; the frame loop
+// that paces the redraws is each platform's own.
+void registerDrawingCallbacks();
+
+// Registers the callbacks of input on the current window. The browser page
+// takes its input from its own events instead (app/page_input.h).
+void registerInputCallbacks();

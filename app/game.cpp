@@ -17,6 +17,7 @@
 #include "puzzle/level_progress.h"
 #include "render/board_sprites.h"
 #include "render/camera.h"
+#include "render/fixed_function_state.h"
 #include "render/glyph_font.h"
 #include "render/scenery.h"
 #include "render/world.h"
@@ -78,9 +79,7 @@ Game::Game()
     : lastTime(static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME))) {}
 
 void Game::init() {
-  glShadeModel(GL_FLAT);
-  glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-  glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+  setFixedFunctionState();
   // No depth test: every sprite lies in the plane z = 0 and the order of
   // drawing is the stacking order, so it would only cost time per pixel.
   glClearColor(1.0f, 1.0f, 1.0f, 1.0f);

@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
   glutInitWindowSize(kWindowWidth, kWindowHeight);
   glutCreateWindow(kWindowTitle);
   glutPositionWindow(100, 100);
-  registerCallbacks();
+  registerDrawingCallbacks();
+  registerInputCallbacks();
   glutIgnoreKeyRepeat(1);
   // Running out of memory ends the game here with one line; the rest of
   // start-up runs once the title shows (app/callbacks.cpp).

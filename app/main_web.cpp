@@ -7,7 +7,9 @@
 
 #include "app/callbacks.h"
 #include "app/game.h"
+#include "app/page_input.h"
 #include "render/camera.h"
+#include "render/window_request.h"
 #include "render/world.h"
 
 namespace {
@@ -17,26 +19,12 @@ namespace {
 // which bounds the camera's request, so the canvas gets the size first.
 void fitToBrowser(int width, int height) {
   const WindowSize fit = fourThreeRequest(width, {width, height});
-  glutReshapeWindow(fit.width, fit.height);
+  requestWindowSize(fit.width, fit.height);
   onReshape(fit.width, fit.height);
 }
 
 EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
   fitToBrowser(event->windowInnerWidth, event->windowInnerHeight);
-  return EM_FALSE;
-}
-
-// The browser's GLUT hands its motion callbacks the position before the
-// move, so the canvas's own events carry the motion, in canvas pixels (the
-// canvas is as many CSS pixels as it has): a drag while a button is held.
-EM_BOOL onCanvasMouseMove(int, const EmscriptenMouseEvent* event, void*) {
-  const int x = static_cast<int>(event->targetX);
-  const int y = static_cast<int>(event->targetY);
-  if (event->buttons != 0) {
-    onMouseDrag(x, y);
-  } else {
-    onMouseMove(x, y);
-  }
   return EM_FALSE;
 }
 
@@ -49,9 +37,7 @@ int main(int argc, char** argv) {
   // Without WebGL there is no window; the page says so instead.
   if (glutCreateWindow(kWindowTitle) == 0) return 1;
   emscripten_set_window_title(kWindowTitle);
-  registerCallbacks();
-  glutMotionFunc(nullptr);
-  glutPassiveMotionFunc(nullptr);
+  registerDrawingCallbacks();
   // The page has shown its progress bar while the data came; the whole of
   // start-up runs before the first frame.
   game().init();
@@ -61,8 +47,7 @@ int main(int argc, char** argv) {
                EM_ASM_INT(return window.innerHeight));
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr,
                                  EM_FALSE, onBrowserResize);
-  emscripten_set_mousemove_callback("#canvas", nullptr, EM_FALSE,
-                                    onCanvasMouseMove);
+  registerPageInput();
   // The browser's animation frames drive the redraws, so nothing runs
   // between them.
   emscripten_set_main_loop(onDisplay, 0, EM_TRUE);

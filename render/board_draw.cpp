@@ -10,6 +10,7 @@
 #include "puzzle/level_set.h"
 #include "render/board_parts.h"
 #include "render/board_sprites.h"
+#include "render/display_list.h"
 
 namespace {
 
@@ -34,7 +35,7 @@ void drawLink(const Node& from, const Node& to, int linkSprite) {
   const auto scale =
       static_cast<float>(kLinkShare * distance(from.x, from.y, to.x, to.y));
   glScalef(scale, scale, 1.0f);
-  glCallList(static_cast<GLuint>(linkSprite));
+  callList(static_cast<unsigned>(linkSprite));
   glPopMatrix();
 }
 
@@ -42,7 +43,7 @@ void drawMark(const Node& node, int selectorSprite) {
   glPushMatrix();
   glTranslatef(node.x, node.y, 0.0f);
   glScalef(kMarkSide, kMarkSide, 1.0f);
-  glCallList(static_cast<GLuint>(selectorSprite));
+  callList(static_cast<unsigned>(selectorSprite));
   glPopMatrix();
 }
 
@@ -51,9 +52,9 @@ void Node::draw() const {
   glPushMatrix();
   glTranslatef(x, y, 0.0f);
   glScalef(kNodeSide, kNodeSide, 1.0f);
-  glCallList(static_cast<GLuint>(sprites.nodeSprite));
+  callList(static_cast<unsigned>(sprites.nodeSprite));
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  glCallList(static_cast<GLuint>(sprites.nodeOutlineSprite));
+  callList(static_cast<unsigned>(sprites.nodeOutlineSprite));
   glPopMatrix();
 }
 
@@ -62,7 +63,7 @@ void Shape::draw() const {
   glPushMatrix();
   glTranslatef(x, y, 0.0f);
   glScalef(2.0f * size, 2.0f * size, 1.0f);
-  glCallList(static_cast<GLuint>(boardSprites().shapeSprite(sides)));
+  callList(static_cast<unsigned>(boardSprites().shapeSprite(sides)));
   glPopMatrix();
 }
 

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "puzzle/geometry.h"
+#include "render/window_request.h"
 
 namespace {
 constexpr double nearPlane = 0.001;
@@ -44,7 +45,7 @@ WindowSize windowBound() {
 void Camera::reshape(int newWidth, int newHeight) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   const WindowSize request = fourThreeRequest(newWidth, windowBound());
-  glutReshapeWindow(request.width, request.height);
+  requestWindowSize(request.width, request.height);
   if (newWidth <= 0 || newHeight <= 0) return;
 
   width = newWidth;

@@ -130,7 +130,7 @@ void buildGlyph(
 
 void releaseGlyphs(GlyphFont& font) {
   if (font.listBase == 0) return;
-  glDeleteLists(font.listBase, GlyphFont::glyphCount);
+  deleteLists(font.listBase, GlyphFont::glyphCount);
   glDeleteTextures(GlyphFont::glyphCount, font.textures.data());
   font.listBase = 0;
   font.textures.fill(0);
@@ -168,7 +168,7 @@ void GlyphFont::load(const std::string& path, unsigned heightPoints) {
 
   // One set at a time: a reload (every restart) replaces the last one.
   releaseGlyphs(*this);
-  listBase = glGenLists(glyphCount);
+  listBase = newLists(glyphCount);
   glGenTextures(glyphCount, textures.data());
 
   const TightUnpacking unpacking;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "render/camera.h"
+#include "render/display_list.h"
 #include "render/picture_files.h"
 #include "render/png_texture.h"
 #include "render/sprite_list.h"
@@ -99,7 +100,7 @@ void Scenery::drawBackground() const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glPushMatrix();
   placeOnRect();
-  glCallList(static_cast<GLuint>(backgroundSprite));
+  callList(static_cast<unsigned>(backgroundSprite));
   glPopMatrix();
   glDisable(GL_ALPHA_TEST);
   glDisable(GL_BLEND);
@@ -117,7 +118,7 @@ void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
   glPushMatrix();
   placeOnRect();
-  glCallList(static_cast<GLuint>(list));
+  callList(static_cast<unsigned>(list));
   glPopMatrix();
   glDisable(GL_TEXTURE_2D);
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);

@@ -25,7 +25,7 @@ void makeSpriteList(int& listSlot, int& textureSlot, const char* path) {
   if (listSlot >= 0) return;
   if (textureSlot < 0) textureSlot = static_cast<int>(loadPngTexture(path));
 
-  listSlot = static_cast<int>(glGenLists(1));
+  listSlot = static_cast<int>(newLists(1));
   const auto texture = static_cast<GLuint>(textureSlot);
   compileList(static_cast<GLuint>(listSlot), [texture] {
     // After a failed load this binds texture 0, which draws untextured.

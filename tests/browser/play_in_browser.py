@@ -22,6 +22,7 @@ from PIL import Image, ImageChops, ImageStat
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
 from selenium.webdriver.common.by import By
 
 SITE, DESKTOP_FRAMES, DESKTOP_RUN, OUT = (Path(arg) for arg in sys.argv[1:5])
@@ -59,15 +60,32 @@ def mean_difference(a, b):
     return sum(ImageStat.Stat(ImageChops.difference(a, b)).mean) / 3
 
 
-def serve(directory):
+def serve(directory, refused):
+    """Serves directory, answering 404 for the file names in refused."""
     class Quiet(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *args):
             pass
+
+        def send_head(self):
+            if self.path.lstrip("/") in refused:
+                self.send_error(404)
+                return None
+            return super().send_head()
 
     handler = functools.partial(Quiet, directory=str(directory))
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
+
+
+# What the page's console may hold: errors, WebGL's complaints (logged as
+# warnings) and cancelled passive listeners.
+CONSOLE_FAULT = re.compile(r"WebGL|GL_INVALID|preventDefault|passive")
+
+
+def console_faults(entries):
+    return [entry["message"] for entry in entries
+            if entry["level"] == "SEVERE" or CONSOLE_FAULT.search(entry["message"])]
 
 
 class Page:
@@ -86,6 +104,7 @@ class Page:
             options.add_argument(flag)
         if not webgl:
             options.add_argument("--disable-webgl")
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(
             service=Service("/usr/bin/chromedriver"), options=options)
         # The window's frame takes room of its own: the page gets the size.
@@ -98,6 +117,35 @@ class Page:
     def close(self):
         self.driver.quit()
         self.profile.cleanup()
+
+    def console(self):
+        """The console's entries since the last call."""
+        return self.driver.get_log("browser")
+
+    def status_text(self, timeout=10):
+        """The page's message once one shows over the canvas."""
+        deadline = time.monotonic() + timeout
+        while True:
+            status = self.driver.find_element(By.ID, "status")
+            text = self.driver.find_element(By.ID, "message").text
+            if status.is_displayed() and text != "Loading…":
+                return text
+            if time.monotonic() > deadline:
+                return text
+            time.sleep(0.05)
+
+    def press_key(self, key, code, key_code, modifiers=0):
+        """A real key press through the browser's input: returns whether the
+        page cancelled the keydown's default."""
+        self.driver.execute_script(
+            "window.keyCancelled = null;"
+            "addEventListener('keydown', e => {"
+            "  window.keyCancelled = e.defaultPrevented; }, {once: true});")
+        for kind in ("rawKeyDown", "keyUp"):
+            self.driver.execute_cdp_cmd("Input.dispatchKeyEvent", {
+                "type": kind, "key": key, "code": code,
+                "windowsVirtualKeyCode": key_code, "modifiers": modifiers})
+        return self.driver.execute_script("return window.keyCancelled;")
 
     @property
     def canvas(self):
@@ -159,7 +207,8 @@ class Page:
 class BrowserEditionTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
-        cls.server = serve(SITE)
+        cls.refused = set()
+        cls.server = serve(SITE, cls.refused)
         cls.url = f"http://127.0.0.1:{cls.server.server_port}/"
         cls.title = Image.open(DESKTOP_FRAMES / "title.png")
         OUT.mkdir(parents=True, exist_ok=True)
@@ -198,6 +247,7 @@ class BrowserEditionTest(unittest.TestCase):
         red = page.pixel_at_world(frame, *grid_node(3, 3))
         self.assertGreater(red[0], 150, f"level 2's nodes are red: {red}")
         self.assertLess(red[2], 100, f"level 2's nodes are red: {red}")
+        self.assertEqual(console_faults(page.console()), [])
 
     def test_site_is_small(self):
         total = sum(f.stat().st_size for f in SITE.rglob("*") if f.is_file())
@@ -247,10 +297,77 @@ class BrowserEditionTest(unittest.TestCase):
         self.assertEqual(page.canvas.size, {"width": 1200, "height": 900})
         self.expect_matches(title, self.title, "title_1200x900")
 
+    def test_a_failed_download_says_what_failed_and_retries(self):
+        for name in ("linkloom.data", "linkloom.wasm"):
+            with self.subTest(name):
+                self.refused.add(name)
+                self.addCleanup(self.refused.clear)
+                page = self.open()
+                self.assertIn(f"could not download {name} (404",
+                              page.status_text())
+                retry = page.driver.find_element(By.ID, "retry")
+                self.assertTrue(retry.is_displayed())
+                self.assertFalse(page.driver.find_element(
+                    By.ID, "progress").is_displayed())
+                self.refused.clear()
+                retry.click()
+                frame = page.wait_for(self.title)
+                self.expect_matches(frame, self.title, "title_after_retry")
+
+    def test_keys_the_game_does_not_use_reach_the_browser(self):
+        page = self.open()
+        page.wait_for(self.title)
+        control = 2
+        for key, code, key_code, modifiers in (
+                ("F5", "F5", 116, 0), ("Tab", "Tab", 9, 0),
+                ("F12", "F12", 123, 0), ("Escape", "Escape", 27, 0),
+                ("ArrowDown", "ArrowDown", 40, 0),
+                ("Backspace", "Backspace", 8, 0), ("T", "KeyT", 84, 0),
+                ("t", "KeyT", 84, control)):
+            with self.subTest(key, modifiers=modifiers):
+                self.assertIs(page.press_key(key, code, key_code, modifiers),
+                              False)
+        # The game's own key is its, and the browser does nothing with it.
+        self.assertIs(page.press_key("t", "KeyT", 84), True)
+
+    def test_the_wheel_changes_no_screen(self):
+        # A tall window: black bars below the canvas as well.
+        page = self.open(640, 900)
+        page.wait_for(self.title)
+        page.move_to_world(0, 37.5)
+        for origin in (ScrollOrigin.from_element(page.canvas),
+                       ScrollOrigin.from_viewport(320, 800)):
+            for notch in (120, -120, 120):
+                ActionChains(page.driver).scroll_from_origin(
+                    origin, 0, notch).perform()
+        time.sleep(0.3)
+        self.expect_matches(page.frame(), self.title, "title_after_wheel")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_lost_context_says_so_and_plays_on(self):
+        page = self.open()
+        page.wait_for(self.title)
+        page.driver.execute_script(
+            "window.loseContext = document.getElementById('canvas')"
+            "  .getContext('webgl').getExtension('WEBGL_lose_context');"
+            "loseContext.loseContext();")
+        self.assertIn("graphics were lost", page.status_text())
+        page.driver.execute_script("loseContext.restoreContext();")
+        frame = page.wait_for(self.title)
+        self.expect_matches(frame, self.title, "title_after_lost_context")
+        page.click_world(0, 37.5)
+        time.sleep(0.3)
+        self.expect_matches(page.frame(),
+                            Image.open(DESKTOP_RUN / "images/instructions.png"),
+                            "instructions_after_lost_context")
+        self.assertEqual(console_faults(page.console()), [])
+
     def test_page_without_webgl_says_so(self):
         page = self.open(webgl=False)
         message = page.driver.find_element(By.ID, "message").text
         self.assertIn("needs WebGL", message)
+        self.assertFalse(
+            page.driver.find_element(By.ID, "progress").is_displayed())
 
 
 if __name__ == "__main__":

@@ -17,7 +17,8 @@ struct ToolkitKey {
   }
 };
 
-// Every key a callback in app/callbacks.cpp acts on belongs here.
+// Every key the classic game acts on belongs here; guided play's own are
+// listed in app/guided_keys.h.
 inline constexpr ToolkitKey gameKeys[] = {
     {false, 't'},  // evaluates the chain
 };

@@ -6,8 +6,10 @@
 #include <emscripten/html5.h>
 
 #include "app/callbacks.h"
+#include "app/guided_keys.h"
 #include "app/page_input.h"
 #include "app/page_keys.h"
+#include "puzzle/guided_play.h"
 
 namespace {
 
@@ -47,15 +49,25 @@ EM_BOOL onPageMouseUp(int, const EmscriptenMouseEvent* event, void*) {
   return EM_FALSE;
 }
 
+// The classic game's keys, and guided play's while it is on.
+bool takesKey(const ToolkitKey& key) {
+  if (isGameKey(key)) return true;
+  if (!guidedPlay().on) return false;
+  const auto action =
+      key.special ? guidedActionOfSpecial(key.code)
+                  : guidedActionOf(static_cast<unsigned char>(key.code));
+  return action.has_value();
+}
+
 // Only the game's keys reach it, and only their default is cancelled. A
 // held key repeats nothing, as on the desktop, which ignores key repeat.
 EM_BOOL onPageKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
   const auto key =
       toolkitKey(event->key, event->ctrlKey, event->altKey, event->metaKey);
-  if (!key || !isGameKey(*key)) return EM_FALSE;
+  if (!key || !takesKey(*key)) return EM_FALSE;
   if (event->repeat) return EM_TRUE;
   if (key->special) {
-    onOtherKey(key->code, 0, 0);
+    onSpecialKey(key->code, 0, 0);
   } else {
     onKey(static_cast<unsigned char>(key->code), 0, 0);
   }

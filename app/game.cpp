@@ -11,9 +11,11 @@
 
 #include "app/display_sync.h"
 #include "app/frame_clock.h"
+#include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
+#include "puzzle/play_view.h"
 #include "render/board_sprites.h"
 #include "render/camera.h"
 #include "render/glyph_font.h"
@@ -41,8 +43,16 @@ constexpr void (*startUpSteps[])() = {
 };
 constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
 
-// The full-screen picture of a screen other than Playing.
+// The full-screen picture of a screen other than Playing, on a cleared
+// window unless the picture is copied over all of it.
 void drawScreenImage(ScreenState screen) {
+  const Scenery& pictures = scenery();
+  const PictureCopy& copy = screen == ScreenState::Title ? pictures.titleCopy
+                            : screen == ScreenState::Instructions
+                                ? pictures.instructionsCopy
+                                : pictures.gameOverCopy;
+  if (!pictures.showsOneToOne(copy))
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   switch (screen) {
     case ScreenState::Title: scenery().drawTitle(); break;
     case ScreenState::Instructions: scenery().drawInstructions(); break;
@@ -113,19 +123,23 @@ void Game::display() {
   glPushMatrix();
   tickClock();
   if (gameState().screenState != ScreenState::Playing) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScreenImage(gameState().screenState);
     glutSwapBuffers();
     titleShown = true;
     glPopMatrix();
     return;
   }
+  const PlayView before = viewOf(board(), gameState());
   if (active) update();
   camera().apply();
   scenery().drawBackground();
   board().draw();
   glutSwapBuffers();
   glPopMatrix();
+  // The pause runs down frame by frame; a frame that loaded a level or
+  // ended the game shows it fully only on the next one.
+  const PlayView after = viewOf(board(), gameState());
+  if (gameState().levelPause || !after.sameProgress(before)) askForFrame();
 }
 
 void Game::update() {

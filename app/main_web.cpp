@@ -6,6 +6,7 @@
 #include <emscripten/html5.h>
 
 #include "app/callbacks.h"
+#include "app/frame_loop.h"
 #include "app/game.h"
 #include "render/camera.h"
 #include "render/world.h"
@@ -63,8 +64,8 @@ int main(int argc, char** argv) {
                                  EM_FALSE, onBrowserResize);
   emscripten_set_mousemove_callback("#canvas", nullptr, EM_FALSE,
                                     onCanvasMouseMove);
-  // The browser's animation frames drive the redraws, so nothing runs
+  // The browser's animation frames pace the redraws, so nothing runs
   // between them.
-  emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
+  runFrameLoop();
   return 0;
 }

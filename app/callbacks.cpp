@@ -6,13 +6,18 @@
 #include "app/game.h"
 #include "app/guided_keys.h"
 #include "app/guided_screen.h"
+#include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
+#include "puzzle/play_view.h"
 #include "puzzle/screen_flow.h"
 #include "render/camera.h"
 #include "render/pointer.h"
 
-void onReshape(int width, int height) { camera().reshape(width, height); }
+void onReshape(int width, int height) {
+  camera().reshape(width, height);
+  askForFrame();
+}
 
 void onDisplay() { game().display(); }
 
@@ -23,10 +28,17 @@ void finishStartUp() {
   if (!game().active) runOrExit(&Game::finishStartUp);
 }
 
+// A frame is asked for only when the event changed what the window shows.
+void askForFrameIfChanged(const PlayView& before) {
+  if (!viewOf(board(), gameState()).looksLike(before)) askForFrame();
+}
+
 void trackPointer(int x, int y) {
   finishStartUp();
+  const PlayView before = viewOf(board(), gameState());
   pointer().track(x, y);
   board().hoverAt(pointer().worldX, pointer().worldY);
+  askForFrameIfChanged(before);
 }
 
 }  // namespace
@@ -37,6 +49,7 @@ void onMouseMove(int x, int y) { trackPointer(x, y); }
 
 void onMouseButton(int button, int state, int, int) {
   finishStartUp();
+  const PlayView before = viewOf(board(), gameState());
   // The click's own pixel is not mapped again: the board acts on the
   // position of the last motion event.
   const ButtonEffect effect =
@@ -47,17 +60,21 @@ void onMouseButton(int button, int state, int, int) {
   // The restart rebuilds the glyph font.
   if (effect == ButtonEffect::Restart) runOrExit(&Game::restart);
   noteGuidedPress();
+  askForFrameIfChanged(before);
 }
 
 void onKey(unsigned char key, int, int) {
   finishStartUp();
+  const PlayView before = viewOf(board(), gameState());
   if (key == 't') board().evaluate();
-  pressGuidedKey(key);
+  // A guided key may change what no view compares, such as the hint.
+  if (pressGuidedKey(key)) askForFrame();
+  askForFrameIfChanged(before);
 }
 
 void onSpecialKey(int key, int, int) {
   pointer();
-  pressGuidedSpecialKey(key);
+  if (pressGuidedSpecialKey(key)) askForFrame();
 }
 
 void onOtherKey(unsigned char, int, int) { pointer(); }

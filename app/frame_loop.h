@@ -1,7 +1,9 @@
-// The desktop's frame loop: redraws paced by the frame pacer, none while
-// the window is hidden.
+// The frame loop: a frame drawn only when one is asked for (app/redraw.h).
+// The desktop paces frames with the frame pacer and draws none while the
+// window is hidden; the browser draws in its animation frames.
 #pragma once
 
-// Registers the idle and window-status callbacks that pace the redraws,
-// then runs the toolkit's main loop. Needs the window and the game's init.
+// Registers what runs start-up and the asked-for frames, then runs the
+// toolkit's or the browser's main loop, which does not return. Needs the
+// window and the game's init.
 void runFrameLoop();

@@ -12,9 +12,11 @@
 #include "app/display_sync.h"
 #include "app/frame_clock.h"
 #include "app/guided_screen.h"
+#include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
+#include "puzzle/play_view.h"
 #include "render/board_sprites.h"
 #include "render/camera.h"
 #include "render/fixed_function_state.h"
@@ -43,8 +45,16 @@ constexpr void (*startUpSteps[])() = {
 };
 constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
 
-// The full-screen picture of a screen other than Playing.
+// The full-screen picture of a screen other than Playing, on a cleared
+// window unless the picture is copied over all of it.
 void drawScreenImage(ScreenState screen) {
+  const Scenery& pictures = scenery();
+  const PictureCopy& copy = screen == ScreenState::Title ? pictures.titleCopy
+                            : screen == ScreenState::Instructions
+                                ? pictures.instructionsCopy
+                                : pictures.gameOverCopy;
+  if (!pictures.showsOneToOne(copy))
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   switch (screen) {
     case ScreenState::Title: scenery().drawTitle(); break;
     case ScreenState::Instructions: scenery().drawInstructions(); break;
@@ -105,6 +115,7 @@ void Game::tickClock() {
   now = static_cast<std::uint32_t>(glutGet(GLUT_ELAPSED_TIME));
   const FrameLength frame = measureFrame(now, lastTime);
   frameTime = frame.seconds;
+  elapsedTime = static_cast<std::uint32_t>(now - lastTime) / 1000.0;
   if (frame.capped) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   lastTime = now;
 }
@@ -113,7 +124,6 @@ void Game::display() {
   glPushMatrix();
   tickClock();
   if (gameState().screenState != ScreenState::Playing) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScreenImage(gameState().screenState);
     drawGuidedScreen(gameState().screenState);
     glutSwapBuffers();
@@ -121,6 +131,7 @@ void Game::display() {
     glPopMatrix();
     return;
   }
+  const PlayView before = viewOf(board(), gameState());
   if (active) update();
   camera().apply();
   scenery().drawBackground();
@@ -128,11 +139,15 @@ void Game::display() {
   drawGuidedPlaying();
   glutSwapBuffers();
   glPopMatrix();
+  // The pause runs down frame by frame; a frame that loaded a level or
+  // ended the game shows it fully only on the next one.
+  const PlayView after = viewOf(board(), gameState());
+  if (gameState().levelPause || !after.sameProgress(before)) askForFrame();
 }
 
 void Game::update() {
   advancePlay(board(), gameState(), static_cast<float>(frameTime));
-  updateGuidedPlay(frameTime);
+  updateGuidedPlay(elapsedTime);
 }
 
 void Game::restart() {

@@ -7,6 +7,9 @@ struct Game {
   std::uint32_t lastTime = 0;  // toolkit ms at the previous tick
   std::uint32_t now = 0;       // toolkit ms at this tick
   double frameTime = 0.0;      // seconds, at most maxFrameSeconds
+  // Seconds since the previous tick, uncapped: frames are drawn only on
+  // change, so a clock that shows time cannot count frames.
+  double elapsedTime = 0.0;
   // Set once start-up has finished; update runs only then.
   bool active = false;
   bool titleShown = false;  // the first frame has been swapped

@@ -1,7 +1,12 @@
 // Guided play in the frame routine.
 #include "app/guided_screen.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
 #include "app/guided_keys.h"
+#include "app/redraw.h"
 #include "app/window_title.h"
 #include "puzzle/board.h"
 #include "puzzle/guided_play.h"
@@ -31,6 +36,27 @@ constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 // The game-over count stands where the classic picture has its sentence.
 constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
 
+// While playing, a frame comes at least every second for the clock, so a
+// longer gap is time away from the level (the instructions, a hidden
+// window) and counts no more than this.
+constexpr double kLongestClockStep = 1.5;
+
+// Asks for the frame that shows the level clock's next whole second, once
+// a second: a busy second's frames would otherwise each add a timer.
+void askForNextSecond(double levelSeconds) {
+  using Clock = std::chrono::steady_clock;
+  static Clock::time_point askedFor;
+  const double untilNext = std::floor(levelSeconds) + 1.0 - levelSeconds;
+  const Clock::time_point at =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                         std::chrono::duration<double>(untilNext));
+  if (at - askedFor < std::chrono::milliseconds(50) &&
+      askedFor - at < std::chrono::milliseconds(50))
+    return;
+  askedFor = at;
+  askForFrameAt(at);
+}
+
 // The window title shown last, so it is set again only when it changes.
 std::string& shownTitle() {
   static std::string title;
@@ -59,8 +85,9 @@ void beginGuidedPlay(const std::string& puzzleName) {
 void updateGuidedPlay(double dt) {
   GuidedPlay& play = guidedPlay();
   if (!play.on) return;
-  play.advance(board(), gameState(), dt);
+  play.advance(board(), gameState(), std::min(dt, kLongestClockStep));
   showTitle();
+  if (!gameState().levelPause) askForNextSecond(play.levelSeconds);
 }
 
 void noteGuidedPress() {

@@ -12,8 +12,9 @@
 // off the live chain dimmed.
 void beginGuidedPlay(const std::string& puzzleName);
 
-// After Game::update's level progression, dt seconds into the level: the
-// clock, a level loaded afresh, and the window title naming it.
+// After Game::update's level progression, dt seconds after the previous
+// frame: the clock, a level loaded afresh, the window title naming it, and
+// the frame that shows the clock's next whole second.
 void updateGuidedPlay(double dt);
 // After a button event that reached the board: an edit becomes undoable.
 void noteGuidedPress();

@@ -6,6 +6,7 @@
 #include <emscripten/html5.h>
 
 #include "app/callbacks.h"
+#include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/page_input.h"
 #include "render/camera.h"
@@ -50,6 +51,6 @@ int main(int argc, char** argv) {
   registerPageInput();
   // The browser's animation frames drive the redraws, so nothing runs
   // between them.
-  emscripten_set_main_loop(onDisplay, 0, EM_TRUE);
+  runFrameLoop();
   return 0;
 }

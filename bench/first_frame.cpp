@@ -38,27 +38,30 @@ Window nextWindow(XClient& client, Clock::time_point deadline) {
 
 }  // namespace
 
-double firstFrameMs(XClient& client, const std::string& display,
-                    const std::string& binary, const std::string& runDir,
-                    const std::vector<Spot>& spots) {
+FirstFrame firstFrame(XClient& client, const std::string& display,
+                      const std::string& binary, const std::string& runDir,
+                      const std::vector<Spot>& spots) {
   Display* x = client.display;
   XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
   XSync(x, True);
   GameProcess process;
   const auto start = Clock::now();
-  if (!process.start(binary, runDir, display)) return -1.0;
+  if (!process.start(binary, runDir, display)) return {};
   const auto deadline = start + kPatience;
   const Window window = nextWindow(client, deadline);
   XSelectInput(x, DefaultRootWindow(x), NoEventMask);
-  if (window == 0) return -1.0;
+  if (window == 0) return {};
   SwapCounter swaps;
-  if (!swaps.watch(x, window) || shows(client, window, spots)) return -1.0;
+  if (!swaps.watch(x, window) || shows(client, window, spots)) return {};
   for (long seen = 1; Clock::now() < deadline; ++seen) {
     swaps.waitFor(seen, std::chrono::duration_cast<std::chrono::milliseconds>(
                             deadline - Clock::now()));
-    if (swaps.swaps >= seen && shows(client, window, spots))
-      return std::chrono::duration<double, std::milli>(Clock::now() - start)
-          .count();
+    if (swaps.swaps < seen) continue;
+    FirstFrame frame;
+    frame.cpuMs = processCpuSeconds(process.pid) * 1000.0;
+    frame.wallMs =
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    if (shows(client, window, spots)) return frame;
   }
-  return -1.0;
+  return {};
 }

@@ -63,12 +63,3 @@ void PictureCopy::copyToWindow() const {
                     GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
 }
-
-void PictureCopy::writeToWindow(const PngImage& pixels) const {
-  // Rows top first, from the window's top-left corner downward.
-  glWindowPos2i(0, pixels.height);
-  glPixelZoom(1.0f, -1.0f);
-  glDrawPixels(pixels.width, pixels.height, GL_RGBA, GL_UNSIGNED_BYTE,
-               pixels.pixels.data());
-  glPixelZoom(1.0f, 1.0f);
-}

@@ -5,8 +5,6 @@
 
 #include <GL/gl.h>
 
-#include "render/png_decode.h"
-
 struct PictureCopy {
   GLuint framebuffer = 0;  // 0 when the picture cannot be copied
   int width = 0;           // texels
@@ -20,8 +18,4 @@ struct PictureCopy {
   // Copies the picture upright into the back buffer, its top row at the
   // window's top, touching nothing but colour. Needs a framebuffer.
   void copyToWindow() const;
-  // Writes the picture's decoded RGBA pixels (rows top first) upright into
-  // the back buffer, as copyToWindow would show them. The first copy costs
-  // the driver a shader of its own; this first frame needs none.
-  void writeToWindow(const PngImage& pixels) const;
 };

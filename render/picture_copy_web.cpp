@@ -6,4 +6,3 @@ void PictureCopy::wrap(GLuint) { framebuffer = 0; }
 
 // Never reached: the scenery copies only a picture with a framebuffer.
 void PictureCopy::copyToWindow() const {}
-void PictureCopy::writeToWindow(const PngImage&) const {}

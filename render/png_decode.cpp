@@ -50,10 +50,11 @@ bool holdsClaimedPixels(png_structp png, png_infop info, std::size_t fileSize) {
 }
 
 // Asks libpng for the layout PngImage promises: 8 bits, RGB or RGBA, and
-// RGBA for an opaque file when it is to be filled.
+// RGBA for an opaque file when it is to be filled, BGRA when asked.
 // Returns the number of interlace passes.
 int chooseTransforms(png_structp png, png_infop info, double screenGamma,
-                     bool fill) {
+                     PngPixels layout) {
+  const bool fill = layout != PngPixels::AsFile;
   const int colourType = png_get_color_type(png, info);
   if (png_get_bit_depth(png, info) == 16) png_set_scale_16(png);
   if (colourType == PNG_COLOR_TYPE_PALETTE) {
@@ -67,6 +68,7 @@ int chooseTransforms(png_structp png, png_infop info, double screenGamma,
   }
   if (fill && (colourType & PNG_COLOR_MASK_ALPHA) == 0)
     png_set_filler(png, 0xff, PNG_FILLER_AFTER);
+  if (layout == PngPixels::AlwaysBgra) png_set_bgr(png);
   double fileGamma = 0.0;
   if (!png_get_gAMA(png, info, &fileGamma)) fileGamma = kDefaultFileGamma;
   png_set_gamma(png, screenGamma, fileGamma);
@@ -81,13 +83,14 @@ int chooseTransforms(png_structp png, png_infop info, double screenGamma,
 // row, and an interlaced one, whose later passes fill in earlier rows, is
 // allocated whole only once the file is known to be large enough for it.
 bool readImage(png_structp png, png_infop info, std::size_t fileSize,
-               double screenGamma, bool fill, PngImage& image,
+               double screenGamma, PngPixels layout, PngImage& image,
                std::vector<png_bytep>& rows) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_info(png, info);
   if (!holdsClaimedPixels(png, info, fileSize))
     png_error(png, "Image is larger than its data can hold");
-  const int passes = chooseTransforms(png, info, screenGamma, fill);
+  const int passes = chooseTransforms(png, info, screenGamma, layout);
+  const bool fill = layout != PngPixels::AsFile;
   // The filler adds a fourth byte but leaves the colour type without alpha.
   image.hasAlpha = (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0;
   image.filled = fill && !image.hasAlpha;
@@ -137,8 +140,8 @@ std::optional<PngImage> decodePng(const unsigned char* bytes, std::size_t size,
 
   PngImage image;
   std::vector<png_bytep> rows;
-  const bool decoded = readImage(png, info, size, screenGamma,
-                                 layout == PngPixels::AlwaysRgba, image, rows);
+  const bool decoded =
+      readImage(png, info, size, screenGamma, layout, image, rows);
   png_destroy_read_struct(&png, &info, nullptr);
   if (!decoded) return std::nullopt;
   return image;

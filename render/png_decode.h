@@ -11,8 +11,9 @@ constexpr double kDefaultScreenGamma = 2.2;
 
 // How many bytes a decoded pixel takes.
 enum class PngPixels {
-  AsFile,     // RGBA for a file with alpha, RGB for one without
-  AlwaysRgba  // RGBA either way, an opaque file's alpha bytes 255
+  AsFile,      // RGBA for a file with alpha, RGB for one without
+  AlwaysRgba,  // RGBA either way, an opaque file's alpha bytes 255
+  AlwaysBgra   // the same with blue and red swapped in each pixel
 };
 
 struct PngImage {
@@ -29,7 +30,8 @@ struct PngImage {
 // Decodes a whole PNG held in memory. Files with an alpha channel (RGBA,
 // grey+alpha) come out RGBA; all others RGB, or with PngPixels::AlwaysRgba
 // RGBA with every alpha byte 255, the layout a texture upload takes without
-// converting: grey is expanded, palette
+// converting (PngPixels::AlwaysBgra the same as BGRA): grey is expanded,
+// palette
 // images are opaque even with a tRNS chunk. 16-bit samples are reduced to 8
 // and interlacing is undone. Gamma: png_set_gamma(screenGamma, file gamma),
 // the file gamma being the gAMA value or 1/2.2 without one, so a screen of

@@ -1,19 +1,19 @@
 // PNG texture loader: decodes with png_decode, then uploads one level.
 #include "render/png_texture.h"
 
+#include <optional>
+
+#include "render/png_decode.h"
 #include "render/texture_params.h"
 
-GLuint loadPngTexture(const char* path) {
-  const std::optional<PngImage> image = decodeForTexture(path);
-  return image ? uploadTexture(*image) : 0;
-}
+namespace {
 
 std::optional<PngImage> decodeForTexture(const char* path) {
   GLint maxSide = 0;
   glGetIntegerv(GL_MAX_TEXTURE_SIZE, &maxSide);
-  // RGBA whatever the file holds: the renderer takes it as it is, where RGB
-  // rows would be converted on the way in.
-  return decodePngFile(path, maxSide, PngPixels::AlwaysRgba);
+  // Four bytes a pixel whatever the file holds: the renderer takes them as
+  // they are, where RGB rows would be converted on the way in.
+  return decodePngFile(path, maxSide, picturePixels);
 }
 
 GLuint uploadTexture(const PngImage& image) {
@@ -34,10 +34,9 @@ GLuint uploadTexture(const PngImage& image) {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   // Rows are packed without padding.
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  const GLint internalFormat = image.hasAlpha ? GL_RGBA : opaquePictureFormat;
   // The decoder's first row is the picture's top, and row 0 is t = 0.
-  glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, image.width, image.height, 0,
-               GL_RGBA, GL_UNSIGNED_BYTE, image.pixels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.width, image.height, 0,
+               pictureSourceFormat, GL_UNSIGNED_BYTE, image.pixels.data());
   glPixelStorei(GL_UNPACK_ALIGNMENT, previousAlignment);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
 
@@ -46,4 +45,11 @@ GLuint uploadTexture(const PngImage& image) {
     return 0;
   }
   return texture;
+}
+
+}  // namespace
+
+GLuint loadPngTexture(const char* path) {
+  const std::optional<PngImage> image = decodeForTexture(path);
+  return image ? uploadTexture(*image) : 0;
 }

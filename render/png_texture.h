@@ -3,12 +3,8 @@
 
 #include <GL/gl.h>
 
-#include <optional>
-
-#include "render/png_decode.h"
-
-// Loads the PNG at path into a new texture object holding the whole picture:
-// GL_RGBA when the file has an alpha channel, GL_RGB otherwise, the top row
+// Loads the PNG at path into a new GL_RGBA texture object holding the whole
+// picture, alpha 255 where the file has no alpha channel, the top row
 // at t = 0, wrap pictureWrap on both axes, GL_LINEAR minification and
 // magnification, no mipmaps. Sides need not be powers of two; a side larger
 // than GL_MAX_TEXTURE_SIZE is refused. VIEWING_GAMMA is read at every load.
@@ -17,9 +13,3 @@
 // with libpng's "libpng error: ..." on standard error for a damaged one.
 // Needs a current GL context; keeps the texture binding as it was.
 GLuint loadPngTexture(const char* path);
-
-// The two halves of loadPngTexture, for a caller that also wants the
-// pixels: the decode (RGBA, sides up to GL_MAX_TEXTURE_SIZE), and the
-// upload of a picture it decoded, 0 when the renderer refuses it.
-std::optional<PngImage> decodeForTexture(const char* path);
-GLuint uploadTexture(const PngImage& image);

@@ -9,7 +9,6 @@
 #include "render/camera.h"
 #include "render/display_list.h"
 #include "render/picture_files.h"
-#include "render/png_texture.h"
 #include "render/sprite_list.h"
 
 namespace {
@@ -34,15 +33,7 @@ Scenery& scenery() {
   return instance;
 }
 
-void Scenery::loadTitle() {
-  if (titleSprite >= 0) return;
-  const std::string path = picturePath(titleFile);
-  firstTitlePixels = decodeForTexture(path.c_str());
-  int texture =
-      firstTitlePixels ? static_cast<int>(uploadTexture(*firstTitlePixels)) : 0;
-  makeSpriteList(titleSprite, texture, path.c_str());
-  titleCopy.wrap(static_cast<GLuint>(texture));
-}
+void Scenery::loadTitle() { loadPicture(titleSprite, titleCopy, titleFile); }
 
 void Scenery::load() {
   loadPicture(backgroundSprite, backgroundCopy, files.background);
@@ -124,15 +115,7 @@ void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-void Scenery::drawTitle() const {
-  if (firstTitlePixels && showsOneToOne(titleCopy)) {
-    titleCopy.writeToWindow(*firstTitlePixels);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  } else {
-    drawOpaque(titleSprite, titleCopy);
-  }
-  firstTitlePixels.reset();
-}
+void Scenery::drawTitle() const { drawOpaque(titleSprite, titleCopy); }
 
 void Scenery::drawInstructions() const {
   drawOpaque(instructionsSprite, instructionsCopy);

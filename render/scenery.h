@@ -2,8 +2,6 @@
 // field, title, instructions, game over).
 #pragma once
 
-#include <optional>
-
 #include "render/picture_copy.h"
 #include "render/picture_files.h"
 #include "render/png_decode.h"
@@ -34,13 +32,7 @@ struct Scenery {
   PictureCopy titleCopy;
   PictureCopy instructionsCopy;
   PictureCopy gameOverCopy;
-  // The title's pixels, held from loadTitle until the title is first drawn,
-  // which lets go of them: the renderer readies drawing them far sooner
-  // than its first copy.
-  mutable std::optional<PngImage> firstTitlePixels;
-
-  // Builds the title's list and copy alone, for the first frame, keeping
-  // its pixels for that frame.
+  // Builds the title's list and copy alone, for the first frame.
   void loadTitle();
   // Builds the four lists from "./images" (the files chosen), in the order
   // background, title, instructions, game over, each with its copy. Called
@@ -61,13 +53,14 @@ struct Scenery {
   // current colour white. A picture that fills the window texel for pixel
   // is copied instead of drawn, which gives the same pixels: the screen
   // pictures always, the playing field when it has no translucent texel.
-  // The first title frame writes the held pixels instead, the same again.
+
+  // Whether the rectangle is exactly the window and the picture its size:
+  // then the picture is copied, covering every pixel of the window.
+  bool showsOneToOne(const PictureCopy& copy) const;
 
  private:
   // Moves and scales the unit sprite onto the rectangle (inside a push).
   void placeOnRect() const;
-  // Whether the rectangle is exactly the window and the picture its size.
-  bool showsOneToOne(const PictureCopy& copy) const;
   void drawOpaque(int list, const PictureCopy& copy) const;
 };
 

@@ -3,4 +3,5 @@
 
 const GLint pictureWrap = GL_CLAMP;
 const GLint glyphInternalFormat = GL_RGBA;
-const GLint opaquePictureFormat = GL_RGB;
+const PngPixels picturePixels = PngPixels::AlwaysBgra;
+const GLenum pictureSourceFormat = GL_BGRA;

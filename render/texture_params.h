@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include "render/png_decode.h"
+
 // How picture textures wrap at their edges: GL_CLAMP on the desktop; WebGL
 // lacks it, and there GL_CLAMP_TO_EDGE, which differs only in never
 // blending the border colour in.
@@ -14,7 +16,9 @@ extern const GLint pictureWrap;
 // alpha all the coverage).
 extern const GLint glyphInternalFormat;
 
-// Internal format of an opaque picture, uploaded from RGBA bytes whose alpha
-// is all 255: GL_RGB on the desktop, which drops the filler; WebGL wants the
-// internal format to equal the format, and GL_RGBA samples alike there.
-extern const GLint opaquePictureFormat;
+// The byte order pictures are decoded in and uploaded from, into textures
+// of the unsized GL_RGBA format, opaque ones with alpha 255: GL_BGRA on the
+// desktop, where the software renderer then copies a picture 1:1 into the
+// window as plain memory; WebGL has only GL_RGBA.
+extern const PngPixels picturePixels;
+extern const GLenum pictureSourceFormat;

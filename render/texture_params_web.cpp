@@ -3,4 +3,5 @@
 
 const GLint pictureWrap = GL_CLAMP_TO_EDGE;
 const GLint glyphInternalFormat = GL_LUMINANCE_ALPHA;
-const GLint opaquePictureFormat = GL_RGBA;
+const PngPixels picturePixels = PngPixels::AlwaysRgba;
+const GLenum pictureSourceFormat = GL_RGBA;

@@ -1,5 +1,5 @@
 // Audio player: the output device, the click sample and the looping
-// background music, on SDL_mixer.
+// background music, through the mixer (sound/mixer.h).
 #pragma once
 
 #include <string>
@@ -21,8 +21,8 @@ struct AudioPlayer {
 
   // Called once at start-up, before the board is built. Opens the output
   // device at 44100 Hz with four sample channels, grouped as the click's,
-  // and loads "./audio/click.wav" as the click sample. Without a device or
-  // the file the game stays silent.
+  // and loads "./audio/click.wav" as the click sample. Without the mixer
+  // library, a device or the file the game stays silent.
   void init();
   // Replaces the current music with the file at path, looping from its
   // start at once. A missing or unreadable file leaves no music playing;

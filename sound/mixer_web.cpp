@@ -1,14 +1,17 @@
-// The SDL_mixer calls the browser's built-in SDL lacks: channel groups and
-// music of a named type, made of the calls it has.
+// Mixer in the browser: Emscripten's built-in SDL_mixer, which lacks
+// channel groups and music of a named type; groups are kept here, made of
+// the calls it has.
 #include <SDL_mixer.h>
 
 #include <vector>
+
+#include "sound/mixer.h"
 
 namespace {
 
 struct ChannelGroups {
   std::vector<int> tags;  // by channel; -1 for none
-  int lastTaken = -1;     // the channel Mix_GroupOldest gave last
+  int lastTaken = -1;     // the channel groupOldest gave last
 };
 
 ChannelGroups& channelGroups() {
@@ -18,17 +21,30 @@ ChannelGroups& channelGroups() {
 
 }  // namespace
 
-extern "C" {
+Mixer& mixer() {
+  static Mixer instance;
+  return instance;
+}
 
-int Mix_GroupChannels(int from, int to, int tag) {
-  if (from < 0 || to < from) return 0;
+bool Mixer::open(int rate, int outputChannels, int bufferFrames,
+                 int sampleChannels) {
+  if (opened) return true;
+  if (Mix_OpenAudio(rate, MIX_DEFAULT_FORMAT, outputChannels, bufferFrames) !=
+      0)
+    return false;
+  Mix_AllocateChannels(sampleChannels);
+  opened = true;
+  return true;
+}
+
+void Mixer::groupChannels(int from, int to, int tag) {
+  if (from < 0 || to < from) return;
   std::vector<int>& tags = channelGroups().tags;
   if (tags.size() <= static_cast<std::size_t>(to)) tags.resize(to + 1, -1);
   for (int channel = from; channel <= to; ++channel) tags[channel] = tag;
-  return to - from + 1;
 }
 
-int Mix_GroupAvailable(int tag) {
+int Mixer::groupAvailable(int tag) {
   const std::vector<int>& tags = channelGroups().tags;
   for (int channel = 0; channel < static_cast<int>(tags.size()); ++channel)
     if (tags[channel] == tag && Mix_Playing(channel) == 0) return channel;
@@ -37,7 +53,7 @@ int Mix_GroupAvailable(int tag) {
 
 // The browser's mixer keeps no start times, so the group's channels are
 // taken in turn: while they stay busy, that is the one that started first.
-int Mix_GroupOldest(int tag) {
+int Mixer::groupOldest(int tag) {
   ChannelGroups& groups = channelGroups();
   const int count = static_cast<int>(groups.tags.size());
   for (int step = 1; step <= count; ++step) {
@@ -47,9 +63,25 @@ int Mix_GroupOldest(int tag) {
   return -1;
 }
 
-// The browser tells the type from the bytes.
-Mix_Music* Mix_LoadMUSType_RW(SDL_RWops* source, Mix_MusicType, int) {
-  return Mix_LoadMUS_RW(source);
+Mix_Chunk* Mixer::loadWav(const unsigned char* bytes, std::size_t size) {
+  if (!opened) return nullptr;
+  return Mix_LoadWAV_RW(SDL_RWFromConstMem(bytes, static_cast<int>(size)), 1);
 }
 
-}  // extern "C"
+void Mixer::playSample(int channel, Mix_Chunk* sample) {
+  if (opened) Mix_PlayChannel(channel, sample, 0);
+}
+
+// The browser tells the type from the bytes.
+_Mix_Music* Mixer::loadMp3(const unsigned char* bytes, std::size_t size) {
+  if (!opened) return nullptr;
+  return Mix_LoadMUS_RW(SDL_RWFromConstMem(bytes, static_cast<int>(size)));
+}
+
+void Mixer::playLooping(_Mix_Music* music) {
+  if (opened) Mix_PlayMusic(music, -1);
+}
+
+void Mixer::freeMusic(_Mix_Music* music) {
+  if (opened && music != nullptr) Mix_FreeMusic(music);
+}

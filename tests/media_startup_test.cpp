@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -119,6 +120,45 @@ TEST(MediaStartup, TerminationSignalStillEndsTheGameWithSoundOn) {
   ASSERT_TRUE(waitUntil([&] { return recordedAtLeast(recording, 0.1); }, 20s));
   ASSERT_EQ(kill(game.process.pid, SIGTERM), 0);
   EXPECT_EQ(game.process.waitExit(3s), 128 + SIGTERM);
+}
+
+// The mixer library is loaded once the title shows; hidden, it leaves a
+// silent game and one line saying why. It is hidden by a copy of the game
+// that asks for it under another name of the same length.
+TEST(MediaStartup, WithoutTheMixerLibraryTheGameIsSilentWithOneLine) {
+  const std::string library = "libSDL2_mixer-2.0.so.0";
+  const std::string hidden = "libSDL2_mixer-9.9.so.9";
+  std::ifstream in(LINKLOOM_BINARY, std::ios::binary);
+  std::string program((std::istreambuf_iterator<char>(in)), {});
+  std::size_t renamed = 0;
+  for (std::size_t at = 0;
+       (at = program.find(library, at)) != std::string::npos; ++renamed)
+    program.replace(at, library.size(), hidden);
+  ASSERT_GE(renamed, 1u) << "the game does not name the mixer library";
+  const RunDir scratch({});
+  const std::string copy = scratch.file("linkloom");
+  std::ofstream(copy, std::ios::binary) << program;
+  fs::permissions(copy, fs::perms::owner_all);
+
+  const std::string recording = scratch.file("output.raw");
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(copy, LINKLOOM_RUN_DIR,
+                 {"SDL_AUDIODRIVER=disk", "SDL_DISKAUDIOFILE=" + recording}));
+  ASSERT_TRUE(game.showsTitle(10s));
+  ASSERT_TRUE(
+      waitUntil([&] { return !game.process.stderrText().empty(); }, 10s));
+  // Past the title and instructions onto the board, which shows.
+  game.client.moveTo(game.window, 400, 20);
+  game.client.click();
+  ASSERT_TRUE(game.showsPicture("instructions.png", 10s));
+  game.client.click();
+  ASSERT_TRUE(game.showsPicture("background.png", 10s, {{2, 2}, {797, 597}}));
+  EXPECT_EQ(game.process.waitExit(300ms), -1);
+  const std::string messages = game.process.stderrText();
+  EXPECT_EQ(messages.rfind("no sound: " + hidden + ": ", 0), 0u) << messages;
+  EXPECT_EQ(std::count(messages.begin(), messages.end(), '\n'), 1) << messages;
+  EXPECT_FALSE(fs::exists(recording)) << "something was played";
 }
 
 }  // namespace

@@ -184,7 +184,7 @@ TEST(PngDecode, InterlacedImagesMatchTheirNonInterlacedTwin) {
   EXPECT_EQ(bytesOf(*interlaced), s.samples);
 }
 
-TEST(PngDecode, AlwaysRgbaGivesTheSameColoursWithOpaqueAlphaAdded) {
+TEST(PngDecode, AlwaysRgbaAndBgraGiveTheSameColoursWithOpaqueAlphaAdded) {
   PngPicture palette =
       picture(3, 2, PNG_COLOR_TYPE_PALETTE, 4, {0, 1, 2, 2, 1, 0});
   palette.palette = {{250, 10, 20}, {30, 240, 40}, {50, 60, 230}};
@@ -219,6 +219,13 @@ TEST(PngDecode, AlwaysRgbaGivesTheSameColoursWithOpaqueAlphaAdded) {
                          asFile->pixels[i + 2], 255u});
     }
     EXPECT_EQ(bytesOf(*rgba), expected) << s.colourType;
+    const auto bgra = decodePng(file.data(), file.size(), kAnySide,
+                                kDefaultScreenGamma, PngPixels::AlwaysBgra);
+    ASSERT_TRUE(bgra);
+    EXPECT_EQ(bgra->hasAlpha, asFile->hasAlpha) << s.colourType;
+    for (std::size_t i = 0; i < expected.size(); i += 4)
+      std::swap(expected[i], expected[i + 2]);
+    EXPECT_EQ(bytesOf(*bgra), expected) << s.colourType;
   }
 }
 

@@ -15,7 +15,8 @@ constexpr int maxSide = 16384;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  for (const PngPixels layout : {PngPixels::AsFile, PngPixels::AlwaysRgba}) {
+  for (const PngPixels layout :
+       {PngPixels::AsFile, PngPixels::AlwaysRgba, PngPixels::AlwaysBgra}) {
     const auto image =
         decodePng(data, size, maxSide, kDefaultScreenGamma, layout);
     if (!image) continue;
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                  image->height * image->channels();
     if (image->width <= 0 || image->height <= 0 || image->width > maxSide ||
         image->height > maxSide || image->pixels.size() != expected ||
-        (layout == PngPixels::AlwaysRgba && image->channels() != 4))
+        (layout != PngPixels::AsFile && image->channels() != 4))
       std::abort();
   }
   return 0;

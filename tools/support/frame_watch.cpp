@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -46,7 +47,30 @@ SwapCounter::~SwapCounter() {
   if (damage != 0) XDamageDestroy(display, damage);
 }
 
+namespace {
+
+// The first field of /proc/PID/task/TID/schedstat is the thread's time on
+// a CPU in nanoseconds; negative when the kernel keeps none.
+double threadsRunSeconds(pid_t pid) {
+  const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+  std::error_code error;
+  double seconds = 0.0;
+  bool any = false;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+    std::ifstream in(task.path() / "schedstat");
+    unsigned long long nanoseconds = 0;
+    if (!(in >> nanoseconds)) continue;
+    seconds += nanoseconds * 1e-9;
+    any = true;
+  }
+  return any && !error ? seconds : -1.0;
+}
+
+}  // namespace
+
 double processCpuSeconds(pid_t pid) {
+  const double precise = threadsRunSeconds(pid);
+  if (precise >= 0.0) return precise;
   std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
   std::string line;
   if (!std::getline(in, line)) return -1.0;

@@ -34,5 +34,7 @@ Activity watchActivity(SwapCounter& swaps, pid_t pid,
                        std::chrono::milliseconds span);
 
 // User plus system CPU seconds of the process, all its threads; negative
-// when it cannot be read.
+// when it cannot be read. Counted in nanoseconds from each live thread's
+// scheduler statistics where the kernel keeps them, so spans of a few
+// milliseconds of CPU still measure; else in clock ticks of 10 ms.
 double processCpuSeconds(pid_t pid);

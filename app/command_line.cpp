@@ -13,7 +13,7 @@
 const char* const gameUsage =
     "usage: linkloom [--levels FILE | FILE | --seed N | --daily]\n"
     "                [--difficulty D] [toolkit options]\n"
-    "  --levels FILE    play the levels of a pack (see docs/levels.md)\n"
+    "  --levels FILE    play the levels of a pack (format in linkloom(6))\n"
     "  --seed N         play six generated levels of seed N (a whole number)\n"
     "  --daily          play the day's six generated levels: --seed YYYYMMDD\n"
     "                   of today's date in UTC\n"

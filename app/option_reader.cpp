@@ -61,11 +61,13 @@ OptionReading readOptions(int argc, char** argv,
     } else if (word == "--") {
       optionsEnded = true;
     } else if (const ToolkitOption* passed = toolkitOption(toolkit, argv[at])) {
-      if (at + passed->valueCount >= argc)
+      if (at + passed->valueCount >= argc) {
         reading.error = word + " needs a value";
-      for (int k = 0; k <= passed->valueCount && at < argc; ++k)
-        reading.passedOn.push_back(argv[at++]);
-      --at;
+      } else {
+        reading.passedOn.insert(reading.passedOn.end(), argv + at,
+                                argv + at + 1 + passed->valueCount);
+        at += passed->valueCount;
+      }
     } else if (word == "-h" && help >= 0) {
       reading.given.push_back({help, ""});
       break;

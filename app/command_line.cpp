@@ -3,30 +3,44 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
+#include <string>
+#include <vector>
 
+#include "app/option_reader.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 
 const char* const gameUsage =
-    "usage: linkloom [--levels FILE | --seed N | --daily] [--difficulty D]\n"
-    "  --levels FILE    play the levels of a pack (see docs/levels.md)\n"
+    "usage: linkloom [--levels FILE | FILE | --seed N | --daily]\n"
+    "                [--difficulty D] [toolkit options]\n"
+    "  --levels FILE    play the levels of a pack (format in linkloom(6))\n"
     "  --seed N         play six generated levels of seed N (a whole number)\n"
     "  --daily          play the day's six generated levels: --seed YYYYMMDD\n"
     "                   of today's date in UTC\n"
     "  --difficulty D   easy, medium or hard generated levels (default\n"
     "                   medium), with --seed or --daily\n"
-    "  --help           show this text\n"
+    "  -h, --help       show this text\n"
     "  --version        show the version\n"
-    "Options of the window toolkit, such as -display NAME, are passed on.\n";
+    "A bare FILE is a pack to play; -- ends the options. The window\n"
+    "toolkit's options -display NAME, -geometry WxH+X+Y, -iconic, -sync,\n"
+    "-direct, -indirect and -gldebug are passed on to it.\n";
 
 namespace {
 
-bool wholeNumber(const char* text, std::uint64_t& value) {
-  if (text[0] < '0' || text[0] > '9') return false;
+enum Option { Levels, Seed, Daily, DifficultyOption, Help, Version };
+const std::vector<LongOption> gameOptions = {
+    {"levels", true},     {"seed", true},  {"daily", false},
+    {"difficulty", true}, {"help", false}, {"version", false}};
+// What freeglut's glutInit reads from the command line itself.
+const std::vector<ToolkitOption> toolkitOptions = {
+    {"-display", 1}, {"-geometry", 1}, {"-iconic", 0}, {"-sync", 0},
+    {"-direct", 0},  {"-indirect", 0}, {"-gldebug", 0}};
+
+bool wholeNumber(const std::string& text, std::uint64_t& value) {
+  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
   char* end = nullptr;
   errno = 0;
-  const unsigned long long read = std::strtoull(text, &end, 10);
+  const unsigned long long read = std::strtoull(text.c_str(), &end, 10);
   value = read;
   return errno == 0 && *end == '\0';
 }
@@ -41,50 +55,53 @@ CommandLine failing(std::string error) {
 }  // namespace
 
 CommandLine parseCommandLine(int argc, char** argv) {
+  const OptionReading reading =
+      readOptions(argc, argv, gameOptions, toolkitOptions);
+  if (!reading.ok()) return failing(reading.error);
   CommandLine options;
-  options.toolkitArgs.push_back(argv[0]);
-  bool difficultyGiven = false, seedGiven = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg.rfind("--", 0) != 0) {
-      options.toolkitArgs.push_back(argv[i]);
-      continue;
-    }
-    if (arg == "--help" || arg == "--version") {
-      options.action = arg == "--help" ? CommandLine::Action::Help
-                                       : CommandLine::Action::Version;
-      return options;
-    }
-    if (arg == "--daily") {
-      options.daily = options.seeded = true;
-      continue;
-    }
-    if (arg != "--levels" && arg != "--seed" && arg != "--difficulty")
-      return failing("unknown option " + arg);
-    if (i + 1 == argc) return failing(arg + " needs a value");
-    const char* value = argv[++i];
-    if (arg == "--levels") {
-      options.levelsFile = value;
-    } else if (arg == "--seed") {
-      if (!wholeNumber(value, options.seed))
-        return failing("--seed takes a whole number, not " +
-                       std::string(value));
-      options.seeded = seedGiven = true;
-    } else {
-      const auto difficulty = difficultyNamed(value);
-      if (!difficulty)
-        return failing("--difficulty takes easy, medium or hard, not " +
-                       std::string(value));
-      options.difficulty = *difficulty;
-      difficultyGiven = true;
+  bool packGiven = false, difficultyGiven = false, seedGiven = false;
+  for (const OptionReading::Given& given : reading.given) {
+    switch (given.option) {
+      case Help: options.action = CommandLine::Action::Help; return options;
+      case Version:
+        options.action = CommandLine::Action::Version;
+        return options;
+      case Daily: options.daily = options.seeded = true; break;
+      case Levels:
+        if (packGiven) return failing("more than one pack");
+        if (given.value.empty()) return failing("an empty file name");
+        options.levelsFile = given.value;
+        packGiven = true;
+        break;
+      case Seed:
+        if (!wholeNumber(given.value, options.seed))
+          return failing("--seed takes a whole number, not " +
+                         clipped(given.value));
+        options.seeded = seedGiven = true;
+        break;
+      case DifficultyOption: {
+        const auto difficulty = difficultyNamed(given.value);
+        if (!difficulty)
+          return failing("--difficulty takes easy, medium or hard, not " +
+                         clipped(given.value));
+        options.difficulty = *difficulty;
+        difficultyGiven = true;
+        break;
+      }
     }
   }
-  if (options.seeded && !options.levelsFile.empty())
-    return failing("--levels cannot go with --seed or --daily");
+  for (const std::string& file : reading.files) {
+    if (packGiven) return failing("more than one pack");
+    options.levelsFile = file;
+    packGiven = true;
+  }
+  if (options.seeded && packGiven)
+    return failing("a pack cannot go with --seed or --daily");
   if (options.daily && seedGiven)
     return failing("--daily cannot go with --seed");
   if (difficultyGiven && !options.seeded)
     return failing("--difficulty goes with --seed or --daily");
+  options.toolkitArgs = reading.passedOn;
   options.toolkitArgs.push_back(nullptr);
   return options;
 }

@@ -1,5 +1,5 @@
-// The game's command line: its own options, read before the window opens;
-// everything else is left for the window toolkit (such as -display NAME).
+// The game's command line: its own options and a bare pack file, read
+// before the window opens; the window toolkit's options are passed on.
 #pragma once
 
 #include <cstdint>
@@ -15,13 +15,13 @@ struct CommandLine {
   enum class Action { Play, Help, Version, Fail };
   Action action = Action::Play;
   std::string error;       // one line, for Fail
-  std::string levelsFile;  // --levels FILE
+  std::string levelsFile;  // --levels FILE, or FILE alone
   bool seeded = false;     // --seed N or --daily
   bool daily = false;
   std::uint64_t seed = 0;
   Difficulty difficulty = Difficulty::Medium;
-  // The program name and every argument that is not the game's own, with a
-  // null at the end, as glutInit takes them.
+  // The program name and the toolkit's options, with a null at the end, as
+  // glutInit takes them.
   std::vector<char*> toolkitArgs;
 };
 

@@ -11,6 +11,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/guided_screen.h"
+#include "app/option_reader.h"
 #include "app/puzzle_name.h"
 #include "render/world.h"
 
@@ -23,9 +24,7 @@ int main(int argc, char** argv) {
       std::printf("linkloom %s\n", LINKLOOM_VERSION);
       return 0;
     case CommandLine::Action::Fail:
-      std::fprintf(stderr, "linkloom: %s\n%s", options.error.c_str(),
-                   gameUsage);
-      return 2;
+      return reportMisuse("linkloom", options.error, gameUsage);
     case CommandLine::Action::Play: break;
   }
   std::string error;

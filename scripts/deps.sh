@@ -9,11 +9,12 @@ run_packages=(
   freeglut3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libpng-dev libfreetype-dev libsdl2-mixer-dev libmpg123-dev libsndfile1-dev
   libcairo2-dev libx11-dev
-  lame fonts-dejavu-core
+  lame fonts-dejavu-core scdoc
 )
 test_packages=(
   libgtest-dev libxtst-dev libxdamage-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
+  lintian man-db appstream desktop-file-utils bash-completion
 )
 web_packages=(
   emscripten node-acorn dpkg-dev fonttools python3

@@ -34,32 +34,77 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor) {
   EXPECT_EQ(daily.difficulty, Difficulty::Medium);
 }
 
-TEST(CommandLine, ToolkitOptionsArePassedOnInOrder) {
+TEST(CommandLine, ValuesAfterEqualsBareFilesAndTheEndOfOptions) {
+  EXPECT_EQ(parse({"--levels=a.pack"}).levelsFile, "a.pack");
+  EXPECT_EQ(parse({"--lev", "a.pack"}).levelsFile, "a.pack");
+  EXPECT_EQ(parse({"my.pack"}).levelsFile, "my.pack");
+  EXPECT_EQ(parse({"--", "--daily"}).levelsFile, "--daily");
+  EXPECT_EQ(parse({"--", "-display"}).levelsFile, "-display");
+  EXPECT_EQ(parse({"--levels", "-iconic"}).levelsFile, "-iconic")
+      << "a value is taken whole, even when it looks like an option";
+  const CommandLine seeded = parse({"--seed=7", "--difficulty=easy"});
+  EXPECT_EQ(seeded.seed, 7u);
+  EXPECT_EQ(seeded.difficulty, Difficulty::Easy);
+  EXPECT_EQ(parse({"-h"}).action, CommandLine::Action::Help);
+  EXPECT_EQ(parse({"-h", "-bogus"}).action, CommandLine::Action::Help);
+}
+
+TEST(CommandLine, ToolkitOptionsArePassedOnInOrderAmongTheGamesOwn) {
   const CommandLine options =
-      parse({"-display", ":7", "--daily", "-geometry", "+1+2"});
-  ASSERT_EQ(options.toolkitArgs.size(), 6u);
-  const char* expected[] = {"linkloom", "-display", ":7", "-geometry", "+1+2"};
-  for (int i = 0; i < 5; ++i) EXPECT_STREQ(options.toolkitArgs[i], expected[i]);
+      parse({"-display", ":7", "--daily", "-geometry", "+1+2", "-iconic",
+             "-sync", "--difficulty=hard"});
+  const std::vector<std::string> expected = {
+      "linkloom", "-display", ":7", "-geometry", "+1+2", "-iconic", "-sync"};
+  ASSERT_EQ(options.toolkitArgs.size(), expected.size() + 1);
+  for (std::size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(options.toolkitArgs[i], expected[i]);
   EXPECT_EQ(options.toolkitArgs.back(), nullptr);
+  EXPECT_TRUE(options.daily);
+  EXPECT_EQ(options.difficulty, Difficulty::Hard);
+
+  const CommandLine pack = parse({"-sync", "my.pack", "-display", ":1"});
+  EXPECT_EQ(pack.levelsFile, "my.pack");
+  EXPECT_EQ(pack.toolkitArgs.size(), 5u);
 }
 
 TEST(CommandLine, MistakesAreOneLineErrors) {
+  const std::string longWord(300, 'x');
   const struct {
     std::vector<std::string> args;
-    const char* error;
+    std::string error;
   } cases[] = {
       {{"--bogus"}, "unknown option --bogus"},
+      {{"--bogus=1"}, "unknown option --bogus=1"},
+      {{"--d"}, "ambiguous option --d"},
+      {{"-help"}, "unknown option -help"},
+      {{"-levels", "x"}, "unknown option -levels"},
+      {{"-seed", "5"}, "unknown option -seed"},
+      {{"-"}, "unknown option -"},
+      {{"-display"}, "-display needs a value"},
       {{"--levels"}, "--levels needs a value"},
       {{"--seed"}, "--seed needs a value"},
+      {{"--daily=1"}, "--daily takes no value"},
+      {{"--levels", ""}, "an empty file name"},
+      {{"--levels="}, "an empty file name"},
+      {{""}, "an empty file name"},
+      {{"--", ""}, "an empty file name"},
+      {{"a.pack", "b.pack"}, "more than one pack"},
+      {{"--levels", "a", "b"}, "more than one pack"},
       {{"--seed", "-1"}, "--seed takes a whole number, not -1"},
       {{"--seed", "12x"}, "--seed takes a whole number, not 12x"},
       {{"--seed", "18446744073709551616"},
        "--seed takes a whole number, not 18446744073709551616"},
+      {{"--seed", longWord},
+       "--seed takes a whole number, not " + longWord.substr(0, 200) + "..."},
+      {{"--" + longWord},
+       "unknown option --" + longWord.substr(0, 198) + "..."},
       {{"--seed", "1", "--difficulty", "fiendish"},
        "--difficulty takes easy, medium or hard, not fiendish"},
       {{"--difficulty", "easy"}, "--difficulty goes with --seed or --daily"},
       {{"--levels", "a", "--seed", "1"},
-       "--levels cannot go with --seed or --daily"},
+       "a pack cannot go with --seed or --daily"},
+      {{"a", "--daily"}, "a pack cannot go with --seed or --daily"},
+      {{"--levels", "", "--seed", "1"}, "an empty file name"},
       {{"--daily", "--seed", "0"}, "--daily cannot go with --seed"},
   };
   for (const auto& c : cases) {

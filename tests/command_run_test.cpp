@@ -5,6 +5,9 @@
 
 #include <cstdio>
 #include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 
 #include "tests/support/run_command.h"
 
@@ -39,6 +42,32 @@ bool firstLineIs(const std::string& text, const std::string& line) {
   return text.substr(0, text.find('\n')) == line;
 }
 
+std::string readText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The part of a document from a heading line to the next of its level.
+std::string section(const std::string& text, const std::string& heading) {
+  const std::size_t start = text.find("\n" + heading + "\n");
+  if (start == std::string::npos) return "";
+  const std::string level = heading.substr(0, heading.find(' ') + 1);
+  const std::size_t end = text.find("\n" + level, start + 1);
+  return text.substr(start, end == std::string::npos ? end : end - start);
+}
+
+// Every long option a text names.
+std::set<std::string> longOptions(const std::string& text) {
+  static const std::regex option("--[a-z][a-z-]*");
+  std::set<std::string> found;
+  for (auto at = std::sregex_iterator(text.begin(), text.end(), option);
+       at != std::sregex_iterator(); ++at)
+    found.insert(at->str());
+  return found;
+}
+
 TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
   const CommandRun help = game({"--help"});
   EXPECT_EQ(help.status, 0);
@@ -50,11 +79,55 @@ TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
   EXPECT_EQ(version.out, std::string("linkloom ") + LINKLOOM_VERSION + "\n");
 
   for (const auto& args : std::vector<std::vector<std::string>>{
-           {"--bogus"}, {"--levels"}, {"--seed", "x"}, {"--difficulty"}}) {
+           {"--bogus"},
+           {"--levels"},
+           {"--seed", "x"},
+           {"--difficulty"},
+           {""},
+           {"-help"},
+           {"-levels", "x"},
+           {"-display", ":99", "--levels="},
+           {"--seed", std::string(10000, '7') + "x"}}) {
     const CommandRun run = game(args);
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_EQ(run.err.rfind("linkloom: ", 0), 0u) << run.err;
-    EXPECT_NE(run.err.find("\nusage: linkloom"), std::string::npos);
+    const std::size_t usage = run.err.find("\nusage: linkloom");
+    EXPECT_NE(usage, std::string::npos);
+    EXPECT_LT(usage, 300u) << "one line, quoting at most 200 characters";
+  }
+}
+
+TEST_F(CommandRunTest, ABarePackIsPlayedAsWithLevels) {
+  const std::string bad = write("bad.pack", "level\nstart 2/4/0\n");
+  const CommandRun bare = game({bad});
+  EXPECT_EQ(bare.status, 2);
+  EXPECT_EQ(bare.err, game({"--levels", bad}).err);
+  EXPECT_EQ(bare.err, game({"--", bad}).err);
+  EXPECT_EQ(game({"/nonexistent/x.pack"}).err,
+            "/nonexistent/x.pack:1:1: cannot read: No such file or "
+            "directory\n");
+}
+
+// The usage each program prints is the list its manual page and the README
+// must keep to, so that neither drifts from what the program takes.
+TEST_F(CommandRunTest, TheManualPagesAndTheReadmeNameTheOptionsOfTheUsage) {
+  const std::string source = LINKLOOM_SOURCE_DIR;
+  const std::string readme = readText(source + "/README.md");
+  const struct {
+    CommandRun help;
+    const char* page;
+    const char* readmeSection;
+  } programs[] = {
+      {game({"--help"}), "linkloom.6.scd", "## More levels"},
+      {checker({"--help"}), "level_checker.6.scd", "## Level checker"},
+  };
+  for (const auto& program : programs) {
+    const std::set<std::string> usage = longOptions(program.help.out);
+    EXPECT_GE(usage.size(), 6u) << program.page;
+    const std::string page = readText(source + "/packaging/" + program.page);
+    EXPECT_EQ(longOptions(section(page, "# OPTIONS")), usage) << program.page;
+    EXPECT_EQ(longOptions(section(readme, program.readmeSection)), usage)
+        << program.readmeSection;
   }
 }
 
@@ -96,8 +169,41 @@ TEST_F(CommandRunTest, TheCheckerDumpsGeneratesAndChecksPacks) {
   const CommandRun first = checker(generate);
   EXPECT_EQ(first.status, 0);
   EXPECT_EQ(checker(generate).out, first.out);
+  EXPECT_EQ(
+      checker({"--generate", "--seed=5", "--count=2", "--difficulty=easy"}).out,
+      first.out);
   EXPECT_EQ(checker({"--generate", "--count", "2"}).status, 2);
   EXPECT_EQ(checker({"--generate", "--seed", "1", "--count", "101"}).status, 2);
+  EXPECT_EQ(checker({"--", write("builtin.pack", dump.out)}).out, builtIn.out);
+}
+
+TEST_F(CommandRunTest, TheCheckerRefusesWhatWouldPassUnchecked) {
+  const struct {
+    std::vector<std::string> args;
+    const char* error;
+  } cases[] = {
+      {{""}, "an empty file name"},
+      {{"--", ""}, "an empty file name"},
+      {{"--seed", "5"}, "--seed goes with --generate"},
+      {{"--count=2", "a.pack"}, "--count goes with --generate"},
+      {{"--difficulty", "easy", "--dump"}, "--difficulty goes with --generate"},
+      {{"-dump"}, "unknown option -dump"},
+      {{"-display", ":1"}, "unknown option -display"},
+      {{"--dump=yes"}, "--dump takes no value"},
+      {{"a.pack", "b.pack"}, "more than one FILE"},
+      {{"--dump", "a.pack"}, "choose one of FILE, --dump and --generate"},
+  };
+  for (const auto& c : cases) {
+    const CommandRun run = checker(c.args);
+    EXPECT_EQ(run.status, 2) << c.error;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+              std::string("level_checker: ") + c.error);
+    EXPECT_NE(run.err.find("\nusage: level_checker"), std::string::npos);
+    EXPECT_EQ(run.out, "");
+  }
+  const CommandRun help = checker({"-h"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_EQ(help.out, checker({"--help"}).out);
 }
 
 }  // namespace

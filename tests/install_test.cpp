@@ -1,7 +1,10 @@
 // The installed game: its command starts it from any working directory,
-// with its data found beside it, and the desktop entry runs that command.
+// with its data found from where it lies, and the desktop entry runs that
+// command. The installation is the build's own, or the unpacked Debian
+// package whose prefix LINKLOOM_INSTALL_PREFIX names.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -12,7 +15,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::string prefix = LINKLOOM_INSTALL_PREFIX;
+const std::string prefix = std::getenv("LINKLOOM_INSTALL_PREFIX")
+                               ? std::getenv("LINKLOOM_INSTALL_PREFIX")
+                               : LINKLOOM_INSTALL_PREFIX;
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path);
@@ -23,7 +28,7 @@ std::string readFile(const std::string& path) {
 
 TEST(Install, TheCommandStartsTheGameOnItsTitleFromAnyDirectory) {
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/bin/linkloom", "/"));
+  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/games/linkloom", "/"));
   EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
@@ -32,6 +37,7 @@ TEST(Install, DesktopEntryAndIconAreInPlace) {
   const std::string entry =
       readFile(prefix + "/share/applications/linkloom.desktop");
   EXPECT_NE(entry.find("\nExec=linkloom\n"), std::string::npos);
+  EXPECT_NE(entry.find("\nExec=linkloom --daily\n"), std::string::npos);
   EXPECT_NE(entry.find("\nIcon=linkloom\n"), std::string::npos);
   const std::string icon =
       readFile(prefix + "/share/icons/hicolor/128x128/apps/linkloom.png");

@@ -139,7 +139,8 @@ struct PackPlayTest : PlayTest {
     cyan.nodeGreen = 1;
     cyan.nodeBlue = 1;
     std::ofstream(packPath) << formatPack({levels[0], cyan});
-    return {"--levels", packPath};
+    // A bare pack among the toolkit's options, as a player might start it.
+    return {"-geometry", "800x600", packPath};
   }
   void TearDown() override {
     PlayTest::TearDown();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/option_reader.h"
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
 #include "puzzle/clamp.h"
@@ -25,7 +26,8 @@ constexpr const char* usage =
     "Checks the built-in levels or the pack in FILE: exit status 0 when\n"
     "every level is solvable, 1 when one is not, 2 for a bad pack or option.\n"
     "--dump prints the built-in levels as a pack; --generate prints K\n"
-    "generated levels (6 and medium unless given).\n";
+    "generated levels (6 and medium unless given). -h or --help shows this\n"
+    "text; -- ends the options.\n";
 
 std::string nodeName(const Board& board, const Node* node) {
   if (node == board.sourceNode) return "source";
@@ -84,8 +86,7 @@ int check(const std::vector<Level>& levels) {
 }
 
 int misuse(const std::string& what) {
-  std::fprintf(stderr, "level_checker: %s\n%s", what.c_str(), usage);
-  return 2;
+  return reportMisuse("level_checker", what, usage);
 }
 
 // A whole number from low to high, the whole of text.
@@ -101,37 +102,32 @@ bool numberIn(const std::string& text, unsigned long long low,
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  enum Option { Help, Dump, Generate, Seed, Count, DifficultyOption };
+  const std::vector<LongOption> options = {
+      {"help", false}, {"dump", false}, {"generate", false},
+      {"seed", true},  {"count", true}, {"difficulty", true}};
+  const OptionReading reading = readOptions(argc, argv, options);
+  if (!reading.ok()) return misuse(reading.error);
   bool dump = false, generate = false;
-  std::string file, seedText, countText = std::to_string(generatedLevelCount),
-                              difficultyText = "medium";
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    std::string* value = nullptr;
-    if (arg == "--help") {
-      std::fputs(usage, stdout);
-      return 0;
+  std::string seedText, countText = std::to_string(generatedLevelCount),
+                        difficultyText = "medium";
+  const char* generateOnly = nullptr;  // the first option that needs it
+  for (const OptionReading::Given& given : reading.given) {
+    switch (given.option) {
+      case Help: std::fputs(usage, stdout); return 0;
+      case Dump: dump = true; break;
+      case Generate: generate = true; break;
+      case Seed: seedText = given.value; break;
+      case Count: countText = given.value; break;
+      case DifficultyOption: difficultyText = given.value; break;
     }
-    if (arg == "--dump")
-      dump = true;
-    else if (arg == "--generate")
-      generate = true;
-    else if (arg == "--seed")
-      value = &seedText;
-    else if (arg == "--count")
-      value = &countText;
-    else if (arg == "--difficulty")
-      value = &difficultyText;
-    else if (arg.rfind("-", 0) == 0)
-      return misuse("unknown option " + arg);
-    else if (file.empty())
-      file = arg;
-    else
-      return misuse("more than one FILE");
-    if (value == nullptr) continue;
-    if (i + 1 == args.size()) return misuse(arg + " needs a value");
-    *value = args[++i];
+    if (given.option >= Seed && !generateOnly)
+      generateOnly = options[given.option].name;
   }
+  if (reading.files.size() > 1) return misuse("more than one FILE");
+  if (generateOnly && !generate)
+    return misuse(std::string("--") + generateOnly + " goes with --generate");
+  const std::string file = reading.files.empty() ? "" : reading.files[0];
   if (dump + generate + !file.empty() > 1)
     return misuse("choose one of FILE, --dump and --generate");
   if (dump) {

@@ -174,6 +174,7 @@ NumberReading readDecimal(std::string_view text, float& value) {
   const NumberReading reading = scan(text, number);
   if (reading != NumberReading::Good) return reading;
   const float magnitude = nearestFloat(number);
-  value = number.negative ? -magnitude : magnitude;
+  // "-0" reads as 0, so that it is written back as 0.
+  value = number.negative && magnitude != 0.0f ? -magnitude : magnitude;
   return NumberReading::Good;
 }

@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Scratch : ::testing::Test {
+struct FileLibrary : ::testing::Test {
   fs::path dir;
   void SetUp() override {
     char pattern[] = "/tmp/linkloom-files-XXXXXX";
@@ -43,7 +43,7 @@ struct Scratch : ::testing::Test {
   }
 };
 
-TEST_F(Scratch, EveryKindOfFileIsJudgedBeforeAnyByteIsRead) {
+TEST_F(FileLibrary, EveryKindOfFileIsJudgedBeforeAnyByteIsRead) {
   constexpr std::size_t cap = 1000;
   const struct {
     const char* name;
@@ -76,13 +76,13 @@ TEST_F(Scratch, EveryKindOfFileIsJudgedBeforeAnyByteIsRead) {
 
 // A file of the kernel's is a regular file of size 0 that holds more: what
 // a file that grows after its size was checked looks like to the reader.
-TEST(ReadFile, ReadsNoMoreThanTheSizeItChecked) {
+TEST(FileLibraryRead, ReadsNoMoreThanTheSizeItChecked) {
   const FileRead status = readFile("/proc/self/status", 1000);
   ASSERT_EQ(status.outcome, FileOutcome::Read);
   EXPECT_TRUE(status.bytes.empty());
 }
 
-TEST_F(Scratch, AnAtomicWriteReplacesTheFileWhole) {
+TEST_F(FileLibrary, AnAtomicWriteReplacesTheFileWhole) {
   const std::string path = write("progress", "old");
   ASSERT_TRUE(writeFileAtomically(path.c_str(), "new and longer").ok());
   EXPECT_EQ(read(path), "new and longer");
@@ -103,7 +103,7 @@ TEST_F(Scratch, AnAtomicWriteReplacesTheFileWhole) {
 
 // The process's file size limit stops the write after 4 KiB, as a full
 // disk would.
-TEST_F(Scratch, AnAtomicWriteFailingHalfWayLeavesTheOldFileWhole) {
+TEST_F(FileLibrary, AnAtomicWriteFailingHalfWayLeavesTheOldFileWhole) {
   const std::string old(3000, 'o');
   const std::string path = write("progress", old);
   rlimit saved{};

@@ -172,13 +172,13 @@ struct PackParser {
 
   bool rowLine(const std::vector<Word>& words, Level& level) {
     const int row = part - 4;
-    if (row == 0 && words[0].text.find('/') == std::string_view::npos)
-      return fail(words[0].column,
-                  "expected row 1 of cells, found " + quoted(words[0].text));
     if (words[0].text.find('/') == std::string_view::npos)
-      return fail(words[0].column, levelName() + " has " + std::to_string(row) +
-                                       " rows of cells, expected " +
-                                       std::to_string(gridRows));
+      return fail(
+          words[0].column,
+          row == 0
+              ? "expected row 1 of cells, found " + quoted(words[0].text)
+              : levelName() + " has " + std::to_string(row) +
+                    " rows of cells, expected " + std::to_string(gridRows));
     if (words.size() != gridColumns) {
       const int column = words.size() > gridColumns ? words[gridColumns].column
                                                     : words.back().column;

@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,6 +31,16 @@ bool writeAll(int fd, std::string_view bytes) {
   return true;
 }
 
+// The new file keeps the old one's permissions, or has those any new file
+// would have; the temporary file is made readable by its owner alone.
+mode_t modeFor(const char* path) {
+  struct stat old {};
+  if (stat(path, &old) == 0) return old.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace
 
 FileWrite writeFileAtomically(const char* path, std::string_view bytes) {
@@ -38,7 +49,7 @@ FileWrite writeFileAtomically(const char* path, std::string_view bytes) {
   std::string temporary = std::string(path) + ".XXXXXX";
   const int fd = mkostemp(temporary.data(), O_CLOEXEC);
   if (fd < 0) return {WriteOutcome::CannotCreate, errno};
-  if (!writeAll(fd, bytes) || fsync(fd) != 0)
+  if (fchmod(fd, modeFor(path)) != 0 || !writeAll(fd, bytes) || fsync(fd) != 0)
     return failure(WriteOutcome::WriteFailed, fd, temporary);
   // Some file systems report a failed write only at close.
   if (close(fd) != 0) return failure(WriteOutcome::WriteFailed, -1, temporary);

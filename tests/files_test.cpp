@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -86,8 +87,15 @@ TEST_F(FileLibrary, AnAtomicWriteReplacesTheFileWhole) {
   const std::string path = write("progress", "old");
   ASSERT_TRUE(writeFileAtomically(path.c_str(), "new and longer").ok());
   EXPECT_EQ(read(path), "new and longer");
-  ASSERT_TRUE(writeFileAtomically((dir / "fresh").c_str(), "first").ok());
+  // Readable as any new file is, not only by its owner as a temporary one.
+  const mode_t mask = umask(022);
+  const FileWrite fresh = writeFileAtomically((dir / "fresh").c_str(), "first");
+  umask(mask);
+  ASSERT_TRUE(fresh.ok());
   EXPECT_EQ(read((dir / "fresh").string()), "first");
+  EXPECT_EQ(fs::status(dir / "fresh").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write |
+                fs::perms::group_read | fs::perms::others_read);
   EXPECT_EQ(entries(), 2u);
 
   const FileWrite nowhere =

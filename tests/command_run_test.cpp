@@ -104,7 +104,7 @@ TEST_F(CommandRunTest, TheCheckerDumpsGeneratesAndChecksPacks) {
 // A full disk, as /dev/full is: one line and status 1, never a cut pack
 // and status 0; and a cut pack of the checker's is refused when read.
 TEST_F(CommandRunTest, TheCheckerNeverLosesItsOutputSilently) {
-  for (const char* args : {"--generate --seed 1 --count 30", "--dump"}) {
+  for (const char* args : {"--generate --seed 1 --count 3", "--dump"}) {
     const CommandRun full = runCommand(
         "/bin/sh", {"-c", std::string("exec \"$0\" ") + args + " >/dev/full",
                     LEVEL_CHECKER});
@@ -115,19 +115,20 @@ TEST_F(CommandRunTest, TheCheckerNeverLosesItsOutputSilently) {
         << args;
   }
   const CommandRun generated =
-      checker({"--generate", "--seed", "1", "--count", "30"});
+      checker({"--generate", "--seed", "1", "--count", "3"});
   ASSERT_EQ(generated.status, 0);
   const std::string& pack = generated.out;
   const std::size_t firstLevelEnd = pack.find("\n\n");
-  // Where a full disk cut it, inside the last number of a level, and after
-  // a whole level.
+  const std::size_t lastRowEnd = pack.rfind("\n\nend");
+  // Inside a level, after a whole level, inside the last number and just
+  // before the end line.
   for (const std::size_t length :
-       {std::size_t{4096}, firstLevelEnd - 1, firstLevelEnd + 2}) {
+       {firstLevelEnd - 1, firstLevelEnd + 2, lastRowEnd - 1, lastRowEnd}) {
     const CommandRun cut = checker({write("cut.pack", pack.substr(0, length))});
     EXPECT_EQ(cut.status, 2) << length;
     EXPECT_EQ(cut.out, "") << length;
   }
-  EXPECT_NE(checker({write("cut.pack", pack.substr(0, firstLevelEnd + 2))})
+  EXPECT_NE(checker({write("cut.pack", pack.substr(0, lastRowEnd))})
                 .err.find("it was cut short"),
             std::string::npos);
 }

@@ -27,12 +27,7 @@ std::vector<fs::path> candidates() {
   folders.push_back(program.parent_path());
   folders.push_back(
       (program.parent_path() / LINKLOOM_DATA_FROM_PROGRAM).lexically_normal());
-  // The working directory may be the program's folder: each is tried once.
-  std::vector<fs::path> distinct;
-  for (const fs::path& folder : folders)
-    if (std::find(distinct.begin(), distinct.end(), folder) == distinct.end())
-      distinct.push_back(folder);
-  return distinct;
+  return folders;
 }
 
 // The files without which the game does not start (the font) or starts on
@@ -57,7 +52,11 @@ std::string lacking(const fs::path& folder) {
 
 bool enterDataFolder() {
   std::string looked;
+  std::vector<fs::path> tried;
   for (const fs::path& folder : candidates()) {
+    // The working directory may be the program's folder: each is tried once.
+    if (std::find(tried.begin(), tried.end(), folder) != tried.end()) continue;
+    tried.push_back(folder);
     const std::string lacks = lacking(folder);
     if (lacks.empty() && chdir(folder.c_str()) == 0) return true;
     looked += (looked.empty() ? "" : "; ") + folder.string() +

@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "render/asset_file.h"
 #include "sound/mixer.h"
 #include "sound/mp3_probe.h"
+#include "sound/sound_file.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void AudioPlayer::init() {
   mixer().groupChannels(0, clickPlaybacks - 1, clickGroup);
   // The mixer is handed the file's bytes, never its path, so it reads
   // nothing but a checked regular file, and decodes it here at once.
-  const auto bytes = readAssetFile(clickPath);
+  const auto bytes = readSoundFile(clickPath);
   if (bytes) clickSample = mixer().loadWav(bytes->data(), bytes->size());
 }
 
@@ -42,7 +42,7 @@ void AudioPlayer::playMusic(const std::string& path) {
   mixer().freeMusic(musicStream);
   musicStream = nullptr;
   musicBytes.clear();
-  auto bytes = readAssetFile(path.c_str());
+  auto bytes = readSoundFile(path.c_str());
   if (!bytes) return;
   // The decoder would complain of a file it cannot play at every pass of
   // the loop; it is asked once, quietly, first.

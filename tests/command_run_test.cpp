@@ -21,7 +21,8 @@ struct CommandRunTest : ::testing::Test {
     scratch = pattern;
   }
   void TearDown() override {
-    for (const char* name : {"/builtin.pack", "/bad.pack", "/stuck.pack"})
+    for (const char* name :
+         {"/builtin.pack", "/bad.pack", "/stuck.pack", "/cut.pack"})
       std::remove((scratch + name).c_str());
     std::remove(scratch.c_str());
   }
@@ -156,7 +157,7 @@ TEST_F(CommandRunTest, TheCheckerDumpsGeneratesAndChecksPacks) {
                           "easy"));
 
   // Level 1 with its target out of reach: no size delta ever leaves 2.
-  std::string stuck = dump.out.substr(0, dump.out.find("\n\n") + 1);
+  std::string stuck = dump.out.substr(0, dump.out.find("\n\n") + 1) + "end\n";
   stuck.replace(stuck.find("target 6/4/0"), 12, "target 6/5/0");
   const CommandRun unsolvable = checker({write("stuck.pack", stuck)});
   EXPECT_EQ(unsolvable.status, 1);
@@ -204,6 +205,38 @@ TEST_F(CommandRunTest, TheCheckerRefusesWhatWouldPassUnchecked) {
   const CommandRun help = checker({"-h"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out, checker({"--help"}).out);
+}
+
+// A full disk, as /dev/full is: one line and status 1, never a cut pack
+// and status 0; and a cut pack of the checker's is refused when read.
+TEST_F(CommandRunTest, TheCheckerNeverLosesItsOutputSilently) {
+  for (const char* args : {"--generate --seed 1 --count 3", "--dump"}) {
+    const CommandRun full = runCommand(
+        "/bin/sh", {"-c", std::string("exec \"$0\" ") + args + " >/dev/full",
+                    LEVEL_CHECKER});
+    EXPECT_EQ(full.status, 1) << args;
+    EXPECT_EQ(full.err,
+              "level_checker: cannot write the output: No space left on "
+              "device\n")
+        << args;
+  }
+  const CommandRun generated =
+      checker({"--generate", "--seed", "1", "--count", "3"});
+  ASSERT_EQ(generated.status, 0);
+  const std::string& pack = generated.out;
+  const std::size_t firstLevelEnd = pack.find("\n\n");
+  const std::size_t lastRowEnd = pack.rfind("\n\nend");
+  // Inside a level, after a whole level, inside the last number and just
+  // before the end line.
+  for (const std::size_t length :
+       {firstLevelEnd - 1, firstLevelEnd + 2, lastRowEnd - 1, lastRowEnd}) {
+    const CommandRun cut = checker({write("cut.pack", pack.substr(0, length))});
+    EXPECT_EQ(cut.status, 2) << length;
+    EXPECT_EQ(cut.out, "") << length;
+  }
+  EXPECT_NE(checker({write("cut.pack", pack.substr(0, lastRowEnd))})
+                .err.find("it was cut short"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 #include "puzzle/levels.h"
+#include "puzzle/pack_format.h"
+#include "tools/level_checker/checked_output.h"
 
 namespace {
 
@@ -57,29 +59,30 @@ std::string clampNames(unsigned clamps) {
   return text.empty() ? "none" : text;
 }
 
-int check(const std::vector<Level>& levels) {
+int check(const std::vector<Level>& levels, CheckedOutput& output) {
   Board board;
   board.build();
   int unsolvable = 0;
   for (std::size_t index = 0; index < levels.size(); ++index) {
     board.setLevel(levels[index]);
     const LevelSolutions found = solveLoadedLevel(board);
-    std::printf("level %zu: %ld of %ld legal chains solve it", index + 1,
-                found.solvingChains, found.legalChains);
+    output.write("level " + std::to_string(index + 1) + ": " +
+                 std::to_string(found.solvingChains) + " of " +
+                 std::to_string(found.legalChains) + " legal chains solve it");
     if (found.solvingChains == 0) {
-      std::printf("; unsolvable\n");
+      output.write("; unsolvable\n");
       ++unsolvable;
       continue;
     }
-    std::printf("; %s\n", difficultyName(gradeOf(found)));
+    output.write(std::string("; ") + difficultyName(gradeOf(found)) + "\n");
     for (const auto& chain : found.shortest) {
       std::string path;
       for (const Node* node : chain) {
         if (!path.empty()) path += " -> ";
         path += nodeName(board, node);
       }
-      std::printf("  shortest: %s; clamps: %s\n", path.c_str(),
-                  clampNames(clampsAlong(board, chain)).c_str());
+      output.write("  shortest: " + path +
+                   "; clamps: " + clampNames(clampsAlong(board, chain)) + "\n");
     }
   }
   return unsolvable == 0 ? 0 : 1;
@@ -102,6 +105,7 @@ bool numberIn(const std::string& text, unsigned long long low,
 }  // namespace
 
 int main(int argc, char** argv) {
+  CheckedOutput output;
   enum Option { Help, Dump, Generate, Seed, Count, DifficultyOption };
   const std::vector<LongOption> options = {
       {"help", false}, {"dump", false}, {"generate", false},
@@ -114,7 +118,7 @@ int main(int argc, char** argv) {
   const char* generateOnly = nullptr;  // the first option that needs it
   for (const OptionReading::Given& given : reading.given) {
     switch (given.option) {
-      case Help: std::fputs(usage, stdout); return 0;
+      case Help: output.write(usage); return output.finish(0);
       case Dump: dump = true; break;
       case Generate: generate = true; break;
       case Seed: seedText = given.value; break;
@@ -131,8 +135,8 @@ int main(int argc, char** argv) {
   if (dump + generate + !file.empty() > 1)
     return misuse("choose one of FILE, --dump and --generate");
   if (dump) {
-    std::fputs(formatPack({levels.begin(), levels.end()}).c_str(), stdout);
-    return 0;
+    output.write(formatPack({levels.begin(), levels.end()}));
+    return output.finish(0);
   }
   if (generate) {
     unsigned long long seed = 0, count = 0;
@@ -142,17 +146,16 @@ int main(int argc, char** argv) {
     if (!numberIn(countText, 1, maxLevelsInSet, count))
       return misuse("--count takes 1 to " + std::to_string(maxLevelsInSet));
     if (!difficulty) return misuse("--difficulty takes easy, medium or hard");
-    std::fputs(
-        formatPack(generateLevels(seed, static_cast<int>(count), *difficulty))
-            .c_str(),
-        stdout);
-    return 0;
+    output.write(
+        formatPack(generateLevels(seed, static_cast<int>(count), *difficulty)));
+    return output.finish(0);
   }
-  if (file.empty()) return check({levels.begin(), levels.end()});
+  if (file.empty())
+    return output.finish(check({levels.begin(), levels.end()}, output));
   const PackReading pack = readPackFile(file);
   if (!pack.ok()) {
     std::fprintf(stderr, "%s\n", pack.error.c_str());
     return 2;
   }
-  return check(pack.levels);
+  return output.finish(check(pack.levels, output));
 }

@@ -13,6 +13,7 @@
 #include "puzzle/chain_trace.h"
 #include "puzzle/level_generator.h"
 #include "puzzle/level_pack.h"
+#include "puzzle/pack_format.h"
 #include "puzzle/levels.h"
 #include "render/guided_draw.h"
 #include "render/world.h"

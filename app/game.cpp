@@ -24,7 +24,6 @@
 
 namespace {
 // The glyph set is built at start-up and again at every restart.
-constexpr const char* fontPath = "./fonts/rabiohead.ttf";
 constexpr unsigned fontPoints = 46;
 constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
 
@@ -37,7 +36,7 @@ constexpr void (*startUpSteps[])() = {
       buildBoardSprites(board());
       board().build();
     },
-    [] { glyphFont().load(fontPath, fontPoints); },
+    [] { glyphFont().load(gameFontPath, fontPoints); },
     [] { audioPlayer().playMusic(musicPath); },
 };
 constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
@@ -139,5 +138,5 @@ void Game::update() {
 void Game::restart() {
   restartPlay(board(), gameState());
   restartGuidedPlay();
-  glyphFont().load(fontPath, fontPoints);
+  glyphFont().load(gameFontPath, fontPoints);
 }

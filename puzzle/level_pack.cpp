@@ -1,16 +1,12 @@
-// Level packs: writing levels as text and reading them back.
+// Level packs: reading levels written as text.
 #include "puzzle/level_pack.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <charconv>
 #include <cstring>
 
+#include "files/read_file.h"
 #include "puzzle/board.h"
 #include "puzzle/level_set.h"
+#include "puzzle/pack_number.h"
 #include "puzzle/shape.h"
 
 namespace {
@@ -51,15 +47,6 @@ std::vector<Word> wordsOf(std::string_view line) {
   return words;
 }
 
-// One whole number with an optional sign, the whole of text.
-bool wholeNumber(std::string_view text, int& value) {
-  if (text.size() > 1 && text[0] == '+' && text[1] != '-')
-    text.remove_prefix(1);
-  const auto [end, error] =
-      std::from_chars(text.data(), text.data() + text.size(), value);
-  return error == std::errc() && end == text.data() + text.size();
-}
-
 struct Limits {
   const char* name;
   int low, high;
@@ -85,7 +72,7 @@ bool parseTriple(const Word& word, int line, const Limits (&limits)[3],
     const std::string_view text =
         word.text.substr(at, last ? std::string_view::npos : slash - at);
     const int column = word.column + static_cast<int>(at);
-    if (!wholeNumber(text, *values[part])) {
+    if (readWholeNumber(text, *values[part]) != NumberReading::Good) {
       fault = {line, column,
                std::string(limits[part].name) + " " + quoted(text) +
                    " is not a whole number"};
@@ -116,9 +103,14 @@ const Limits deltaLimits[3] = {
     {"hue delta", -shapeLimits[2].high, shapeLimits[2].high}};
 
 bool parseChannel(const Word& word, int line, float& value, Fault& fault) {
-  const char* end = word.text.data() + word.text.size();
-  const auto [stop, error] = std::from_chars(word.text.data(), end, value);
-  if (error != std::errc() || stop != end) {
+  const NumberReading reading = readDecimal(word.text, value);
+  if (reading == NumberReading::HasExponent) {
+    fault = {line, word.column,
+             "colour channel " + quoted(word.text) +
+                 " has an exponent; write it as a decimal from 0 to 1"};
+    return false;
+  }
+  if (reading != NumberReading::Good) {
     fault = {line, word.column,
              "colour channel " + quoted(word.text) + " is not a number"};
     return false;
@@ -138,6 +130,12 @@ struct PackParser {
   int part = 0;  // 0 "level", 1 start, 2 target, 3 colour, 4 to 7 rows
   int line = 0;
   Fault fault;
+  // A pack that opens with "pack" promises to close with "end", as the
+  // level checker writes them, so that a copy cut short is refused rather
+  // than read as fewer levels or a shorter last number.
+  bool opened = false;
+  bool ended = false;
+  bool anyWords = false;
 
   static constexpr const char* partNames[4] = {"level", "start", "target",
                                                "colour"};
@@ -175,9 +173,12 @@ struct PackParser {
   bool rowLine(const std::vector<Word>& words, Level& level) {
     const int row = part - 4;
     if (words[0].text.find('/') == std::string_view::npos)
-      return fail(words[0].column, levelName() + " has " + std::to_string(row) +
-                                       " rows of cells, expected " +
-                                       std::to_string(gridRows));
+      return fail(
+          words[0].column,
+          row == 0
+              ? "expected row 1 of cells, found " + quoted(words[0].text)
+              : levelName() + " has " + std::to_string(row) +
+                    " rows of cells, expected " + std::to_string(gridRows));
     if (words.size() != gridColumns) {
       const int column = words.size() > gridColumns ? words[gridColumns].column
                                                     : words.back().column;
@@ -194,15 +195,49 @@ struct PackParser {
     return true;
   }
 
+  bool loneWord(const std::vector<Word>& words) {
+    if (words.size() == 1) return true;
+    return fail(words[1].column, quoted(words[0].text) +
+                                     " takes nothing after it, found " +
+                                     quoted(words[1].text));
+  }
+
+  // "pack" and "end", the lines around the levels; false when words is
+  // neither, or is not well placed (then with the fault set).
+  bool bracketLine(const std::vector<Word>& words, bool& good) {
+    const bool first = !anyWords;
+    anyWords = true;
+    if (ended) {
+      good = fail(words[0].column,
+                  "nothing may follow \"end\", found " + quoted(words[0].text));
+      return true;
+    }
+    if (words[0].text == "pack") {
+      good = first
+                 ? loneWord(words)
+                 : fail(words[0].column, "\"pack\" belongs on the first line");
+      opened = true;
+      return true;
+    }
+    if (words[0].text != "end" || part != 0) return false;
+    good = levels.empty() ? fail(words[0].column, "\"end\" before any level")
+                          : loneWord(words);
+    ended = true;
+    return true;
+  }
+
   bool wordsLine(const std::vector<Word>& words) {
+    bool good = false;
+    if (bracketLine(words, good)) return good;
     if (part == 0) {
       if (!levels.empty() && words[0].text.find('/') != std::string_view::npos)
         return fail(words[0].column, levelName() + " has more than " +
                                          std::to_string(gridRows) +
                                          " rows of cells");
-      if (words[0].text != "level" || words.size() != 1)
+      if (words[0].text != "level")
         return fail(words[0].column,
                     "expected \"level\", found " + quoted(words[0].text));
+      if (!loneWord(words)) return false;
       if (static_cast<int>(levels.size()) == maxLevelsInSet)
         return fail(words[0].column,
                     "more than " + std::to_string(maxLevelsInSet) + " levels");
@@ -215,7 +250,6 @@ struct PackParser {
       return fail(words[0].column, "expected \"" +
                                        std::string(partNames[part]) +
                                        "\", found " + quoted(words[0].text));
-    bool good = false;
     if (part == 1)
       good =
           shapeLine(words, level.startSize, level.startSides, level.startHue);
@@ -230,19 +264,41 @@ struct PackParser {
     return good;
   }
 
+  // Text that is not UTF-8 (nor ASCII) is named as such rather than
+  // reported as odd words.
+  bool notText(std::string_view lineText) {
+    if (line == 1 && (lineText.substr(0, 2) == "\xff\xfe" ||
+                      lineText.substr(0, 2) == "\xfe\xff"))
+      return !fail(1,
+                   "the pack is UTF-16 text (it starts with a UTF-16 byte "
+                   "order mark); save it as UTF-8");
+    const std::size_t zero = lineText.find('\0');
+    if (zero == std::string_view::npos) return false;
+    return !fail(static_cast<int>(zero) + 1,
+                 "a NUL byte, as UTF-16 or binary files hold; save the pack "
+                 "as UTF-8 text");
+  }
+
   bool parse(std::string_view text) {
+    // Some editors start UTF-8 text with a byte order mark; it is no word.
+    if (text.substr(0, 3) == "\xef\xbb\xbf") text.remove_prefix(3);
     std::size_t at = 0;
     while (at < text.size()) {
       ++line;
       const std::size_t end = text.find('\n', at);
       const std::size_t stop =
           end == std::string_view::npos ? text.size() : end;
-      if (stop - at > maxPackLineLength)
+      std::string_view lineText = text.substr(at, stop - at);
+      at = stop + 1;
+      // The line ending, LF or CR LF, is no part of the line.
+      if (!lineText.empty() && lineText.back() == '\r')
+        lineText.remove_suffix(1);
+      if (notText(lineText)) return false;
+      if (lineText.size() > maxPackLineLength)
         return fail(static_cast<int>(maxPackLineLength) + 1,
                     "line is longer than " + std::to_string(maxPackLineLength) +
                         " characters");
-      const std::vector<Word> words = wordsOf(text.substr(at, stop - at));
-      at = stop + 1;
+      const std::vector<Word> words = wordsOf(lineText);
       if (!words.empty() && !wordsLine(words)) return false;
     }
     ++line;
@@ -252,6 +308,10 @@ struct PackParser {
           1, levelName() + " ends early, expected " +
                  (part <= 3 ? "\"" + std::string(partNames[part]) + "\""
                             : "row " + std::to_string(part - 3) + " of cells"));
+    if (opened && !ended)
+      return fail(1,
+                  "the pack opens with \"pack\" but lacks its closing "
+                  "\"end\" line: it was cut short");
     return true;
   }
 };
@@ -259,23 +319,6 @@ struct PackParser {
 std::string describe(const std::string& name, const Fault& fault) {
   return name + ":" + std::to_string(fault.line) + ":" +
          std::to_string(fault.column) + ": " + fault.what;
-}
-
-std::string signedWhole(float value) {
-  const int whole = static_cast<int>(value);
-  return (whole > 0 ? "+" : "") + std::to_string(whole);
-}
-
-std::string shapeText(float size, int sides, float hue) {
-  return std::to_string(static_cast<int>(size)) + "/" + std::to_string(sides) +
-         "/" + std::to_string(static_cast<int>(hue));
-}
-
-// The shortest text that reads back as the same float.
-std::string channelText(float value) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
 }
 
 }  // namespace
@@ -287,59 +330,22 @@ PackReading parsePack(std::string_view text, const std::string& name) {
 }
 
 PackReading readPackFile(const std::string& path) {
-  const auto fileFault = [&](const std::string& what) {
-    return PackReading{{}, describe(path, {1, 1, what})};
-  };
-  // Non-blocking, so opening a FIFO with no writer returns at once.
-  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0)
-    return fileFault(std::string("cannot read: ") + std::strerror(errno));
-  struct stat info {};
-  std::string text;
+  const FileRead file = readFile(path.c_str(), maxPackBytes);
   std::string trouble;
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    trouble = "not a regular file";
-  } else if (static_cast<std::size_t>(info.st_size) > maxPackBytes) {
-    trouble = "larger than " + std::to_string(maxPackBytes) + " bytes";
-  } else {
-    // The size is read again, bounded, in case the file grows meanwhile.
-    text.resize(maxPackBytes + 1);
-    std::size_t got = 0;
-    ssize_t n = 0;
-    while (got < text.size() &&
-           (n = read(fd, &text[got], text.size() - got)) > 0)
-      got += static_cast<std::size_t>(n);
-    if (n < 0) trouble = std::strerror(errno);
-    if (got > maxPackBytes)
+  switch (file.outcome) {
+    case FileOutcome::Read: break;
+    case FileOutcome::Missing:
+    case FileOutcome::Unreadable:
+      trouble = std::string("cannot read: ") + std::strerror(file.error);
+      break;
+    case FileOutcome::NotRegular: trouble = "not a regular file"; break;
+    case FileOutcome::TooLarge:
       trouble = "larger than " + std::to_string(maxPackBytes) + " bytes";
-    text.resize(got);
+      break;
   }
-  close(fd);
-  if (!trouble.empty()) return fileFault(trouble);
-  return parsePack(text, path);
-}
-
-std::string formatPack(const std::vector<Level>& levels) {
-  std::string text;
-  for (std::size_t index = 0; index < levels.size(); ++index) {
-    const Level& level = levels[index];
-    text += "# level " + std::to_string(index + 1) + "\nlevel\n";
-    text += "start " +
-            shapeText(level.startSize, level.startSides, level.startHue) + "\n";
-    text += "target " +
-            shapeText(level.targetSize, level.targetSides, level.targetHue) +
-            "\n";
-    text += "colour " + channelText(level.nodeRed) + " " +
-            channelText(level.nodeGreen) + " " + channelText(level.nodeBlue) +
-            "\n";
-    for (int k = 0; k < gridNodeCount; ++k) {
-      const NodeDeltas& d = level.deltas[k];
-      text += signedWhole(d.sizeDelta) + "/" +
-              signedWhole(static_cast<float>(d.sidesDelta)) + "/" +
-              signedWhole(d.hueDelta);
-      text += (k % gridColumns == gridColumns - 1) ? "\n" : " ";
-    }
-    text += "\n";
-  }
-  return text;
+  if (!trouble.empty()) return {{}, describe(path, {1, 1, trouble})};
+  return parsePack(
+      std::string_view(reinterpret_cast<const char*>(file.bytes.data()),
+                       file.bytes.size()),
+      path);
 }

@@ -1,5 +1,5 @@
-// Level packs: levels written as plain text, read back with every fault
-// reported by line and column. The format is described in docs/levels.md.
+// Level packs: levels written as plain text, read with every fault reported
+// by line and column. The format is described in docs/levels.md.
 #pragma once
 
 #include <string>
@@ -22,8 +22,5 @@ struct PackReading {
 // Parses a pack's text; name only labels the error.
 PackReading parsePack(std::string_view text, const std::string& name);
 // Reads and parses a pack file. Only a regular file of at most maxPackBytes
-// is read, so a FIFO, a device or a huge file never blocks or fills memory.
+// is opened, so a FIFO, a device or a huge file never blocks or fills memory.
 PackReading readPackFile(const std::string& path);
-
-// The levels in the pack format; parsePack gives them back unchanged.
-std::string formatPack(const std::vector<Level>& levels);

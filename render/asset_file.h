@@ -1,18 +1,17 @@
-// Asset files: the one way the game reads a data file, whatever sits at
-// its path.
+// Picture and font files: read through the file library with the
+// renderer's cap and its words for a file it cannot use.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <vector>
 
-// No picture, font or sound of the game comes near this; a larger file is
-// taken for a mistake rather than read into memory.
+// No picture or font of the game comes near this; a larger file is taken
+// for a mistake rather than read into memory.
 constexpr std::size_t kMaxAssetBytes = std::size_t{64} << 20;
 
 // The whole content of the regular file at path, of at most kMaxAssetBytes.
 // Empty when the file is missing or unreadable (silently), or when it is not
 // a regular file (a FIFO, device, socket or directory) or is too large:
 // those are treated as missing, with one line on standard error saying so.
-// Never blocks on a FIFO and never reads more than the cap.
 std::optional<std::vector<unsigned char>> readAssetFile(const char* path);

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+// The game's font, relative to its run directory.
+constexpr const char* gameFontPath = "./fonts/rabiohead.ttf";
+
 struct GlyphFont {
   static constexpr int glyphCount = 128;  // character codes 0 to 127
 

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <utility>
 
-#include "render/asset_file.h"
 #include "sound/mp3_probe.h"
+#include "sound/sound_file.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ void AudioPlayer::init() {
   Mix_GroupChannels(0, clickPlaybacks - 1, clickGroup);
   // The mixer is handed the file's bytes, never its path, so it reads
   // nothing but a checked regular file, and decodes it here at once.
-  const auto bytes = readAssetFile(clickPath);
+  const auto bytes = readSoundFile(clickPath);
   if (bytes)
     clickSample = Mix_LoadWAV_RW(
         SDL_RWFromConstMem(bytes->data(), static_cast<int>(bytes->size())), 1);
@@ -55,7 +55,7 @@ void AudioPlayer::playMusic(const std::string& path) {
   Mix_FreeMusic(musicStream);
   musicStream = nullptr;
   musicBytes.clear();
-  auto bytes = readAssetFile(path.c_str());
+  auto bytes = readSoundFile(path.c_str());
   if (!bytes) return;
   // The decoder would complain of a file it cannot play at every pass of
   // the loop; it is asked once, quietly, first.

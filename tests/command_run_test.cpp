@@ -18,7 +18,8 @@ struct CommandRunTest : ::testing::Test {
     scratch = pattern;
   }
   void TearDown() override {
-    for (const char* name : {"/builtin.pack", "/bad.pack", "/stuck.pack"})
+    for (const char* name :
+         {"/builtin.pack", "/bad.pack", "/stuck.pack", "/cut.pack"})
       std::remove((scratch + name).c_str());
     std::remove(scratch.c_str());
   }
@@ -83,7 +84,7 @@ TEST_F(CommandRunTest, TheCheckerDumpsGeneratesAndChecksPacks) {
                           "easy"));
 
   // Level 1 with its target out of reach: no size delta ever leaves 2.
-  std::string stuck = dump.out.substr(0, dump.out.find("\n\n") + 1);
+  std::string stuck = dump.out.substr(0, dump.out.find("\n\n") + 1) + "end\n";
   stuck.replace(stuck.find("target 6/4/0"), 12, "target 6/5/0");
   const CommandRun unsolvable = checker({write("stuck.pack", stuck)});
   EXPECT_EQ(unsolvable.status, 1);
@@ -98,6 +99,37 @@ TEST_F(CommandRunTest, TheCheckerDumpsGeneratesAndChecksPacks) {
   EXPECT_EQ(checker(generate).out, first.out);
   EXPECT_EQ(checker({"--generate", "--count", "2"}).status, 2);
   EXPECT_EQ(checker({"--generate", "--seed", "1", "--count", "101"}).status, 2);
+}
+
+// A full disk, as /dev/full is: one line and status 1, never a cut pack
+// and status 0; and a cut pack of the checker's is refused when read.
+TEST_F(CommandRunTest, TheCheckerNeverLosesItsOutputSilently) {
+  for (const char* args : {"--generate --seed 1 --count 30", "--dump"}) {
+    const CommandRun full = runCommand(
+        "/bin/sh", {"-c", std::string("exec \"$0\" ") + args + " >/dev/full",
+                    LEVEL_CHECKER});
+    EXPECT_EQ(full.status, 1) << args;
+    EXPECT_EQ(full.err,
+              "level_checker: cannot write the output: No space left on "
+              "device\n")
+        << args;
+  }
+  const CommandRun generated =
+      checker({"--generate", "--seed", "1", "--count", "30"});
+  ASSERT_EQ(generated.status, 0);
+  const std::string& pack = generated.out;
+  const std::size_t firstLevelEnd = pack.find("\n\n");
+  // Where a full disk cut it, inside the last number of a level, and after
+  // a whole level.
+  for (const std::size_t length :
+       {std::size_t{4096}, firstLevelEnd - 1, firstLevelEnd + 2}) {
+    const CommandRun cut = checker({write("cut.pack", pack.substr(0, length))});
+    EXPECT_EQ(cut.status, 2) << length;
+    EXPECT_EQ(cut.out, "") << length;
+  }
+  EXPECT_NE(checker({write("cut.pack", pack.substr(0, firstLevelEnd + 2))})
+                .err.find("it was cut short"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "render/asset_file.h"
 #include "render/picture_files.h"
+#include "tests/support/file_kinds.h"
 #include "tests/support/png_files.h"
 #include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
@@ -82,16 +83,12 @@ const char* const kKindNames[] = {"Fifo", "LinkToDevZero", "Folder",
                                   "Oversized", "LyingHeader"};
 
 void plant(const fs::path& at, Kind kind, const Asset& asset) {
-  switch (kind) {
-    case Fifo: ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); break;
-    case EndlessDevice: fs::create_symlink("/dev/zero", at); break;
-    case Folder: fs::create_directory(at); break;
-    case Oversized:
-      writeFile(at.string(), {});
-      fs::resize_file(at, kMaxAssetBytes + 1);  // sparse: no disk used
-      break;
-    default: writeFile(at.string(), asset.lyingHeader()); break;
-  }
+  const FileKind kinds[] = {FileKind::Fifo, FileKind::EndlessDevice,
+                            FileKind::Folder, FileKind::Oversized};
+  if (kind == LyingHeader)
+    writeFile(at.string(), asset.lyingHeader());
+  else
+    plantFileKind(at, kinds[kind], kMaxAssetBytes);
 }
 
 // The largest resident size of any child this process has waited for.
@@ -113,16 +110,22 @@ TEST_P(HostileFile, IsTreatedAsMissingPromptlyAndWithBoundedMemory) {
   ASSERT_NO_FATAL_FAILURE(plant(at, kind, asset));
   const std::string relative =
       std::string("./") + asset.folder + "/" + asset.name;
+  // A font that is no file at all makes the folder no data folder: the
+  // game quietly starts from the data beside its executable instead.
+  const bool passedOver =
+      !asset.gameRuns && kind != Oversized && kind != LyingHeader;
+  const bool runs = asset.gameRuns || passedOver;
   std::string expected =
-      kind == LyingHeader ? asset.lyingHeaderMessage
+      passedOver            ? ""
+      : kind == LyingHeader ? asset.lyingHeaderMessage
       : kind == Oversized
           ? relative + ": larger than " + std::to_string(kMaxAssetBytes >> 20) +
                 " MiB, treated as missing\n"
           : relative + ": not a regular file, treated as missing\n";
-  if (!asset.gameRuns) expected += kFontMessage;
+  if (!runs) expected += kFontMessage;
 
   std::string messages;
-  if (asset.gameRuns) {
+  if (runs) {
     RunningGame game;
     ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, run.path.string()));
     EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
@@ -198,10 +201,23 @@ TEST(DataFolder, WithoutDataAnywhereOneLineNamesTheFoldersAndStatusIsOne) {
   EXPECT_EQ(game.waitExit(15s), 1);
   const std::string installed =
       (program.path / LINKLOOM_DATA_FROM_PROGRAM).lexically_normal().string();
-  EXPECT_EQ(game.stderrText(), "No images/, fonts/ or audio/ folder in " +
-                                   elsewhere.path.string() + ", " +
-                                   program.path.string() + ", " + installed +
-                                   "\n");
+  const std::string both =
+      " lacks fonts/rabiohead.ttf and "
+      "images/titlescreen.png";
+  EXPECT_EQ(game.stderrText(),
+            "No game data found: " + elsewhere.path.string() + both + "; " +
+                program.path.string() + both + "; " + installed + both + "\n");
+}
+
+// A home folder often holds an images/ folder of its own.
+TEST(DataFolder, AFolderWithoutTheFontOrTitleIsPassedOver) {
+  const RunDir elsewhere({"audio"});
+  fs::create_directory(elsewhere.path / "images");
+  fs::create_directory(elsewhere.path / "fonts");
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, elsewhere.path.string()));
+  EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
+  EXPECT_EQ(game.process.stderrText(), "");
 }
 
 }  // namespace

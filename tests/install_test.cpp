@@ -1,6 +1,8 @@
 // The installed game: its command starts it from any working directory,
 // with its data found beside it, and the desktop entry runs that command.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
@@ -26,6 +28,21 @@ TEST(Install, TheCommandStartsTheGameOnItsTitleFromAnyDirectory) {
   ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/bin/linkloom", "/"));
   EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+// A home folder often holds an images/ folder of its own, which is not the
+// game's data.
+TEST(Install, FromAFolderHoldingOnlyImagesTheGameShowsItsTitle) {
+  char pattern[] = "/tmp/linkloom-home-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string home = pattern;
+  ASSERT_EQ(mkdir((home + "/images").c_str(), 0700), 0);
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/bin/linkloom", home));
+  EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+  rmdir((home + "/images").c_str());
+  rmdir(home.c_str());
 }
 
 TEST(Install, DesktopEntryAndIconAreInPlace) {

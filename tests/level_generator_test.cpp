@@ -11,6 +11,7 @@
 #include "puzzle/game_state.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/link_editing.h"
+#include "puzzle/pack_format.h"
 
 namespace {
 
@@ -52,8 +53,9 @@ TEST(LevelGenerator, ASeedGivesTheSameLevelsEveryTime) {
     SCOPED_TRACE(difficultyName(grade));
     const std::string first = formatPack(generateLevels(42, 3, grade));
     EXPECT_EQ(formatPack(generateLevels(42, 3, grade)), first);
-    // A shorter pack is the start of a longer one.
-    EXPECT_EQ(first.rfind(formatPack(generateLevels(42, 1, grade)), 0), 0u);
+    // A shorter pack, but for its closing "end", is the start of a longer one.
+    const std::string shorter = formatPack(generateLevels(42, 1, grade));
+    EXPECT_EQ(first.rfind(shorter.substr(0, shorter.size() - 4), 0), 0u);
   }
 }
 

@@ -3,14 +3,14 @@
 #include "puzzle/level_pack.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "puzzle/level_set.h"
+#include "puzzle/pack_format.h"
 #include "tests/designed_levels.h"
+#include "tests/support/file_kinds.h"
 
 namespace {
 
@@ -86,6 +86,33 @@ TEST(LevelPack, CommentsBlankLinesAndSignsAreAllowed) {
   EXPECT_EQ(pack.levels[0].nodeBlue, 1.0f);
 }
 
+// What editors on other systems write reads as what it says.
+TEST(LevelPack, ByteOrderMarkCrLfSignsAndTheEndLineAreRead) {
+  std::string crlf = oneLevel("+2/+4/+0", "+4/0/0 0/0/0 0/0/0 0/0/0",
+                              "+0.5 0.1 0." + std::string(39, '0') + "1");
+  for (std::size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos;
+       at += 2)
+    crlf.replace(at, 1, "\r\n");
+  const std::string longest = std::string(1000, '#') + "\r\n";
+  const PackReading pack =
+      parsePack("\xef\xbb\xbf" + crlf + longest + "end\r\n# after\n", "p");
+  ASSERT_TRUE(pack.ok()) << pack.error;
+  ASSERT_EQ(pack.levels.size(), 1u);
+  EXPECT_EQ(pack.levels[0].startSize, 2.0f);
+  EXPECT_EQ(pack.levels[0].nodeRed, 0.5f);
+  EXPECT_EQ(pack.levels[0].nodeGreen, 0.1f);
+  EXPECT_EQ(pack.levels[0].nodeBlue, 1e-40f);
+  // A written pack reads back the same, its tiny channel in plain digits.
+  const std::string written = formatPack(pack.levels);
+  const std::size_t colour = written.find("colour");
+  EXPECT_EQ(written.substr(colour, written.find('\n', colour) - colour),
+            "colour 0.5 0.1 0." + std::string(39, '0') + "1");
+  expectSameLevels(parsePack(written, "again").levels, pack.levels);
+  // A last line without its newline is read; so is a pack without "pack".
+  EXPECT_TRUE(parsePack(oneLevel().substr(0, oneLevel().size() - 1), "p").ok());
+  EXPECT_TRUE(parsePack("pack\n" + oneLevel() + "end", "p").ok());
+}
+
 std::string repeated(const std::string& text, int times) {
   std::string all;
   for (int i = 0; i < times; ++i) all += text;
@@ -124,7 +151,9 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
       {"a fraction for a delta", oneLevel("2/4/0", "0/0/0 0/0/1.5 0/0/0 0/0/0"),
        "p:5:11: hue delta \"1.5\" is not a whole number"},
       {"a number beyond any int", oneLevel("99999999999/4/0"),
-       "p:2:7: size \"99999999999\" is not a whole number"},
+       "p:2:7: size 99999999999 is beyond 2 to 8"},
+      {"a fraction for a size", oneLevel("2.0/4/0"),
+       "p:2:7: size \"2.0\" is not a whole number"},
       {"hue beyond 320", oneLevel("2/4/330"),
        "p:2:11: hue 330 is beyond 0 to 320"},
       {"hue below 0", oneLevel("2/4/-60"),
@@ -144,7 +173,34 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
        "p:4:8: colour channel -0.1 is beyond 0 to 1"},
       {"a colour channel that is no number",
        oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "0 0 nan"),
-       "p:4:12: colour channel nan is beyond 0 to 1"},
+       "p:4:12: colour channel \"nan\" is not a number"},
+      {"a huge colour channel with an exponent",
+       oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "1e308 0 0"),
+       "p:4:8: colour channel \"1e308\" has an exponent; write it as a "
+       "decimal from 0 to 1"},
+      {"a tiny colour channel with an exponent",
+       oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "0 1e-50 0"),
+       "p:4:10: colour channel \"1e-50\" has an exponent; write it as a "
+       "decimal from 0 to 1"},
+      {"a number on the level line", "level 1\n" + rows,
+       "p:1:7: \"level\" takes nothing after it, found \"1\""},
+      {"a first row without cells", oneLevel("2/4/0", "four cells here"),
+       "p:5:1: expected row 1 of cells, found \"four\""},
+      {"UTF-16 with its byte order mark", "\xff\xfel\0e\0v\0",
+       "p:1:1: the pack is UTF-16 text (it starts with a UTF-16 byte order "
+       "mark); save it as UTF-8"},
+      {"UTF-16 without a byte order mark", std::string("l\0e\0v\0", 6),
+       "p:1:2: a NUL byte, as UTF-16 or binary files hold; save the pack as "
+       "UTF-8 text"},
+      {"a pack cut short of its end", "pack\n" + good,
+       "p:10:1: the pack opens with \"pack\" but lacks its closing \"end\" "
+       "line: it was cut short"},
+      {"a line after the end", "pack\n" + good + "end\nlevel\n",
+       "p:11:1: nothing may follow \"end\", found \"level\""},
+      {"an end before any level", "end\n" + good,
+       "p:1:1: \"end\" before any level"},
+      {"pack after the first line", good + "pack\n",
+       "p:9:1: \"pack\" belongs on the first line"},
       {"two colour channels",
        oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "0 1"),
        "p:4:1: colour takes red, green and blue"},
@@ -157,6 +213,8 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
       {"101 levels", repeated(good, 101), "p:801:1: more than 100 levels"},
       {"a line of a megabyte", good + std::string(1000000, 'x'),
        "p:9:1001: line is longer than 1000 characters"},
+      {"1001 characters and CR LF", good + std::string(1001, '#') + "\r\n",
+       "p:9:1001: line is longer than 1000 characters"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -167,47 +225,36 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
   EXPECT_TRUE(parsePack(repeated(good, 100), "p").ok()) << "100 levels";
 }
 
-// A scratch directory of files of every kind a pack path might name.
-struct PackFiles : ::testing::Test {
-  std::string dir;
-  void SetUp() override {
-    char pattern[] = "/tmp/linkloom-packs-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
+// The pack's words for each kind of file the file library refuses (whose
+// tests cover the kinds themselves), and a good pack read from its file.
+TEST(PackFiles, EachRefusedKindOfFileHasItsLine) {
+  namespace fs = std::filesystem;
+  char pattern[] = "/tmp/linkloom-packs-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const fs::path dir = pattern;
+  const struct {
+    FileKind kind;
+    const char* error;
+  } cases[] = {
+      {FileKind::Missing, "cannot read: No such file or directory"},
+      {FileKind::Folder, "not a regular file"},
+      {FileKind::Fifo, "not a regular file"},
+      {FileKind::EndlessDevice, "not a regular file"},
+      {FileKind::Oversized, "larger than 1048576 bytes"},
+  };
+  int index = 0;
+  for (const auto& c : cases) {
+    const fs::path at = dir / std::to_string(index++);
+    plantFileKind(at, c.kind, maxPackBytes);
+    EXPECT_EQ(readPackFile(at.string()).error,
+              at.string() + ":1:1: " + c.error);
   }
-  void TearDown() override {
-    for (const char* name : {"good", "huge", "fifo"})
-      std::remove((dir + "/" + name).c_str());
-    rmdir(dir.c_str());
-  }
-  std::string write(const char* name, const std::string& text) {
-    std::ofstream(dir + "/" + name, std::ios::binary) << text;
-    return dir + "/" + name;
-  }
-};
-
-TEST_F(PackFiles, OnlyARegularFileOfBoundedSizeIsRead) {
-  const std::string good = write("good", formatPack(builtIn));
-  const PackReading read = readPackFile(good);
+  const fs::path good = dir / "good";
+  std::ofstream(good, std::ios::binary) << formatPack(builtIn);
+  const PackReading read = readPackFile(good.string());
+  fs::remove_all(dir);
   ASSERT_TRUE(read.ok()) << read.error;
   expectSameLevels(read.levels, builtIn);
-
-  const std::string huge = write("huge", "");
-  ASSERT_EQ(truncate(huge.c_str(), maxPackBytes + 1), 0);
-  const std::string fifo = dir + "/fifo";
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  const struct {
-    std::string path;
-    std::string error;
-  } cases[] = {
-      {dir + "/missing",
-       dir + "/missing:1:1: cannot read: No such file or directory"},
-      {dir, dir + ":1:1: not a regular file"},
-      {fifo, fifo + ":1:1: not a regular file"},
-      {"/dev/zero", "/dev/zero:1:1: not a regular file"},
-      {huge, huge + ":1:1: larger than 1048576 bytes"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(readPackFile(c.path).error, c.error);
 }
 
 }  // namespace

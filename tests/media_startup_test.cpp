@@ -51,16 +51,23 @@ double rootMeanSquare(const std::int16_t* samples, size_t count) {
 // The game started from runDir with env, on a screen of its own, and a
 // client that has found its window.
 
-TEST(MediaStartup, MissingFontEndsTheGameWithStatusOneAndTheFaceMessage) {
+// The game alone in a folder with its pictures and sounds but no font: no
+// folder it looks in has its data, and it says what each lacks.
+TEST(MediaStartup, MissingFontEndsTheGameWithStatusOneNamingTheFont) {
   const RunDir run({"images", "audio"});
+  const fs::path binary = run.path / "linkloom";
+  fs::create_hard_link(LINKLOOM_BINARY, binary);
   VirtualDisplay screen;
   ASSERT_TRUE(screen.start());
   GameProcess game;
-  ASSERT_TRUE(game.start(LINKLOOM_BINARY, run.path.string(), screen.name));
+  ASSERT_TRUE(game.start(binary.string(), run.path.string(), screen.name));
   EXPECT_EQ(game.waitExit(15s), 1);
+  const std::string installed =
+      (run.path / LINKLOOM_DATA_FROM_PROGRAM).lexically_normal().string();
   EXPECT_EQ(game.stderrText(),
-            "FT_New_Face failed (there is probably a problem with your font "
-            "file)\n");
+            "No game data found: " + run.path.string() +
+                " lacks fonts/rabiohead.ttf; " + installed +
+                " lacks fonts/rabiohead.ttf and images/titlescreen.png\n");
 }
 
 // Starts the game with its sound written to a file instead of a device.

@@ -9,6 +9,7 @@
 
 #include "puzzle/level_pack.h"
 #include "puzzle/levels.h"
+#include "puzzle/pack_format.h"
 #include "render/world.h"
 #include "tests/solving_chains.h"
 #include "tests/support/running_game.h"

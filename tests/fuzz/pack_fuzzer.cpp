@@ -8,6 +8,7 @@
 
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
+#include "puzzle/pack_format.h"
 #include "puzzle/shape.h"
 
 namespace {

@@ -14,6 +14,8 @@
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 #include "puzzle/levels.h"
+#include "puzzle/pack_format.h"
+#include "tools/level_checker/checked_output.h"
 
 namespace {
 
@@ -55,29 +57,30 @@ std::string clampNames(unsigned clamps) {
   return text.empty() ? "none" : text;
 }
 
-int check(const std::vector<Level>& levels) {
+int check(const std::vector<Level>& levels, CheckedOutput& output) {
   Board board;
   board.build();
   int unsolvable = 0;
   for (std::size_t index = 0; index < levels.size(); ++index) {
     board.setLevel(levels[index]);
     const LevelSolutions found = solveLoadedLevel(board);
-    std::printf("level %zu: %ld of %ld legal chains solve it", index + 1,
-                found.solvingChains, found.legalChains);
+    output.write("level " + std::to_string(index + 1) + ": " +
+                 std::to_string(found.solvingChains) + " of " +
+                 std::to_string(found.legalChains) + " legal chains solve it");
     if (found.solvingChains == 0) {
-      std::printf("; unsolvable\n");
+      output.write("; unsolvable\n");
       ++unsolvable;
       continue;
     }
-    std::printf("; %s\n", difficultyName(gradeOf(found)));
+    output.write(std::string("; ") + difficultyName(gradeOf(found)) + "\n");
     for (const auto& chain : found.shortest) {
       std::string path;
       for (const Node* node : chain) {
         if (!path.empty()) path += " -> ";
         path += nodeName(board, node);
       }
-      std::printf("  shortest: %s; clamps: %s\n", path.c_str(),
-                  clampNames(clampsAlong(board, chain)).c_str());
+      output.write("  shortest: " + path +
+                   "; clamps: " + clampNames(clampsAlong(board, chain)) + "\n");
     }
   }
   return unsolvable == 0 ? 0 : 1;
@@ -101,6 +104,7 @@ bool numberIn(const std::string& text, unsigned long long low,
 }  // namespace
 
 int main(int argc, char** argv) {
+  CheckedOutput output;
   const std::vector<std::string> args(argv + 1, argv + argc);
   bool dump = false, generate = false;
   std::string file, seedText, countText = std::to_string(generatedLevelCount),
@@ -109,8 +113,8 @@ int main(int argc, char** argv) {
     const std::string& arg = args[i];
     std::string* value = nullptr;
     if (arg == "--help") {
-      std::fputs(usage, stdout);
-      return 0;
+      output.write(usage);
+      return output.finish(0);
     }
     if (arg == "--dump")
       dump = true;
@@ -135,8 +139,8 @@ int main(int argc, char** argv) {
   if (dump + generate + !file.empty() > 1)
     return misuse("choose one of FILE, --dump and --generate");
   if (dump) {
-    std::fputs(formatPack({levels.begin(), levels.end()}).c_str(), stdout);
-    return 0;
+    output.write(formatPack({levels.begin(), levels.end()}));
+    return output.finish(0);
   }
   if (generate) {
     unsigned long long seed = 0, count = 0;
@@ -146,17 +150,16 @@ int main(int argc, char** argv) {
     if (!numberIn(countText, 1, maxLevelsInSet, count))
       return misuse("--count takes 1 to " + std::to_string(maxLevelsInSet));
     if (!difficulty) return misuse("--difficulty takes easy, medium or hard");
-    std::fputs(
-        formatPack(generateLevels(seed, static_cast<int>(count), *difficulty))
-            .c_str(),
-        stdout);
-    return 0;
+    output.write(
+        formatPack(generateLevels(seed, static_cast<int>(count), *difficulty)));
+    return output.finish(0);
   }
-  if (file.empty()) return check({levels.begin(), levels.end()});
+  if (file.empty())
+    return output.finish(check({levels.begin(), levels.end()}, output));
   const PackReading pack = readPackFile(file);
   if (!pack.ok()) {
     std::fprintf(stderr, "%s\n", pack.error.c_str());
     return 2;
   }
-  return check(pack.levels);
+  return output.finish(check(pack.levels, output));
 }

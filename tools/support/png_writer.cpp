@@ -1,8 +1,10 @@
 // PNG writing: the samples packed into rows and handed to libpng.
 #include "tools/support/png_writer.h"
 
-#include <fstream>
 #include <stdexcept>
+#include <string_view>
+
+#include "files/atomic_write.h"
 
 namespace {
 int channelsOf(int colourType) {
@@ -75,8 +77,11 @@ bool writePng(const std::string& path, const PngPicture& picture) {
   } catch (const std::exception&) {
     return false;
   }
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
+  // Whole or not at all: a full disk must not leave a cut picture behind
+  // for the next build to take as done.
+  return writeFileAtomically(
+             path.c_str(),
+             std::string_view(reinterpret_cast<const char*>(bytes.data()),
+                              bytes.size()))
+      .ok();
 }

@@ -5,17 +5,21 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "puzzle/daily.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 
 const char* const gameUsage =
     "usage: linkloom [--levels FILE | --seed N | --daily] [--difficulty D]\n"
+    "                [--from-start]\n"
     "  --levels FILE    play the levels of a pack (see docs/levels.md)\n"
     "  --seed N         play six generated levels of seed N (a whole number)\n"
-    "  --daily          play the day's six generated levels: --seed YYYYMMDD\n"
-    "                   of today's date in UTC\n"
+    "  --daily          play the day's six generated levels, seeded by\n"
+    "                   today's date in UTC: two easy, two medium, two hard\n"
     "  --difficulty D   easy, medium or hard generated levels (default\n"
-    "                   medium), with --seed or --daily\n"
+    "                   medium; the daily's rise), with --seed or --daily\n"
+    "  --from-start     play from level 1 rather than the first level not\n"
+    "                   yet solved; what was solved stays kept\n"
     "  --help           show this text\n"
     "  --version        show the version\n"
     "Options of the window toolkit, such as -display NAME, are passed on.\n";
@@ -43,7 +47,7 @@ CommandLine failing(std::string error) {
 CommandLine parseCommandLine(int argc, char** argv) {
   CommandLine options;
   options.toolkitArgs.push_back(argv[0]);
-  bool difficultyGiven = false, seedGiven = false;
+  bool seedGiven = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg.rfind("--", 0) != 0) {
@@ -57,6 +61,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
     }
     if (arg == "--daily") {
       options.daily = options.seeded = true;
+      continue;
+    }
+    if (arg == "--from-start") {
+      options.fromStart = true;
       continue;
     }
     if (arg != "--levels" && arg != "--seed" && arg != "--difficulty")
@@ -76,15 +84,17 @@ CommandLine parseCommandLine(int argc, char** argv) {
         return failing("--difficulty takes easy, medium or hard, not " +
                        std::string(value));
       options.difficulty = *difficulty;
-      difficultyGiven = true;
+      options.difficultyGiven = true;
     }
   }
   if (options.seeded && !options.levelsFile.empty())
     return failing("--levels cannot go with --seed or --daily");
   if (options.daily && seedGiven)
     return failing("--daily cannot go with --seed");
-  if (difficultyGiven && !options.seeded)
+  if (options.difficultyGiven && !options.seeded)
     return failing("--difficulty goes with --seed or --daily");
+  if (options.fromStart && !options.seeded && options.levelsFile.empty())
+    return failing("--from-start goes with --levels, --seed or --daily");
   options.toolkitArgs.push_back(nullptr);
   return options;
 }
@@ -108,7 +118,10 @@ bool chooseLevels(const CommandLine& options, std::time_t now,
     useLevels(std::move(pack.levels));
   } else if (options.seeded) {
     const std::uint64_t seed = options.daily ? dailySeed(now) : options.seed;
-    useLevels(generateLevels(seed, generatedLevelCount, options.difficulty));
+    useLevels(
+        options.daily && !options.difficultyGiven
+            ? dailyLevels(seed)
+            : generateLevels(seed, generatedLevelCount, options.difficulty));
   }
   return true;
 }

@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 
 #include "app/guided_keys.h"
+#include "app/kept_progress.h"
 #include "puzzle/board.h"
 #include "puzzle/guided_play.h"
 #include "render/board_parts.h"
@@ -31,6 +32,8 @@ constexpr TextColour kPanel{0.06f, 0.09f, 0.20f, 0.78f};
 constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 // The game-over count stands where the classic picture has its sentence.
 constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
+// The daily's result line stands a line below it.
+constexpr float kResultLineDrop = 5.5f;
 
 // The window title shown last, so it is set again only when it changes.
 std::string& shownTitle() {
@@ -60,7 +63,10 @@ void beginGuidedPlay(const std::string& puzzleName) {
 void updateGuidedPlay(double dt) {
   GuidedPlay& play = guidedPlay();
   if (!play.on) return;
+  const int solvedBefore = play.levelsSolved;
   play.advance(board(), gameState(), dt);
+  if (play.levelsSolved != solvedBefore)
+    keepSolvedLevel(play.levelIndex, play.levelSeconds, play.levelHints);
   showTitle();
 }
 
@@ -99,4 +105,9 @@ void drawGuidedScreen(ScreenState screen) {
   if (!play.on || screen != ScreenState::GameOver) return;
   drawText(glyphFont(), play.summaryText(), kWorldMiddleX, kSummaryBaseline,
            3.6f, TextAlign::Centre, kPaleInk);
+  // The daily's result line below the count, as it was printed.
+  if (!dailyResult().empty())
+    drawText(glyphFont(), dailyResult(), kWorldMiddleX,
+             kSummaryBaseline - kResultLineDrop, 2.6f, TextAlign::Centre,
+             kPaleInk);
 }

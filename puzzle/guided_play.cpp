@@ -20,6 +20,7 @@ bool GuidedPlay::advance(const Board& board, const GameState& state,
   if (board.levelIndex != levelIndex) {
     levelIndex = board.levelIndex;
     levelSeconds = 0.0;
+    levelHints = 0;
     history.reset(board);
     solutions = solveLoadedLevel(board, true);
     hint = {};
@@ -59,7 +60,9 @@ bool GuidedPlay::redo(Board& board, const GameState& state) {
 void GuidedPlay::askHint(const Board& board, const GameState& state) {
   if (state.levelPause) return;
   hint = findHint(board, solutions);
-  if (hint.kind != Hint::Kind::None) ++hintsUsed;
+  if (hint.kind == Hint::Kind::None) return;
+  ++hintsUsed;
+  ++levelHints;
 }
 
 void GuidedPlay::restart() {

@@ -43,8 +43,9 @@ bool firstLineIs(const std::string& text, const std::string& line) {
 TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
   const CommandRun help = game({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--levels FILE", "--seed N", "--daily",
-                             "--difficulty D", "--help", "--version"})
+  for (const char* option :
+       {"--levels FILE", "--seed N", "--daily", "--difficulty D",
+        "--from-start", "--help", "--version"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   const CommandRun version = game({"--version"});
   EXPECT_EQ(version.status, 0);

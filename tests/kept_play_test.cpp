@@ -13,7 +13,10 @@
 #include "puzzle/chain_search.h"
 #include "puzzle/daily.h"
 #include "puzzle/level_generator.h"
+#include "render/picture_files.h"
+#include "render/png_decode.h"
 #include "render/world.h"
+#include "tests/solving_chains.h"
 #include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
 #include "tools/support/world_mouse.h"
@@ -28,6 +31,10 @@ using namespace std::chrono_literals;
 // The status line's strip along the top edge, pixels.
 constexpr int kStripWidth = 560;
 constexpr int kStripHeight = 40;
+// Rows of the game-over screen below the count, where the daily's result
+// line stands, pixels.
+constexpr int kResultTop = 298;
+constexpr int kResultBottom = 330;
 // The clock at the line's end ("0:00") is narrower than this, pixels.
 constexpr int kClockWidth = 60;
 
@@ -74,16 +81,20 @@ struct KeptPlayTest : ::testing::Test {
                                  std::to_string(level) + " of 6";
     return game.client.findWindow(expected, 10s) == game.window;
   }
-  Strip strip(RunningGame& game) {
-    XImage* image = XGetImage(game.client.display, game.window, 0, 0,
-                              kStripWidth, kStripHeight, AllPlanes, ZPixmap);
+  // The window's pixels in rows top to top + height, from the left edge.
+  Strip pixels(RunningGame& game, int top, int width, int height) {
+    XImage* image = XGetImage(game.client.display, game.window, 0, top, width,
+                              height, AllPlanes, ZPixmap);
     Strip pixels;
     if (image == nullptr) return pixels;
-    for (int y = 0; y < kStripHeight; ++y)
-      for (int x = 0; x < kStripWidth; ++x)
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
         pixels.push_back(XGetPixel(image, x, y) & 0xffffff);
     XDestroyImage(image);
     return pixels;
+  }
+  Strip strip(RunningGame& game) {
+    return pixels(game, 0, kStripWidth, kStripHeight);
   }
   void close(RunningGame& game) {
     game.client.close(game.window);
@@ -160,6 +171,22 @@ TEST_F(KeptPlayTest, ASolvedLevelIsNotAskedAgainUnlessFromTheStart) {
   }
 }
 
+TEST_F(KeptPlayTest, TheClassicGameKeepsNothing) {
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(game.start(
+      LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
+      {"XDG_STATE_HOME=" + state.file("state"), "HOME=" + state.file("home")}));
+  ASSERT_TRUE(game.showsTitle(10s));
+  for (int screen = 0; screen < 2; ++screen) {
+    clickWorld(game.client, game.window, kWorldMiddleX, kWorldMiddleY);
+    std::this_thread::sleep_for(300ms);
+  }
+  clickChain(game.client, game.window, solvingChains[0]);
+  std::this_thread::sleep_for(1500ms);
+  close(game);
+  EXPECT_TRUE(std::filesystem::is_empty(state.path));
+}
+
 // The UTC date some days from now, YYYYMMDD.
 int utcDate(int daysFromNow) {
   const std::time_t when = std::time(nullptr) + daysFromNow * 86400;
@@ -204,6 +231,33 @@ TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
   const std::string line = game.process.stdoutText();
   EXPECT_EQ(line.rfind(start, 0), 0u) << line;
   EXPECT_EQ(line.size(), start.size() + 2 + end.size()) << line;
+
+  // The game-over screen shows it too, in the rows below the count, where
+  // the picture alone has nothing to say.
+  const std::string over =
+      std::string(LINKLOOM_RUN_DIR "/images/") + guidedGameOverFile;
+  const auto picture = decodePngFile(over.c_str(), 4096);
+  ASSERT_TRUE(picture && picture->width == kWindowWidth);
+  ASSERT_TRUE(game.showsPicture(guidedGameOverFile, 10s,
+                                {{2, 2}, {797, 2}, {2, 597}, {797, 597}}))
+      << "no game-over screen";
+  const auto lettersInResultRows = [&] {
+    const Strip shown =
+        pixels(game, kResultTop, kWindowWidth, kResultBottom - kResultTop);
+    int letters = 0;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const std::size_t at =
+          (kResultTop * std::size_t(kWindowWidth) + i) * picture->channels();
+      const int drawn =
+          (shown[i] >> 16) + (shown[i] >> 8 & 0xff) + (shown[i] & 0xff);
+      const int painted = picture->pixels[at] + picture->pixels[at + 1] +
+                          picture->pixels[at + 2];
+      letters += std::abs(drawn - painted) > 90;
+    }
+    return letters;
+  };
+  EXPECT_TRUE(waitUntil([&] { return lettersInResultRows() > 300; }, 10s))
+      << lettersInResultRows();
   close(game);
   std::ifstream file(state.path / "linkloom" / "progress");
   std::stringstream saved;

@@ -7,18 +7,21 @@
 #include <vector>
 
 #include "app/option_reader.h"
+#include "puzzle/daily.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 
 const char* const gameUsage =
     "usage: linkloom [--levels FILE | FILE | --seed N | --daily]\n"
-    "                [--difficulty D] [toolkit options]\n"
+    "                [--difficulty D] [--from-start] [toolkit options]\n"
     "  --levels FILE    play the levels of a pack (format in linkloom(6))\n"
     "  --seed N         play six generated levels of seed N (a whole number)\n"
-    "  --daily          play the day's six generated levels: --seed YYYYMMDD\n"
-    "                   of today's date in UTC\n"
+    "  --daily          play the day's six generated levels, seeded by\n"
+    "                   today's date in UTC: two easy, two medium, two hard\n"
     "  --difficulty D   easy, medium or hard generated levels (default\n"
-    "                   medium), with --seed or --daily\n"
+    "                   medium; the daily's rise), with --seed or --daily\n"
+    "  --from-start     play from level 1 rather than the first level not\n"
+    "                   yet solved; what was solved stays kept\n"
     "  -h, --help       show this text\n"
     "  --version        show the version\n"
     "A bare FILE is a pack to play; -- ends the options. The window\n"
@@ -27,10 +30,11 @@ const char* const gameUsage =
 
 namespace {
 
-enum Option { Levels, Seed, Daily, DifficultyOption, Help, Version };
+enum Option { Levels, Seed, Daily, DifficultyOption, FromStart, Help, Version };
 const std::vector<LongOption> gameOptions = {
-    {"levels", true},     {"seed", true},  {"daily", false},
-    {"difficulty", true}, {"help", false}, {"version", false}};
+    {"levels", true},     {"seed", true},        {"daily", false},
+    {"difficulty", true}, {"from-start", false}, {"help", false},
+    {"version", false}};
 // What freeglut's glutInit reads from the command line itself.
 const std::vector<ToolkitOption> toolkitOptions = {
     {"-display", 1}, {"-geometry", 1}, {"-iconic", 0}, {"-sync", 0},
@@ -59,7 +63,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
       readOptions(argc, argv, gameOptions, toolkitOptions);
   if (!reading.ok()) return failing(reading.error);
   CommandLine options;
-  bool packGiven = false, difficultyGiven = false, seedGiven = false;
+  bool packGiven = false, seedGiven = false;
   for (const OptionReading::Given& given : reading.given) {
     switch (given.option) {
       case Help: options.action = CommandLine::Action::Help; return options;
@@ -85,9 +89,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
           return failing("--difficulty takes easy, medium or hard, not " +
                          clipped(given.value));
         options.difficulty = *difficulty;
-        difficultyGiven = true;
+        options.difficultyGiven = true;
         break;
       }
+      case FromStart: options.fromStart = true; break;
     }
   }
   for (const std::string& file : reading.files) {
@@ -99,8 +104,10 @@ CommandLine parseCommandLine(int argc, char** argv) {
     return failing("a pack cannot go with --seed or --daily");
   if (options.daily && seedGiven)
     return failing("--daily cannot go with --seed");
-  if (difficultyGiven && !options.seeded)
+  if (options.difficultyGiven && !options.seeded)
     return failing("--difficulty goes with --seed or --daily");
+  if (options.fromStart && !options.seeded && !packGiven)
+    return failing("--from-start goes with --levels, --seed or --daily");
   options.toolkitArgs = reading.passedOn;
   options.toolkitArgs.push_back(nullptr);
   return options;
@@ -125,7 +132,10 @@ bool chooseLevels(const CommandLine& options, std::time_t now,
     useLevels(std::move(pack.levels));
   } else if (options.seeded) {
     const std::uint64_t seed = options.daily ? dailySeed(now) : options.seed;
-    useLevels(generateLevels(seed, generatedLevelCount, options.difficulty));
+    useLevels(
+        options.daily && !options.difficultyGiven
+            ? dailyLevels(seed)
+            : generateLevels(seed, generatedLevelCount, options.difficulty));
   }
   return true;
 }

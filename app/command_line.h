@@ -20,6 +20,8 @@ struct CommandLine {
   bool daily = false;
   std::uint64_t seed = 0;
   Difficulty difficulty = Difficulty::Medium;
+  bool difficultyGiven = false;  // --difficulty D
+  bool fromStart = false;        // --from-start
   // The program name and the toolkit's options, with a null at the end, as
   // glutInit takes them.
   std::vector<char*> toolkitArgs;

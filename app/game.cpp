@@ -12,6 +12,7 @@
 #include "app/display_sync.h"
 #include "app/frame_clock.h"
 #include "app/guided_screen.h"
+#include "app/kept_progress.h"
 #include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -38,6 +39,7 @@ constexpr void (*startUpSteps[])() = {
     [] {
       buildBoardSprites(board());
       board().build();
+      resumeKeptLevel(board());
     },
     [] { glyphFont().load(gameFontPath, fontPoints); },
     [] { audioPlayer().playMusic(musicPath); },

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "app/guided_keys.h"
+#include "app/kept_progress.h"
 #include "app/redraw.h"
 #include "app/window_title.h"
 #include "puzzle/board.h"
@@ -35,6 +36,8 @@ constexpr TextColour kPanel{0.06f, 0.09f, 0.20f, 0.78f};
 constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 // The game-over count stands where the classic picture has its sentence.
 constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
+// The daily's result line stands a line below it.
+constexpr float kResultLineDrop = 5.5f;
 
 // While playing, a frame comes at least every second for the clock, so a
 // longer gap is time away from the level (the instructions, a hidden
@@ -85,7 +88,10 @@ void beginGuidedPlay(const std::string& puzzleName) {
 void updateGuidedPlay(double dt) {
   GuidedPlay& play = guidedPlay();
   if (!play.on) return;
+  const int solvedBefore = play.levelsSolved;
   play.advance(board(), gameState(), std::min(dt, kLongestClockStep));
+  if (play.levelsSolved != solvedBefore)
+    keepSolvedLevel(play.levelIndex, play.levelSeconds, play.levelHints);
   showTitle();
   if (!gameState().levelPause) askForNextSecond(play.levelSeconds);
 }
@@ -125,4 +131,9 @@ void drawGuidedScreen(ScreenState screen) {
   if (!play.on || screen != ScreenState::GameOver) return;
   drawText(glyphFont(), play.summaryText(), kWorldMiddleX, kSummaryBaseline,
            3.6f, TextAlign::Centre, kPaleInk);
+  // The daily's result line below the count, as it was printed.
+  if (!dailyResult().empty())
+    drawText(glyphFont(), dailyResult(), kWorldMiddleX,
+             kSummaryBaseline - kResultLineDrop, 2.6f, TextAlign::Centre,
+             kPaleInk);
 }

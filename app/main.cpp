@@ -11,6 +11,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/guided_screen.h"
+#include "app/kept_progress.h"
 #include "app/option_reader.h"
 #include "app/puzzle_name.h"
 #include "render/world.h"
@@ -33,7 +34,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
   }
-  if (const auto name = guidedPuzzleName(options, now)) beginGuidedPlay(*name);
+  if (const auto name = guidedPuzzleName(options, now)) {
+    beginGuidedPlay(*name);
+    keepProgress(progressPuzzleName(options, now), options.fromStart,
+                 options.daily ? static_cast<int>(dailySeed(now)) : 0);
+  }
 
   // A pack is read from where the player started the game; then the game
   // moves to its data, before the window opens, so a game without its data

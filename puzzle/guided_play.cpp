@@ -21,6 +21,7 @@ bool GuidedPlay::advance(const Board& board, const GameState& state,
   if (board.levelIndex != levelIndex) {
     levelIndex = board.levelIndex;
     levelSeconds = 0.0;
+    levelHints = 0;
     history.reset(board);
     solutions = solveLoadedLevel(board, true);
     hint = {};
@@ -70,7 +71,9 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
     return;
   }
   hint = findHint(board, solutions);
-  if (hint.kind != Hint::Kind::None) ++hintsUsed;
+  if (hint.kind == Hint::Kind::None) return;
+  ++hintsUsed;
+  ++levelHints;
 }
 
 void GuidedPlay::restart() {

@@ -18,6 +18,7 @@ struct GuidedPlay {
   double levelSeconds = 0.0;  // time on the playing screen, this level
   double totalSeconds = 0.0;  // the same over every level since the start
   int hintsUsed = 0;
+  int levelHints = 0;  // hints taken on this level
   int levelsSolved = 0;
   bool wasPaused = false;  // the level pause ran at the last frame
   LinkHistory history;

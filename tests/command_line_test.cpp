@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/puzzle_name.h"
+#include "puzzle/daily.h"
 #include "puzzle/level_set.h"
+#include "puzzle/progress.h"
 
 namespace {
 
@@ -32,6 +35,10 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor) {
   const CommandLine daily = parse({"--daily"});
   EXPECT_TRUE(daily.seeded && daily.daily);
   EXPECT_EQ(daily.difficulty, Difficulty::Medium);
+  EXPECT_FALSE(daily.difficultyGiven || daily.fromStart);
+  EXPECT_TRUE(seeded.difficultyGiven);
+  EXPECT_TRUE(parse({"--from-start", "--levels", "a.pack"}).fromStart);
+  EXPECT_TRUE(parse({"--daily", "--from-start"}).fromStart);
 }
 
 TEST(CommandLine, ValuesAfterEqualsBareFilesAndTheEndOfOptions) {
@@ -106,6 +113,7 @@ TEST(CommandLine, MistakesAreOneLineErrors) {
       {{"a", "--daily"}, "a pack cannot go with --seed or --daily"},
       {{"--levels", "", "--seed", "1"}, "an empty file name"},
       {{"--daily", "--seed", "0"}, "--daily cannot go with --seed"},
+      {{"--from-start"}, "--from-start goes with --levels, --seed or --daily"},
   };
   for (const auto& c : cases) {
     const CommandLine options = parse(c.args);
@@ -136,7 +144,31 @@ TEST(CommandLine, TheChosenLevelsBecomeTheLevelSet) {
   ASSERT_EQ(daily.size(), seeded.size());
   for (std::size_t i = 0; i < daily.size(); ++i)
     EXPECT_EQ(daily[i].targetHue, seeded[i].targetHue);
+  // Without a difficulty the daily's levels rise from easy to hard.
+  ASSERT_TRUE(chooseLevels(parse({"--daily"}), 1700000000, error));
+  const std::vector<Level> rising = dailyLevels(20231114);
+  ASSERT_EQ(levelSet().size(), rising.size());
+  for (std::size_t i = 0; i < rising.size(); ++i)
+    EXPECT_EQ(levelSet()[i].targetHue, rising[i].targetHue);
   useLevels({levels.begin(), levels.end()});
+}
+
+TEST(CommandLine, PuzzlesAreKeptUnderTheirModeAndWhatDefinesThem) {
+  constexpr std::time_t now = 1700000000;  // 2023-11-14
+  EXPECT_EQ(progressPuzzleName(parse({"--daily"}), now), "daily 2023-11-14");
+  EXPECT_EQ(progressPuzzleName(parse({"--daily", "--difficulty", "hard"}), now),
+            "daily 2023-11-14 hard");
+  EXPECT_EQ(progressPuzzleName(parse({"--seed", "42"}), now), "seed 42 medium");
+  EXPECT_EQ(
+      progressPuzzleName(parse({"--seed", "42", "--difficulty", "easy"}), now),
+      "seed 42 easy");
+  // A pack by its levels, whatever its file is called.
+  useLevels({levels.begin(), levels.end() - 1});
+  const std::string pack = progressPuzzleName(parse({"--levels", "a"}), now);
+  EXPECT_EQ(pack, packPuzzleName(levelSet()));
+  EXPECT_EQ(progressPuzzleName(parse({"--levels", "b"}), now), pack);
+  useLevels({levels.begin(), levels.end()});
+  EXPECT_NE(progressPuzzleName(parse({"--levels", "a"}), now), pack);
 }
 
 }  // namespace

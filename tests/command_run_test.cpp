@@ -72,8 +72,9 @@ std::set<std::string> longOptions(const std::string& text) {
 TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
   const CommandRun help = game({"--help"});
   EXPECT_EQ(help.status, 0);
-  for (const char* option : {"--levels FILE", "--seed N", "--daily",
-                             "--difficulty D", "--help", "--version"})
+  for (const char* option :
+       {"--levels FILE", "--seed N", "--daily", "--difficulty D",
+        "--from-start", "--help", "--version"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   const CommandRun version = game({"--version"});
   EXPECT_EQ(version.status, 0);

@@ -29,6 +29,11 @@ void moveToWorld(XClient& client, Window window, float x, float y) {
 }
 
 void clickChain(XClient& client, Window window, Cells cells) {
+  clickChain(client, window, std::vector<std::pair<int, int>>(cells));
+}
+
+void clickChain(XClient& client, Window window,
+                const std::vector<std::pair<int, int>>& cells) {
   const Board& board = boardLayout();
   clickNode(client, window, *board.sourceNode);
   for (const auto& [row, column] : cells) {

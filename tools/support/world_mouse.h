@@ -2,6 +2,9 @@
 // window and chains linked node by node as a player links them.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "puzzle/board.h"
 #include "tools/support/cells.h"
 #include "tools/support/x_session.h"
@@ -18,3 +21,6 @@ void moveToWorld(XClient& client, Window window, float x, float y);
 // links the previous node to it, the second selects it), and a click on
 // the sink ends the chain.
 void clickChain(XClient& client, Window window, Cells cells);
+// The same for a chain found at run time, such as a generated level's.
+void clickChain(XClient& client, Window window,
+                const std::vector<std::pair<int, int>>& cells);

@@ -82,16 +82,22 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
                         const std::string& display,
                         const std::vector<std::string>& extraEnv,
                         const std::vector<std::string>& args) {
-  char pattern[] = "/tmp/linkloom-stderr-XXXXXX";
-  const int errFd = mkstemp(pattern);
+  char errPattern[] = "/tmp/linkloom-stderr-XXXXXX";
+  char outPattern[] = "/tmp/linkloom-stdout-XXXXXX";
+  const int errFd = mkstemp(errPattern);
   if (errFd < 0) return false;
-  stderrPath = pattern;
+  stderrPath = errPattern;
+  const int outFd = mkstemp(outPattern);
+  if (outFd < 0) {
+    close(errFd);
+    return false;
+  }
+  stdoutPath = outPattern;
   pid = fork();
   if (pid == 0) {
     if (chdir(runDir.c_str()) != 0) _exit(126);
     // The test's own output stays its own: ctest waits on that pipe.
-    const int devNull = open("/dev/null", O_WRONLY);
-    dup2(devNull, STDOUT_FILENO);
+    dup2(outFd, STDOUT_FILENO);
     dup2(errFd, STDERR_FILENO);
     setenv("DISPLAY", display.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -100,6 +106,7 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
     execProgram(binary, args);
   }
   close(errFd);
+  close(outFd);
   return pid > 0;
 }
 
@@ -124,16 +131,23 @@ int GameProcess::waitExit(std::chrono::milliseconds timeout) {
   return 128 + WTERMSIG(status);
 }
 
-std::string GameProcess::stderrText() const {
-  std::ifstream in(stderrPath);
+namespace {
+std::string contentsOf(const std::string& path) {
+  std::ifstream in(path);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
+}  // namespace
+
+std::string GameProcess::stderrText() const { return contentsOf(stderrPath); }
+
+std::string GameProcess::stdoutText() const { return contentsOf(stdoutPath); }
 
 GameProcess::~GameProcess() {
   stopProcess(pid);
   if (!stderrPath.empty()) std::remove(stderrPath.c_str());
+  if (!stdoutPath.empty()) std::remove(stdoutPath.c_str());
 }
 
 namespace {

@@ -26,6 +26,7 @@ struct VirtualDisplay {
 struct GameProcess {
   pid_t pid = -1;
   std::string stderrPath;  // the game's standard error, kept in a file
+  std::string stdoutPath;  // and its standard output
 
   bool start(const std::string& binary, const std::string& runDir,
              const std::string& display,
@@ -35,6 +36,7 @@ struct GameProcess {
   // (128 + signal when killed by a signal).
   int waitExit(std::chrono::milliseconds timeout);
   std::string stderrText() const;
+  std::string stdoutText() const;
   ~GameProcess();
 };
 

@@ -1,0 +1,74 @@
+// Guided play's progress kept in the state file.
+#include "app/kept_progress.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/progress_file.h"
+#include "puzzle/daily.h"
+#include "puzzle/level_set.h"
+
+namespace {
+
+struct KeptPlay {
+  std::string puzzle;  // empty in the classic game
+  int startLevel = 0;
+  int dailyDate = 0;  // YYYYMMDD for the daily
+  std::string result;
+};
+
+KeptPlay& keptPlay() {
+  static KeptPlay play;
+  return play;
+}
+
+}  // namespace
+
+void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
+  KeptPlay& play = keptPlay();
+  play.puzzle = puzzle;
+  play.dailyDate = dailyDate;
+  ProgressFile& file = progressFile();
+  file.open(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  play.startLevel =
+      fromStart ? 0 : resumeLevel(file.progress, puzzle, levelSetSize());
+}
+
+void resumeKeptLevel(Board& board) {
+  const KeptPlay& play = keptPlay();
+  if (play.puzzle.empty() || play.startLevel == 0) return;
+  board.levelIndex = play.startLevel;
+  board.loadLevel();
+}
+
+void keepSolvedLevel(int level, double seconds, int hints) {
+  KeptPlay& play = keptPlay();
+  if (play.puzzle.empty()) return;
+  const double milliseconds =
+      std::min(std::max(seconds, 0.0) * 1000.0, double(maxLevelMilliseconds));
+  const SolvedLevel solved{level, static_cast<int>(std::lround(milliseconds)),
+                           hints};
+  ProgressFile& file = progressFile();
+  file.save(
+      [&](Progress& progress) { recordSolved(progress, play.puzzle, solved); });
+  if (play.dailyDate == 0 || level + 1 != levelSetSize()) return;
+  const auto finished = [&](const Progress& progress) {
+    const PuzzleProgress* puzzle = findPuzzle(progress, play.puzzle);
+    return puzzle != nullptr &&
+           static_cast<int>(puzzle->solved.size()) >= levelSetSize();
+  };
+  file.save([&](Progress& progress) {
+    if (finished(progress))
+      progress.streak = streakAfterFinishing(progress.streak, play.dailyDate);
+  });
+  const PuzzleProgress* puzzle = findPuzzle(file.progress, play.puzzle);
+  const int streak = finished(file.progress) ? file.progress.streak.days : 0;
+  play.result = dailyResultLine(puzzle ? *puzzle : PuzzleProgress{},
+                                levelSetSize(), play.dailyDate, streak);
+  std::printf("%s\n", play.result.c_str());
+  std::fflush(stdout);
+}
+
+const std::string& dailyResult() { return keptPlay().result; }

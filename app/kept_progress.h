@@ -1,0 +1,21 @@
+// Guided play's progress kept in the state file: the level a puzzle resumes
+// at and each level solved. The classic game keeps nothing, so none of
+// these does anything until keepProgress is called.
+#pragma once
+
+#include <string>
+
+#include "puzzle/board.h"
+
+// Before the window opens: reads the state file and chooses where the
+// named puzzle starts, its first unsolved level or, fromStart, level 1.
+// dailyDate (YYYYMMDD) marks the puzzle as that day's daily; 0 for others.
+void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate);
+// Once the board is built: loads the level play starts at.
+void resumeKeptLevel(Board& board);
+// As a level is solved: its index, time on it and hints taken. The daily's
+// last level finishes the daily (when every level is solved, the streak
+// goes on) and prints its result line on standard output.
+void keepSolvedLevel(int level, double seconds, int hints);
+// The daily's result line once its last level is solved, else empty.
+const std::string& dailyResult();

@@ -43,7 +43,7 @@ TEST(Install, FromAFolderHoldingOnlyImagesTheGameShowsItsTitle) {
   const std::string home = pattern;
   ASSERT_EQ(mkdir((home + "/images").c_str(), 0700), 0);
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/bin/linkloom", home));
+  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/games/linkloom", home));
   EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
   rmdir((home + "/images").c_str());

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <thread>
@@ -93,6 +94,8 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
     return false;
   }
   stdoutPath = outPattern;
+  char statePattern[] = "/tmp/linkloom-state-XXXXXX";
+  if (mkdtemp(statePattern) != nullptr) stateDir = statePattern;
   pid = fork();
   if (pid == 0) {
     if (chdir(runDir.c_str()) != 0) _exit(126);
@@ -101,6 +104,7 @@ bool GameProcess::start(const std::string& binary, const std::string& runDir,
     dup2(errFd, STDERR_FILENO);
     setenv("DISPLAY", display.c_str(), 1);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    if (!stateDir.empty()) setenv("XDG_STATE_HOME", stateDir.c_str(), 1);
     for (const std::string& assignment : extraEnv)
       putenv(strdup(assignment.c_str()));
     execProgram(binary, args);
@@ -148,6 +152,8 @@ GameProcess::~GameProcess() {
   stopProcess(pid);
   if (!stderrPath.empty()) std::remove(stderrPath.c_str());
   if (!stdoutPath.empty()) std::remove(stdoutPath.c_str());
+  std::error_code ignored;
+  if (!stateDir.empty()) std::filesystem::remove_all(stateDir, ignored);
 }
 
 namespace {

@@ -27,6 +27,10 @@ struct GameProcess {
   pid_t pid = -1;
   std::string stderrPath;  // the game's standard error, kept in a file
   std::string stdoutPath;  // and its standard output
+  // A folder of its own for what the game keeps (XDG_STATE_HOME, unless the
+  // caller's environment names one), so no run reads or changes the
+  // player's progress; removed with the process.
+  std::string stateDir;
 
   bool start(const std::string& binary, const std::string& runDir,
              const std::string& display,

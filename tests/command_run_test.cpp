@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -61,11 +60,15 @@ std::string section(const std::string& text, const std::string& heading) {
 
 // Every long option a text names.
 std::set<std::string> longOptions(const std::string& text) {
-  static const std::regex option("--[a-z][a-z-]*");
+  const auto isLower = [](char c) { return c >= 'a' && c <= 'z'; };
   std::set<std::string> found;
-  for (auto at = std::sregex_iterator(text.begin(), text.end(), option);
-       at != std::sregex_iterator(); ++at)
-    found.insert(at->str());
+  for (std::size_t at = text.find("--"); at != std::string::npos;
+       at = text.find("--", at + 2)) {
+    std::size_t end = at + 2;
+    if (end == text.size() || !isLower(text[end])) continue;
+    while (end < text.size() && (isLower(text[end]) || text[end] == '-')) ++end;
+    found.insert(text.substr(at, end - at));
+  }
   return found;
 }
 

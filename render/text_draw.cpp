@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 
+#include "render/display_list.h"
 #include "render/world.h"
 
 namespace {
@@ -63,7 +64,7 @@ void drawText(const GlyphFont& font, const std::string& text, float x, float y,
   const float scale = emUnits / pixelsPerEm(font);
   glScalef(scale, scale, 1.0f);
   for (const char c : text) {
-    if (drawable(c)) glCallList(font.listBase + static_cast<unsigned char>(c));
+    if (drawable(c)) callList(font.listBase + static_cast<unsigned char>(c));
   }
   glDisable(GL_TEXTURE_2D);
 }

@@ -13,11 +13,10 @@ GuidedPlay& guidedPlay() {
   return instance;
 }
 
-bool GuidedPlay::advance(const Board& board, const GameState& state,
+void GuidedPlay::advance(const Board& board, const GameState& state,
                          double dt) {
   // Past the last level the game-over screen follows; nothing starts.
-  if (board.levelIndex >= levelSetSize()) return false;
-  bool changed = false;
+  if (board.levelIndex >= levelSetSize()) return;
   if (board.levelIndex != levelIndex) {
     levelIndex = board.levelIndex;
     levelSeconds = 0.0;
@@ -25,7 +24,6 @@ bool GuidedPlay::advance(const Board& board, const GameState& state,
     history.reset(board);
     solutions = solveLoadedLevel(board, true);
     hint = {};
-    changed = true;
   }
   if (state.levelPause && !wasPaused) ++levelsSolved;
   wasPaused = state.levelPause;
@@ -33,7 +31,6 @@ bool GuidedPlay::advance(const Board& board, const GameState& state,
     levelSeconds += dt;
     totalSeconds += dt;
   }
-  return changed;
 }
 
 void GuidedPlay::afterPress(const Board& board) {
@@ -118,8 +115,4 @@ std::string clockText(double seconds) {
   else
     std::snprintf(text, sizeof text, "%ld:%02ld", whole / 60, whole % 60);
   return text;
-}
-
-bool shownSecondsChange(double seconds, double dt) {
-  return std::floor(seconds) != std::floor(seconds + dt);
 }

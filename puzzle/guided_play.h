@@ -30,10 +30,8 @@ struct GuidedPlay {
   // One frame of dt seconds on the playing screen, after the level
   // progression has run: starts a loaded level afresh (its history, and
   // its solutions searched, a fifth of a second on a hard level), runs the
-  // clocks
-  // while the level is unsolved and counts a level solved. True when the
-  // level changed, so the window title needs the new one.
-  bool advance(const Board& board, const GameState& state, double dt);
+  // clocks while the level is unsolved and counts a level solved.
+  void advance(const Board& board, const GameState& state, double dt);
   // After every button event on the playing screen: an edit of the links
   // becomes undoable and drops the hint.
   void afterPress(const Board& board);
@@ -66,6 +64,3 @@ GuidedPlay& guidedPlay();
 
 // Minutes and seconds, "1:05", or hours first from an hour on, "1:02:03".
 std::string clockText(double seconds);
-// Whether the whole seconds shown change in a frame of dt seconds that
-// starts at seconds: the one reason the clock needs a redraw.
-bool shownSecondsChange(double seconds, double dt);

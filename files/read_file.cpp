@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -67,4 +69,16 @@ FileRead readFile(const char* path, std::size_t cap) {
   }
   read.bytes.resize(filled);
   return read;
+}
+
+std::optional<std::vector<unsigned char>> readFileOrGoWithout(const char* path,
+                                                              std::size_t cap) {
+  FileRead file = readFile(path, cap);
+  if (file.outcome == FileOutcome::NotRegular)
+    std::fprintf(stderr, "%s: not a regular file, treated as missing\n", path);
+  if (file.outcome == FileOutcome::TooLarge)
+    std::fprintf(stderr, "%s: larger than %zu MiB, treated as missing\n", path,
+                 cap >> 20);
+  if (!file.ok()) return std::nullopt;
+  return std::move(file.bytes);
 }

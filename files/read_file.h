@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 enum class FileOutcome {
@@ -28,3 +29,9 @@ FileRead checkFile(const char* path, std::size_t cap);
 // The whole regular file at path, of at most cap bytes. Never blocks and
 // never reads more than the size it checked, should the file grow meanwhile.
 FileRead readFile(const char* path, std::size_t cap);
+
+// readFile for a file a program can go on without: its bytes, or nothing.
+// A missing or unreadable file is silent; one that is not a regular file or
+// is over cap is treated as missing, with one line on standard error.
+std::optional<std::vector<unsigned char>> readFileOrGoWithout(const char* path,
+                                                              std::size_t cap);

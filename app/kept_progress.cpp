@@ -50,19 +50,20 @@ void keepSolvedLevel(int level, double seconds, int hints) {
       std::min(std::max(seconds, 0.0) * 1000.0, double(maxLevelMilliseconds));
   const SolvedLevel solved{level, static_cast<int>(std::lround(milliseconds)),
                            hints};
-  ProgressFile& file = progressFile();
-  file.save(
-      [&](Progress& progress) { recordSolved(progress, play.puzzle, solved); });
-  if (play.dailyDate == 0 || level + 1 != levelSetSize()) return;
+  const bool endsDaily = play.dailyDate != 0 && level + 1 == levelSetSize();
   const auto finished = [&](const Progress& progress) {
     const PuzzleProgress* puzzle = findPuzzle(progress, play.puzzle);
     return puzzle != nullptr &&
            static_cast<int>(puzzle->solved.size()) >= levelSetSize();
   };
+  // One locked save: the level, and the streak when it finished the daily.
+  ProgressFile& file = progressFile();
   file.save([&](Progress& progress) {
-    if (finished(progress))
+    recordSolved(progress, play.puzzle, solved);
+    if (endsDaily && finished(progress))
       progress.streak = streakAfterFinishing(progress.streak, play.dailyDate);
   });
+  if (!endsDaily) return;
   const PuzzleProgress* puzzle = findPuzzle(file.progress, play.puzzle);
   const int streak = finished(file.progress) ? file.progress.streak.days : 0;
   play.result = dailyResultLine(puzzle ? *puzzle : PuzzleProgress{},

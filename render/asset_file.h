@@ -1,5 +1,5 @@
 // Picture and font files: read through the file library with the
-// renderer's cap and its words for a file it cannot use.
+// renderer's cap, as files the game can go without.
 #pragma once
 
 #include <cstddef>

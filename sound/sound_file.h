@@ -1,5 +1,5 @@
-// Sound files: read through the file library with the player's cap and its
-// words for a file it cannot use.
+// Sound files: read through the file library with the player's cap, as
+// files the game can go without.
 #pragma once
 
 #include <cstddef>

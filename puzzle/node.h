@@ -8,7 +8,4 @@ struct Node {
   int sidesDelta = 0;
   float hueDelta = 0.0f;  // degrees
   Node* next = nullptr;   // the one outgoing link
-
-  // Draws body and outline in the current colour (render/, needs GL).
-  void draw() const;
 };

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "puzzle/board.h"
 #include "puzzle/chain_trace.h"
@@ -20,6 +21,31 @@ constexpr float kMarkSide = 8.0f;  // the selector ring, twice a node
 // centres, along the link and across it, leaving the nodes uncovered.
 constexpr double kLinkShare = 0.6;
 
+// The sprite state every board sprite is drawn in: blended, with fully
+// clear texels left alone.
+void enableSpriteState() {
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glEnable(GL_ALPHA_TEST);
+  glAlphaFunc(GL_GREATER, 0.0f);
+}
+
+void disableSpriteState() {
+  glDisable(GL_BLEND);
+  glDisable(GL_ALPHA_TEST);
+  glDisable(GL_TEXTURE_2D);
+}
+
+SpriteDraw tinted(SpriteDraw sprite, float red, float green, float blue,
+                  float alpha) {
+  sprite.red = red;
+  sprite.green = green;
+  sprite.blue = blue;
+  sprite.alpha = alpha;
+  return sprite;
+}
+
 }  // namespace
 
 BoardLook& boardLook() {
@@ -27,77 +53,119 @@ BoardLook& boardLook() {
   return look;
 }
 
-void drawLink(const Node& from, const Node& to, int linkSprite) {
+void SpriteDraw::place() const {
   glPushMatrix();
-  glTranslatef((from.x + to.x) * 0.5f, (from.y + to.y) * 0.5f, 0.0f);
-  const double angle = std::atan2(to.y - from.y, to.x - from.x);
-  glRotatef(static_cast<float>(angle * kRadiansToDegrees), 0.0f, 0.0f, 1.0f);
-  const auto scale =
-      static_cast<float>(kLinkShare * distance(from.x, from.y, to.x, to.y));
+  glTranslatef(x, y, 0.0f);
+  if (turned) glRotatef(degrees, 0.0f, 0.0f, 1.0f);
   glScalef(scale, scale, 1.0f);
-  callList(static_cast<unsigned>(linkSprite));
+  callList(list);
   glPopMatrix();
+}
+
+void SpriteDraw::draw() const {
+  glColor4f(red, green, blue, alpha);
+  place();
+}
+
+bool SpriteDraw::operator==(const SpriteDraw& other) const {
+  const auto fields = [](const SpriteDraw& s) {
+    return std::tie(s.list, s.x, s.y, s.turned, s.degrees, s.scale, s.red,
+                    s.green, s.blue, s.alpha);
+  };
+  return fields(*this) == fields(other);
+}
+
+SpriteDraw linkDraw(const Node& from, const Node& to, int linkSprite) {
+  SpriteDraw link;
+  link.list = static_cast<unsigned>(linkSprite);
+  link.x = (from.x + to.x) * 0.5f;
+  link.y = (from.y + to.y) * 0.5f;
+  link.turned = true;
+  const double angle = std::atan2(to.y - from.y, to.x - from.x);
+  link.degrees = static_cast<float>(angle * kRadiansToDegrees);
+  link.scale =
+      static_cast<float>(kLinkShare * distance(from.x, from.y, to.x, to.y));
+  return link;
+}
+
+SpriteDraw markDraw(const Node& node, int selectorSprite) {
+  SpriteDraw mark;
+  mark.list = static_cast<unsigned>(selectorSprite);
+  mark.x = node.x;
+  mark.y = node.y;
+  mark.scale = kMarkSide;
+  return mark;
+}
+
+SpriteDraw shapeDraw(const Shape& shape) {
+  SpriteDraw sprite;
+  sprite.list = static_cast<unsigned>(boardSprites().shapeSprite(shape.sides));
+  sprite.x = shape.x;
+  sprite.y = shape.y;
+  sprite.scale = 2.0f * shape.size;
+  return tinted(sprite, shape.red, shape.green, shape.blue, 1.0f);
+}
+
+void drawLink(const Node& from, const Node& to, int linkSprite) {
+  linkDraw(from, to, linkSprite).place();
 }
 
 void drawMark(const Node& node, int selectorSprite) {
-  glPushMatrix();
-  glTranslatef(node.x, node.y, 0.0f);
-  glScalef(kMarkSide, kMarkSide, 1.0f);
-  callList(static_cast<unsigned>(selectorSprite));
-  glPopMatrix();
+  markDraw(node, selectorSprite).place();
 }
 
-void Node::draw() const {
+void Shape::draw() const { shapeDraw(*this).draw(); }
+
+std::vector<SpriteDraw> boardBase(const Board& board) {
   const BoardSprites& sprites = boardSprites();
-  glPushMatrix();
-  glTranslatef(x, y, 0.0f);
-  glScalef(kNodeSide, kNodeSide, 1.0f);
-  callList(static_cast<unsigned>(sprites.nodeSprite));
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  callList(static_cast<unsigned>(sprites.nodeOutlineSprite));
-  glPopMatrix();
+  // In the one frame after the last level is solved levelIndex is past it;
+  // that frame still shows the board, in the last level's colour.
+  const Level& level = levelOrLast(board.levelIndex);
+  const auto live = liveLinks(board);
+  std::vector<SpriteDraw> base;
+  base.reserve(board.nodes.size() * 3 + 3);
+  for (std::size_t i = 0; i < board.nodes.size(); ++i) {
+    const Node& node = *board.nodes[i];
+    SpriteDraw body;
+    body.list = static_cast<unsigned>(sprites.nodeSprite);
+    body.x = node.x;
+    body.y = node.y;
+    body.scale = kNodeSide;
+    base.push_back(
+        tinted(body, level.nodeRed, level.nodeGreen, level.nodeBlue, 1.0f));
+    SpriteDraw outline = body;
+    outline.list = static_cast<unsigned>(sprites.nodeOutlineSprite);
+    base.push_back(outline);
+    if (node.next == nullptr) continue;
+    const float alpha = live[i] ? 1.0f : boardLook().offChainLinkAlpha;
+    base.push_back(tinted(linkDraw(node, *node.next, board.linkSprite), 1.0f,
+                          1.0f, 1.0f, alpha));
+  }
+  base.push_back(shapeDraw(board.startShape));
+  if (board.reachesSink) base.push_back(shapeDraw(board.resultShape));
+  base.push_back(shapeDraw(board.targetShape));
+  return base;
 }
 
-void Shape::draw() const {
-  glColor4f(red, green, blue, 1.0f);
-  glPushMatrix();
-  glTranslatef(x, y, 0.0f);
-  glScalef(2.0f * size, 2.0f * size, 1.0f);
-  callList(static_cast<unsigned>(boardSprites().shapeSprite(sides)));
-  glPopMatrix();
+void drawSprites(const std::vector<SpriteDraw>& sprites) {
+  enableSpriteState();
+  for (const SpriteDraw& sprite : sprites) sprite.draw();
+  disableSpriteState();
+}
+
+void drawMarks(const Board& board) {
+  enableSpriteState();
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  if (board.selectedNode != nullptr)
+    drawMark(*board.selectedNode, board.selectorSprite);
+  // A press there would be refused: the hover mark turns translucent red.
+  if (!board.hoverValid) glColor4f(1.0f, 0.0f, 0.0f, 0.4f);
+  if (board.hoveredNode != nullptr)
+    drawMark(*board.hoveredNode, board.selectorSprite);
+  disableSpriteState();
 }
 
 void Board::draw() const {
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_ALPHA_TEST);
-  glAlphaFunc(GL_GREATER, 0.0f);
-
-  // In the one frame after the last level is solved levelIndex is past it; that
-  // frame still shows the board, in the last level's colour.
-  const Level& level = levelOrLast(levelIndex);
-  const auto live = liveLinks(*this);
-  for (std::size_t i = 0; i < nodes.size(); ++i) {
-    const Node& node = *nodes[i];
-    glColor4f(level.nodeRed, level.nodeGreen, level.nodeBlue, 1.0f);
-    node.draw();
-    if (node.next == nullptr) continue;
-    glColor4f(1.0f, 1.0f, 1.0f, live[i] ? 1.0f : boardLook().offChainLinkAlpha);
-    drawLink(node, *node.next, linkSprite);
-  }
-
-  startShape.draw();
-  if (reachesSink) resultShape.draw();
-  targetShape.draw();
-
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  if (selectedNode != nullptr) drawMark(*selectedNode, selectorSprite);
-  // A press there would be refused: the hover mark turns translucent red.
-  if (!hoverValid) glColor4f(1.0f, 0.0f, 0.0f, 0.4f);
-  if (hoveredNode != nullptr) drawMark(*hoveredNode, selectorSprite);
-
-  glDisable(GL_BLEND);
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_TEXTURE_2D);
+  drawSprites(boardBase(*this));
+  drawMarks(*this);
 }

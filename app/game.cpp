@@ -18,6 +18,7 @@
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
 #include "puzzle/play_view.h"
+#include "render/board_layer.h"
 #include "render/board_sprites.h"
 #include "render/camera.h"
 #include "render/fixed_function_state.h"
@@ -135,8 +136,8 @@ void Game::display() {
   const PlayView before = viewOf(board(), gameState());
   if (active) update();
   camera().apply();
-  scenery().drawBackground();
-  board().draw();
+  boardLayer().draw(board());
+  drawMarks(board());
   drawGuidedPlaying();
   glutSwapBuffers();
   glPopMatrix();

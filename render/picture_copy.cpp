@@ -63,3 +63,11 @@ void PictureCopy::copyToWindow() const {
                     GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
 }
+
+void PictureCopy::copyFromWindow() const {
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+  glBlitFramebuffer(0, 0, width, height, 0, height, width, 0,
+                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+}

@@ -18,4 +18,8 @@ struct PictureCopy {
   // Copies the picture upright into the back buffer, its top row at the
   // window's top, touching nothing but colour. Needs a framebuffer.
   void copyToWindow() const;
+  // The reverse: the back buffer into the picture, its top row first, so
+  // that copyToWindow puts it back unchanged. Needs a framebuffer of the
+  // window's size.
+  void copyFromWindow() const;
 };

@@ -4,5 +4,6 @@
 
 void PictureCopy::wrap(GLuint) { framebuffer = 0; }
 
-// Never reached: the scenery copies only a picture with a framebuffer.
+// Never reached: pictures are copied only with a framebuffer.
 void PictureCopy::copyToWindow() const {}
+void PictureCopy::copyFromWindow() const {}

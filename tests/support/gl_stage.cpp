@@ -109,6 +109,17 @@ Rgb windowPixel(int x, int y) {
   return {rgb[0], rgb[1], rgb[2]};
 }
 
+std::vector<unsigned char> backBuffer() {
+  glFinish();
+  std::vector<unsigned char> rgb(static_cast<std::size_t>(camera().width) *
+                                 camera().height * 3);
+  glReadBuffer(GL_BACK);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, camera().width, camera().height, GL_RGB, GL_UNSIGNED_BYTE,
+               rgb.data());
+  return rgb;
+}
+
 Rgb worldPixel(float x, float y) {
   // Read back from the bottom-left, where the window counts from the top.
   return windowPixel(static_cast<int>(pixelX(x)),

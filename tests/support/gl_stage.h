@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "render/picture_files.h"
 #include "tests/support/gl_window.h"
@@ -25,6 +26,8 @@ int shapeGrey(int sides);
 
 // Draws a Playing frame as Game::display does, into the back buffer.
 void drawPlayingFrame();
+// The whole back buffer at the camera's size, RGB rows from the bottom.
+std::vector<unsigned char> backBuffer();
 // The back buffer's colour at a world point, or at a window pixel counted
 // from the bottom-left.
 Rgb worldPixel(float x, float y);

@@ -11,6 +11,6 @@ void FloorFrame::load() {
 }
 
 void FloorFrame::draw() const {
-  background.copyToWindow();
+  background.copyIntoFrame();
   glutSwapBuffers();
 }

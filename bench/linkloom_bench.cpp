@@ -209,27 +209,44 @@ double timeFrames(int count, Frame frame) {
   return (processCpuMs() - start) / count;
 }
 
-// A playing frame with everything on the board against the copy of the
-// playing field alone, in CPU time.
+// Frames of the busy board in CPU time, against the copy of the playing
+// field alone: the pointer moving the hover mark from node to node, as most
+// playing frames are, and a link made or removed, which draws everything.
 void measureFrames() {
   game().init();
   game().finishStartUp();
   setUpBusyBoard();
   FloorFrame floor;
   floor.load();
-  const auto gameFrame = [] { game().display(); };
+  Board& shown = board();
+  Node* const hoverA = shown.gridNode(2, 2);
+  Node* const hoverB = shown.gridNode(2, 3);
+  Node* const linkFrom = shown.gridNode(3, 3);
+  Node* const linkTo = shown.gridNode(3, 2);
+  const auto gameFrame = [&] {
+    shown.hoveredNode = shown.hoveredNode == hoverA ? hoverB : hoverA;
+    game().display();
+  };
+  const auto linkFrame = [&] {
+    linkFrom->next = linkFrom->next == nullptr ? linkTo : nullptr;
+    game().display();
+  };
   const auto floorFrame = [&] { floor.draw(); };
   timeFrames(30, gameFrame);
+  timeFrames(30, linkFrame);
   timeFrames(30, floorFrame);
-  std::vector<double> gameMs, floorMs;
+  std::vector<double> gameMs, linkMs, floorMs;
   for (int round = 0; round < 21; ++round) {
     gameMs.push_back(timeFrames(10, gameFrame));
+    linkMs.push_back(timeFrames(10, linkFrame));
     floorMs.push_back(timeFrames(10, floorFrame));
   }
-  if (!board().reachesSink) std::printf("warning: the chain missed the sink\n");
+  if (!shown.reachesSink) std::printf("warning: the chain missed the sink\n");
   std::printf("frame_ms: %.3f\n", median(gameMs));
   std::printf("frame_floor_ms: %.3f\n", median(floorMs));
   std::printf("frame_ratio: %.2f\n", median(gameMs) / median(floorMs));
+  std::printf("frame_link_ms: %.3f\n", median(linkMs));
+  std::printf("frame_link_ratio: %.2f\n", median(linkMs) / median(floorMs));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// Board layer: the playing field with the board beneath the marks, kept as
-// a picture of the window while it stays the same, so that a frame where
-// only the marks or the writing over the board change copies it instead of
-// drawing every sprite again.
+// Board layer: the playing field with the board beneath the marks, drawn
+// into a window-sized picture of its own and kept while it stays the same,
+// so that a frame where only the marks or the writing over the board
+// change copies it instead of drawing every sprite again.
 #pragma once
 
 #include <GL/gl.h>
@@ -10,24 +10,32 @@
 #include <vector>
 
 #include "render/board_parts.h"
-#include "render/picture_copy.h"
 
 struct Board;
 
 struct BoardLayer {
-  GLuint texture = 0;   // window-sized, made by the first frame that keeps
-  PictureCopy copy;     // framebuffer 0 while nothing can be kept
-  bool kept = false;    // copy holds shownBoard on shownView
-  bool unable = false;  // the driver cannot copy pictures: never keep
+  GLuint texture = 0;      // made by the first frame that keeps
+  GLuint depth = 0;        // a renderbuffer
+  GLuint framebuffer = 0;  // drawn like the window: rows from the top
+  int width = 0;           // the texture's size
+  int height = 0;
+  bool kept = false;    // the texture holds shownBoard on shownView
+  bool unable = false;  // the driver cannot keep it: draw every frame
   std::vector<SpriteDraw> shownBoard;
   std::array<double, 10> shownView{};
 
-  // Puts the playing field and boardBase(board) into the back buffer:
-  // copies the kept picture when the board, the window and the world
-  // rectangle are as it was taken; otherwise draws them and keeps a copy.
-  // Nothing is kept when the driver cannot copy pictures or the playing
-  // field has translucent texels (then each frame blends it over the last).
+  // Puts the playing field and boardBase(board) into the back buffer. When
+  // the board, the window and the world rectangle are as last kept it
+  // copies the kept picture; otherwise it draws them into the picture and
+  // copies that. It keeps nothing, drawing into the window itself, unless
+  // the playing field is copied opaque over every pixel: a scaled field
+  // blends its edges, and a translucent one all of it, over the last frame,
+  // which the window has and a kept picture would not. So also where the
+  // driver has no framebuffer copies.
   void draw(const Board& board);
+
+ private:
+  bool fitWindow();
 };
 
 // The process-wide layer, for the playing screen's frames.

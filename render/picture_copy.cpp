@@ -10,11 +10,6 @@
 
 namespace {
 
-bool canBlit() {
-  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
-  return version != nullptr && std::atoi(version) >= 3;
-}
-
 bool hasOnlyOpaqueTexels(int width, int height) {
   GLint alphaBits = 0;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_ALPHA_SIZE, &alphaBits);
@@ -31,9 +26,14 @@ bool hasOnlyOpaqueTexels(int width, int height) {
 
 }  // namespace
 
+bool framebufferBlits() {
+  const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+  return version != nullptr && std::atoi(version) >= 3;
+}
+
 void PictureCopy::wrap(GLuint texture) {
   framebuffer = 0;
-  if (texture == 0 || !canBlit()) return;
+  if (texture == 0 || !framebufferBlits()) return;
   GLint previousTexture = 0, previousRead = 0;
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousTexture);
   glGetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &previousRead);
@@ -55,19 +55,10 @@ void PictureCopy::wrap(GLuint texture) {
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
 }
 
-void PictureCopy::copyToWindow() const {
+void PictureCopy::copyIntoFrame() const {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  // Texel row 0 is the picture's top; window row 0 is its bottom.
+  // Texel row 0 is the picture's top; the frame's row 0 is its bottom.
   glBlitFramebuffer(0, 0, width, height, 0, height, width, 0,
                     GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-}
-
-void PictureCopy::copyFromWindow() const {
-  glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-  glBlitFramebuffer(0, 0, width, height, 0, height, width, 0,
-                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
-  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
 }

@@ -15,11 +15,11 @@ struct PictureCopy {
   // Leaves framebuffer 0 for texture 0 (a failed load) or when the driver
   // has no framebuffer blit (OpenGL before 3.0). Keeps the bindings.
   void wrap(GLuint texture);
-  // Copies the picture upright into the back buffer, its top row at the
-  // window's top, touching nothing but colour. Needs a framebuffer.
-  void copyToWindow() const;
-  // The reverse: the back buffer into the picture, its top row first, so
-  // that copyToWindow puts it back unchanged. Needs a framebuffer of the
-  // window's size.
-  void copyFromWindow() const;
+  // Copies the picture upright into the framebuffer being drawn (the
+  // window's back buffer, or a kept layer while it is drawn), its top row
+  // at the top, touching nothing but colour. Needs a framebuffer.
+  void copyIntoFrame() const;
 };
+
+// Whether the driver copies between framebuffers (OpenGL 3.0 on).
+bool framebufferBlits();

@@ -5,5 +5,6 @@
 void PictureCopy::wrap(GLuint) { framebuffer = 0; }
 
 // Never reached: pictures are copied only with a framebuffer.
-void PictureCopy::copyToWindow() const {}
-void PictureCopy::copyFromWindow() const {}
+void PictureCopy::copyIntoFrame() const {}
+
+bool framebufferBlits() { return false; }

@@ -79,7 +79,7 @@ bool Scenery::showsOneToOne(const PictureCopy& copy) const {
 void Scenery::drawBackground() const {
   // Blending and the alpha test change nothing where every texel is opaque.
   if (backgroundCopy.opaque && showsOneToOne(backgroundCopy)) {
-    backgroundCopy.copyToWindow();
+    backgroundCopy.copyIntoFrame();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     return;
   }
@@ -101,7 +101,7 @@ void Scenery::drawBackground() const {
 
 void Scenery::drawOpaque(int list, const PictureCopy& copy) const {
   if (showsOneToOne(copy)) {
-    copy.copyToWindow();
+    copy.copyIntoFrame();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     return;
   }

@@ -3,8 +3,9 @@
 // the board, the window and the playing field change under it.
 #include "render/board_layer.h"
 
-#include <GL/gl.h>
+#include <GL/freeglut.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <functional>
 #include <string>
@@ -31,8 +32,22 @@ struct BoardLayerTest : testing::Test {
   }
   void TearDown() override {
     boardLook().offChainLinkAlpha = 1.0f;
-    camera().reshape(800, 600);
+    resizeWindow(800, 600);
     b.loadLevel();
+  }
+
+  // The window itself takes the size, as a player's resize gives it.
+  static void resizeWindow(int width, int height) {
+    glutDisplayFunc([] {});
+    glutReshapeWindow(width, height);
+    for (int i = 0; i < 400 && (glutGet(GLUT_WINDOW_WIDTH) != width ||
+                                glutGet(GLUT_WINDOW_HEIGHT) != height);
+         ++i) {
+      glutMainLoopEvent();
+      usleep(5000);
+    }
+    ASSERT_EQ(glutGet(GLUT_WINDOW_WIDTH), width);
+    camera().reshape(width, height);
   }
 
   // A playing frame as the game draws it, over a blue buffer, so that a
@@ -87,9 +102,23 @@ TEST_F(BoardLayerTest, EveryFrameMatchesTheBoardDrawnAfresh) {
     boardLook().offChainLinkAlpha = 0.4f;
   });
   expectFramesAfter("the next level's colour", [&] { b.levelIndex = 1; });
-  expectFramesAfter("a smaller window", [] { camera().reshape(400, 300); });
-  expectFramesAfter("the window back", [] { camera().reshape(800, 600); });
+  expectFramesAfter("the window back", [] {
+    resizeWindow(400, 300);
+    resizeWindow(800, 600);
+  });
   EXPECT_TRUE(boardLayer().kept);
+}
+
+// A scaled field blends its edge pixels over what the window held, so
+// those frames are drawn whole, as before.
+TEST_F(BoardLayerTest, ScaledWindowsAreDrawnEveryFrame) {
+  resizeWindow(400, 300);
+  const std::vector<unsigned char> first = layerFrame();
+  EXPECT_FALSE(boardLayer().kept);
+  b.hoveredNode = b.gridNode(1, 2);
+  const std::vector<unsigned char> second = layerFrame();
+  EXPECT_FALSE(boardLayer().kept);
+  EXPECT_FALSE(first == second) << "the hover mark did not show";
 }
 
 // Each frame blends a translucent playing field over the last, so no

@@ -7,8 +7,10 @@
 #include <GL/glext.h>
 
 #include <cstring>
+#include <optional>
 
 #include "render/camera.h"
+#include "render/changed_area.h"
 #include "render/picture_copy.h"
 #include "render/scenery.h"
 #include "render/texture_params.h"
@@ -97,15 +99,26 @@ void BoardLayer::draw(const Board& board) {
   std::vector<SpriteDraw> base = boardBase(board);
   const std::array<double, 10> view = currentView();
   if (!kept || base != shownBoard || view != shownView) {
-    kept = false;
     const Scenery& field = scenery();
     const bool keepable = field.backgroundCopy.opaque &&
                           field.showsOneToOne(field.backgroundCopy) &&
                           fitWindow();
-    if (keepable) glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    scenery().drawBackground();
-    drawSprites(base);
-    if (!keepable) return;
+    if (!keepable) {
+      kept = false;
+      field.drawBackground();
+      drawSprites(base);
+      return;
+    }
+    std::optional<PixelBox> area;
+    if (kept && view == shownView)
+      area = changedArea(shownBoard, base, camera());
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    if (area) {
+      drawArea(base, *area);
+    } else {
+      field.drawBackground();
+      drawSprites(base);
+    }
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     kept = true;
     shownBoard = std::move(base);
@@ -116,4 +129,22 @@ void BoardLayer::draw(const Board& board) {
   glBlitFramebuffer(0, 0, width, height, 0, 0, width, height,
                     GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+}
+
+// Every pixel of the area as drawing everything would leave it: the field
+// copied, then each draw that reaches the area, in order, cut to it.
+void BoardLayer::drawArea(const std::vector<SpriteDraw>& base,
+                          const PixelBox& area) const {
+  if (area.empty()) return;
+  scenery().backgroundCopy.copyAreaIntoFrame(area.left, area.bottom, area.right,
+                                             area.top);
+  std::vector<SpriteDraw> reaching;
+  for (const SpriteDraw& sprite : base)
+    if (spriteBox(sprite, camera()).meets(area)) reaching.push_back(sprite);
+  glEnable(GL_SCISSOR_TEST);
+  glScissor(area.left, area.bottom, area.right - area.left,
+            area.top - area.bottom);
+  drawSprites(reaching);
+  glDisable(GL_SCISSOR_TEST);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }

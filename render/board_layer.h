@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "render/board_parts.h"
+#include "render/changed_area.h"
 
 struct Board;
 
@@ -26,7 +27,8 @@ struct BoardLayer {
 
   // Puts the playing field and boardBase(board) into the back buffer. When
   // the board, the window and the world rectangle are as last kept it
-  // copies the kept picture; otherwise it draws them into the picture and
+  // copies the kept picture; otherwise it draws them into the picture, only
+  // where the board's draws changed when the window is the same, and
   // copies that. It keeps nothing, drawing into the window itself, unless
   // the playing field is copied opaque over every pixel: a scaled field
   // blends its edges, and a translucent one all of it, over the last frame,
@@ -36,6 +38,8 @@ struct BoardLayer {
 
  private:
   bool fitWindow();
+  void drawArea(const std::vector<SpriteDraw>& base,
+                const PixelBox& area) const;
 };
 
 // The process-wide layer, for the playing screen's frames.

@@ -70,3 +70,15 @@ double Camera::viewHalfHeight() const {
   const float halfAngle = static_cast<float>(fieldOfView * 0.5);
   return std::fabs(translationZ) * std::tan(halfAngle * kDegreesToRadians);
 }
+
+double Camera::pixelsPerUnit() const {
+  return height / (2.0 * viewHalfHeight());
+}
+
+double Camera::windowX(double worldX) const {
+  return width * 0.5 + (worldX + translationX) * pixelsPerUnit();
+}
+
+double Camera::windowY(double worldY) const {
+  return height * 0.5 + (worldY + translationY) * pixelsPerUnit();
+}

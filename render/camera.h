@@ -27,6 +27,12 @@ struct Camera {
   void apply() const;
   // Half the visible height of the plane z = 0, world units.
   double viewHalfHeight() const;
+  // Window pixels a world unit of the plane z = 0 spans.
+  double pixelsPerUnit() const;
+  // A point of the plane z = 0 in window pixels, counted from the left and
+  // from the bottom.
+  double windowX(double worldX) const;
+  double windowY(double worldY) const;
 };
 
 // The largest window the game asks for, whatever the screen: a little

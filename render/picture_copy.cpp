@@ -56,9 +56,14 @@ void PictureCopy::wrap(GLuint texture) {
 }
 
 void PictureCopy::copyIntoFrame() const {
+  copyAreaIntoFrame(0, 0, width, height);
+}
+
+void PictureCopy::copyAreaIntoFrame(int left, int bottom, int right,
+                                    int top) const {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
   // Texel row 0 is the picture's top; the frame's row 0 is its bottom.
-  glBlitFramebuffer(0, 0, width, height, 0, height, width, 0,
-                    GL_COLOR_BUFFER_BIT, GL_NEAREST);
+  glBlitFramebuffer(left, height - top, right, height - bottom, left, top,
+                    right, bottom, GL_COLOR_BUFFER_BIT, GL_NEAREST);
   glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
 }

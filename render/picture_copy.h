@@ -19,6 +19,10 @@ struct PictureCopy {
   // window's back buffer, or a kept layer while it is drawn), its top row
   // at the top, touching nothing but colour. Needs a framebuffer.
   void copyIntoFrame() const;
+  // The same for the pixels of a 1:1 picture from left to right and bottom
+  // to top (window pixels, counted from the bottom-left; right and top
+  // excluded), leaving the rest of the frame as it is.
+  void copyAreaIntoFrame(int left, int bottom, int right, int top) const;
 };
 
 // Whether the driver copies between framebuffers (OpenGL 3.0 on).

@@ -6,5 +6,6 @@ void PictureCopy::wrap(GLuint) { framebuffer = 0; }
 
 // Never reached: pictures are copied only with a framebuffer.
 void PictureCopy::copyIntoFrame() const {}
+void PictureCopy::copyAreaIntoFrame(int, int, int, int) const {}
 
 bool framebufferBlits() { return false; }

@@ -61,15 +61,12 @@ bool Scenery::showsOneToOne(const PictureCopy& copy) const {
       copy.height != view.height)
     return false;
   // The rectangle as placeOnRect puts it, in window pixels.
-  const double pixelsPerUnit = view.height / (2.0 * view.viewHalfHeight());
-  const double centreX =
-      view.width * 0.5 +
-      ((right + left) * 0.5 + view.translationX) * pixelsPerUnit;
-  const double centreY =
-      view.height * 0.5 +
-      ((bottom + top) * 0.5 + view.translationY) * pixelsPerUnit;
-  const double halfWidth = wholeLength(left - right) * 0.5 * pixelsPerUnit;
-  const double halfHeight = wholeLength(top - bottom) * 0.5 * pixelsPerUnit;
+  const double centreX = view.windowX((right + left) * 0.5);
+  const double centreY = view.windowY((bottom + top) * 0.5);
+  const double halfWidth =
+      wholeLength(left - right) * 0.5 * view.pixelsPerUnit();
+  const double halfHeight =
+      wholeLength(top - bottom) * 0.5 * view.pixelsPerUnit();
   return sameEdge(centreX - halfWidth, 0.0) &&
          sameEdge(centreX + halfWidth, view.width) &&
          sameEdge(centreY - halfHeight, 0.0) &&

@@ -94,6 +94,16 @@ TEST_F(BoardLayerTest, EveryFrameMatchesTheBoardDrawnAfresh) {
                     [&] { b.gridNode(0, 0)->next = b.gridNode(0, 1); });
   expectFramesAfter("a link removed",
                     [&] { b.gridNode(0, 0)->next = nullptr; });
+  // Across nodes drawn before and after the link, which it covers and
+  // which cover it.
+  expectFramesAfter("a link across the grid",
+                    [&] { b.gridNode(3, 3)->next = b.gridNode(0, 0); });
+  expectFramesAfter("its way back",
+                    [&] { b.gridNode(0, 0)->next = b.gridNode(3, 3); });
+  expectFramesAfter("both gone", [&] {
+    b.gridNode(3, 3)->next = nullptr;
+    b.gridNode(0, 0)->next = nullptr;
+  });
   expectFramesAfter("the result shown", [&] { b.reachesSink = true; });
   expectFramesAfter("the result grown", [&] { b.resultShape.size += 1.0f; });
   expectFramesAfter("the target's sides", [&] { b.targetShape.sides = 7; });

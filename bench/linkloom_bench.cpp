@@ -211,7 +211,8 @@ double timeFrames(int count, Frame frame) {
 
 // Frames of the busy board in CPU time, against the copy of the playing
 // field alone: the pointer moving the hover mark from node to node, as most
-// playing frames are, and a link made or removed, which draws everything.
+// playing frames are, and a link made or removed, which draws the board
+// again where the link lies.
 void measureFrames() {
   game().init();
   game().finishStartUp();

@@ -10,7 +10,6 @@
 #include <optional>
 
 #include "render/camera.h"
-#include "render/changed_area.h"
 #include "render/picture_copy.h"
 #include "render/scenery.h"
 #include "render/texture_params.h"

@@ -16,7 +16,7 @@ struct Board;
 
 struct BoardLayer {
   GLuint texture = 0;      // made by the first frame that keeps
-  GLuint depth = 0;        // a renderbuffer
+  GLuint depth = 0;        // a depth renderbuffer, as the window has
   GLuint framebuffer = 0;  // drawn like the window: rows from the top
   int width = 0;           // the texture's size
   int height = 0;

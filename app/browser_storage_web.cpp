@@ -6,6 +6,7 @@
 
 namespace {
 
+// clang-format off
 // Every call is guarded: a browser that refuses storage throws on any use.
 EM_JS(int, storageUsable, (), {
   try {
@@ -20,7 +21,7 @@ EM_JS(int, storedLength, (const char* key, int keyLength), {
   try {
     const text = localStorage.getItem(
         String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)));
-    return text == = null ? -1 : text.length;
+    return text === null ? -1 : text.length;
   } catch (error) {
     return -1;
   }
@@ -30,36 +31,34 @@ EM_JS(int, storedLength, (const char* key, int keyLength), {
 // changed length in the meantime.
 EM_JS(int, copyStored,
       (const char* key, int keyLength, char* buffer, int length), {
-        try {
-          const text = localStorage.getItem(String.fromCharCode.apply(
-              null, HEAPU8.subarray(key, key + keyLength)));
-          if (text == = null || text.length != = length) return 0;
-          for (let i = 0; i < length; ++i)
-            HEAPU8[buffer + i] = text.charCodeAt(i);
-          return 1;
-        } catch (error) {
-          return 0;
-        }
-      });
+  try {
+    const text = localStorage.getItem(
+        String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)));
+    if (text === null || text.length !== length) return 0;
+    for (let i = 0; i < length; ++i) HEAPU8[buffer + i] = text.charCodeAt(i);
+    return 1;
+  } catch (error) {
+    return 0;
+  }
+});
 
 EM_JS(int, storeBytes,
       (const char* key, int keyLength, const char* bytes, int length), {
-        try {
-          let text = "";
-          // In slices: one call with a megabyte of arguments overflows the
-          // stack.
-          for (let at = 0; at < length; at += 8192)
-            text += String.fromCharCode.apply(
-                null, HEAPU8.subarray(bytes + at,
-                                      bytes + Math.min(length, at + 8192)));
-          localStorage.setItem(String.fromCharCode.apply(
-                                   null, HEAPU8.subarray(key, key + keyLength)),
-                               text);
-          return 1;
-        } catch (error) {
-          return 0;
-        }
-      });
+  try {
+    let text = "";
+    // In slices: one call with a megabyte of arguments overflows the stack.
+    for (let at = 0; at < length; at += 8192)
+      text += String.fromCharCode.apply(
+          null,
+          HEAPU8.subarray(bytes + at, bytes + Math.min(length, at + 8192)));
+    localStorage.setItem(
+        String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)),
+        text);
+    return 1;
+  } catch (error) {
+    return 0;
+  }
+});
 
 EM_JS(void, removeStored, (const char* key, int keyLength), {
   try {
@@ -68,6 +67,7 @@ EM_JS(void, removeStored, (const char* key, int keyLength), {
   } catch (error) {
   }
 });
+// clang-format on
 
 }  // namespace
 

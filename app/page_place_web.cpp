@@ -40,6 +40,7 @@ PagePlace& pagePlace() {
   return place;
 }
 
+// clang-format off
 EM_JS(int, fragmentLength, (), { return location.hash.length; });
 EM_JS(void, copyFragment, (char* buffer, int length), {
   const hash = location.hash;
@@ -51,6 +52,7 @@ EM_JS(void, callPage, (const char* what, const char* text, int length), {
   const decoded = new TextDecoder().decode(HEAPU8.slice(text, text + length));
   Module[UTF8ToString(what)](decoded);
 });
+// clang-format on
 
 std::string pageFragment() {
   std::string fragment(static_cast<std::size_t>(fragmentLength()), '\0');

@@ -103,7 +103,7 @@ build_game() {
   cp "$out"/game/linkloom.{js,wasm,data} "$out/site/"
   cp "$source"/web/{index.html,service-worker.js,manifest.webmanifest} \
     "$out/site/"
-  cp "$out/desktop/images/icon.png" "$out/site/"
+  cp "$out/desktop/images/webicon.png" "$out/site/"
 }
 
 fetch_sources

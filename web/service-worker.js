@@ -4,7 +4,7 @@
 // the cache keeps the copy, so a new build is played at once.
 const cacheName = "linkloom";
 const siteFiles = ["./", "index.html", "linkloom.js", "linkloom.wasm",
-                   "linkloom.data", "manifest.webmanifest", "icon.png"];
+                   "linkloom.data", "manifest.webmanifest", "webicon.png"];
 
 self.addEventListener("install", event => {
   event.waitUntil(caches.open(cacheName)

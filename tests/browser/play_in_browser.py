@@ -215,15 +215,19 @@ class Page:
         self.click_world(0, 37.5)
         time.sleep(0.3)
 
-    def solve_by_hints(self, fragment_after):
-        """Asks for hints, taking each, until the address becomes
-        fragment_after: h pressed over and over solves any level."""
+    def solve_by_hints(self, solved):
+        """Asks for hints, taking each, until solved() is true: h pressed
+        over and over solves any level."""
         for _ in range(120):
-            if self.fragment == fragment_after:
+            if solved():
                 return True
             self.press_key("h", "KeyH", 72)
             time.sleep(0.1)
-        return self.wait_until(lambda: self.fragment == fragment_after, 3)
+        return self.wait_until(solved, 3)
+
+    def moved_to(self, fragment):
+        """A condition: the address is fragment."""
+        return lambda: self.fragment == fragment
 
     def move_to_world(self, x, y):
         """Moves the mouse over world point (x, y); x -50..50, y 0..75."""
@@ -458,8 +462,8 @@ class PuzzlesByAddressTest(SiteTest):
     def test_the_address_follows_the_player_and_a_reload_resumes(self):
         page = self.open(fragment=self.SEED)
         page.start_playing(self.title)
-        self.assertTrue(page.solve_by_hints(self.SEED + "&level=2"),
-                        page.fragment)
+        self.assertTrue(page.solve_by_hints(page.moved_to(
+            self.SEED + "&level=2")), page.fragment)
         # The link copied is the address, where the player stands.
         page.driver.find_element(By.ID, "copy-link").click()
         shared = page.driver.find_element(By.ID, "shared")
@@ -539,6 +543,53 @@ class PuzzlesByAddressTest(SiteTest):
         page.start_playing(self.title)
         self.expect_playing(page, "my-levels.pack - level 2 of 2")
         self.assertEqual(console_faults(page.console()), [])
+
+        # A pack dropped on the page opens as a picked one does.
+        page.driver.execute_script(
+            "const files = new DataTransfer();"
+            "files.items.add(new File([arguments[0]], 'dropped.pack'));"
+            "document.getElementById('canvas').dispatchEvent(new DragEvent("
+            "    'drop', {dataTransfer: files, bubbles: true}));",
+            one_level_pack("0 1 0"))
+        self.assertTrue(page.wait_until(
+            page.moved_to("#file=dropped.pack"), 10), page.fragment)
+        page.start_playing(self.title)
+        self.expect_playing(page, "dropped.pack - level 1 of 1")
+
+    def test_the_daily_finished_gives_its_result_to_copy(self):
+        page = self.open(fragment="#daily")
+        page.start_playing(self.title)
+        copy_result = page.driver.find_element(By.ID, "copy-result")
+        for level in range(2, 7):
+            self.assertTrue(page.solve_by_hints(page.moved_to(
+                f"#daily&level={level}")), page.fragment)
+            self.assertFalse(copy_result.is_displayed())
+        self.assertTrue(page.solve_by_hints(copy_result.is_displayed))
+        copy_result.click()
+        self.assertRegex(
+            page.driver.find_element(By.ID, "shared").get_attribute("value"),
+            r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
+            r"\d+ hints?, streak 1$")
+
+    def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
+        page = self.open()
+        page.wait_for(self.title)
+        page.driver.execute_script(
+            "localStorage.setItem('linkloom progress', 'not progress');")
+        page.driver.get(self.url + self.SEED + "&level=1")
+        page.start_playing(self.title)
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
+        self.assertTrue(page.solve_by_hints(page.moved_to(
+            self.SEED + "&level=2")), page.fragment)
+        kept = page.driver.execute_script(
+            "return [localStorage.getItem('linkloom progress.damaged'),"
+            "        localStorage.getItem('linkloom progress')];")
+        self.assertEqual(kept[0], "not progress")
+        self.assertRegex(kept[1],
+                         r"\npuzzle \d+ seed 42 hard\nsolved 1 \d+ \d+\n")
+        said = [entry["message"] for entry in page.console()
+                if "progress is damaged" in entry["message"]]
+        self.assertEqual(len(said), 1, said)
 
     def test_the_menu_works_from_the_keyboard(self):
         page = self.open()

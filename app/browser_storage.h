@@ -8,6 +8,8 @@
 
 // Whether this page may use the storage at all (a browser may refuse it).
 bool storageAvailable();
+// Whether anything is kept under key.
+bool isStored(const std::string& key);
 // The bytes kept under key, or nothing when none are.
 std::optional<std::string> readStored(const std::string& key);
 // Keeps bytes under key; false when the storage refuses (it is full, or

@@ -73,6 +73,10 @@ EM_JS(void, removeStored, (const char* key, int keyLength), {
 
 bool storageAvailable() { return storageUsable() != 0; }
 
+bool isStored(const std::string& key) {
+  return storedLength(key.data(), static_cast<int>(key.size())) >= 0;
+}
+
 std::optional<std::string> readStored(const std::string& key) {
   const int keyLength = static_cast<int>(key.size());
   const int length = storedLength(key.data(), keyLength);

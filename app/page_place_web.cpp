@@ -4,6 +4,7 @@
 #include <emscripten.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -54,8 +55,12 @@ EM_JS(void, callPage, (const char* what, const char* text, int length), {
 });
 // clang-format on
 
+// More than any address names a puzzle with; the address reader refuses it.
+constexpr int kLongestFragmentRead = 2000;
+
 std::string pageFragment() {
-  std::string fragment(static_cast<std::size_t>(fragmentLength()), '\0');
+  const int length = std::min(fragmentLength(), kLongestFragmentRead);
+  std::string fragment(static_cast<std::size_t>(length), '\0');
   copyFragment(fragment.data(), static_cast<int>(fragment.size()));
   return fragment;
 }
@@ -64,9 +69,9 @@ void tellPage(const char* what, const std::string& text) {
   callPage(what, text.data(), static_cast<int>(text.size()));
 }
 
-// Writes bytes where the pack reader finds them; false when it cannot.
-bool writePack(const std::string& path, const std::string& bytes) {
-  mkdir(servedPackFolder, 0700);
+// Writes an opened pack's bytes where the pack reader finds them; false
+// when it cannot.
+bool writeOpenedPack(const std::string& path, const std::string& bytes) {
   mkdir(openedPackFolder, 0700);
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return false;
@@ -131,7 +136,7 @@ void startPagePuzzle(void (*play)()) {
       const auto name = readStored(kOpenedPackName);
       const auto bytes = readStored(kOpenedPack);
       if (!name || !bytes || *name != address.packName ||
-          !writePack(address.options.levelsFile, *bytes)) {
+          !writeOpenedPack(address.options.levelsFile, *bytes)) {
         playClassic(address.packName +
                     " is not kept in this browser; open the file again");
         return;
@@ -171,7 +176,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void linkloomOpenPack() {
   }
   const std::string name = addressFileName(*chosenName);
   const std::string path = openedPackFolder + name;
-  if (!writePack(path, *bytes)) {
+  if (!writeOpenedPack(path, *bytes)) {
     tellPage("showNote", name + " could not be read");
     return;
   }

@@ -14,7 +14,7 @@ constexpr const char* kKey = "linkloom progress";
 // A key nothing holds yet: the key's .damaged, then .2, .3, ...
 std::string asideKey(const std::string& key) {
   std::string name = key + ".damaged";
-  for (int n = 2; readStored(name); ++n)
+  for (int n = 2; isStored(name); ++n)
     name = key + ".damaged." + std::to_string(n);
   return name;
 }

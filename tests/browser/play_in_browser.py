@@ -511,6 +511,7 @@ class PuzzlesByAddressTest(SiteTest):
             lambda: page.fragment == "#pack=two.pack&level=2", 5))
         red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
         self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+        self.assertEqual(console_faults(page.console()), [])
 
     def test_a_pack_opened_from_a_file_plays(self):
         folder = tempfile.TemporaryDirectory()

@@ -2,8 +2,6 @@
 // page's local storage, read and changed with the same rules as on the
 // desktop. The page's scripts run one at a time, so a save that reads the
 // text again and writes it at once keeps what another tab saved.
-#include <string_view>
-
 #include "app/browser_storage.h"
 #include "app/progress_file.h"
 

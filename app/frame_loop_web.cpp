@@ -7,6 +7,7 @@
 
 #include "app/callbacks.h"
 #include "app/frame_loop.h"
+#include "app/page_place.h"
 #include "app/redraw.h"
 
 namespace {
@@ -34,6 +35,7 @@ void onAnimationFrame() {
   if (!requests.pending && !timeCame) return;
   requests.pending = false;
   onDisplay();
+  followPlayer();
 }
 
 }  // namespace

@@ -36,6 +36,12 @@ void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
       fromStart ? 0 : resumeLevel(file.progress, puzzle, levelSetSize());
 }
 
+void startKeptAt(int level) {
+  KeptPlay& play = keptPlay();
+  if (!play.puzzle.empty() && level >= 0 && level < levelSetSize())
+    play.startLevel = level;
+}
+
 void resumeKeptLevel(Board& board) {
   const KeptPlay& play = keptPlay();
   if (play.puzzle.empty() || play.startLevel == 0) return;

@@ -11,6 +11,10 @@
 // named puzzle starts, its first unsolved level or, fromStart, level 1.
 // dailyDate (YYYYMMDD) marks the puzzle as that day's daily; 0 for others.
 void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate);
+// After keepProgress: play starts at level (from 0) instead, as when the
+// browser page's address names one. A level outside the set changes
+// nothing.
+void startKeptAt(int level);
 // Once the board is built: loads the level play starts at.
 void resumeKeptLevel(Board& board);
 // As a level is solved: its index, time on it and hints taken. The daily's

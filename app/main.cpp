@@ -10,10 +10,8 @@
 #include "app/data_folder.h"
 #include "app/frame_loop.h"
 #include "app/game.h"
-#include "app/guided_screen.h"
-#include "app/kept_progress.h"
 #include "app/option_reader.h"
-#include "app/puzzle_name.h"
+#include "app/puzzle_start.h"
 #include "render/world.h"
 
 int main(int argc, char** argv) {
@@ -29,15 +27,9 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Play: break;
   }
   std::string error;
-  const std::time_t now = std::time(nullptr);
-  if (!chooseLevels(options, now, error)) {
+  if (!startPuzzle(options, std::time(nullptr), error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 2;
-  }
-  if (const auto name = guidedPuzzleName(options, now)) {
-    beginGuidedPlay(*name);
-    keepProgress(progressPuzzleName(options, now), options.fromStart,
-                 options.daily ? static_cast<int>(dailySeed(now)) : 0);
   }
 
   // A pack is read from where the player started the game; then the game

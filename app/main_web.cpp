@@ -1,6 +1,6 @@
-// Entry of the browser edition: the page's canvas is the window, held at
-// the largest 4:3 size the browser window allows, and the browser paces the
-// frames.
+// Entry of the browser edition: the puzzle the page's address names, the
+// page's canvas as the window, held at the largest 4:3 size that fits below
+// the page's menu, and the browser paces the frames.
 #include <GL/freeglut.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -9,6 +9,7 @@
 #include "app/frame_loop.h"
 #include "app/game.h"
 #include "app/page_input.h"
+#include "app/page_place.h"
 #include "render/camera.h"
 #include "render/window_request.h"
 #include "render/world.h"
@@ -19,6 +20,7 @@ namespace {
 // size that fits in it. The browser's GLUT takes the canvas for the screen,
 // which bounds the camera's request, so the canvas gets the size first.
 void fitToBrowser(int width, int height) {
+  height -= EM_ASM_INT(return document.getElementById("menu").offsetHeight);
   const WindowSize fit = fourThreeRequest(width, {width, height});
   requestWindowSize(fit.width, fit.height);
   onReshape(fit.width, fit.height);
@@ -29,14 +31,17 @@ EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
   return EM_FALSE;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// Runs once the puzzle has been chosen, which for a pack served beside
+// the page is after its download.
+void play() {
+  int argc = 1;
+  char name[] = "linkloom";
+  char* argv[] = {name, nullptr};
   glutInit(&argc, argv);
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   glutInitWindowSize(kWindowWidth, kWindowHeight);
   // Without WebGL there is no window; the page says so instead.
-  if (glutCreateWindow(kWindowTitle) == 0) return 1;
+  if (glutCreateWindow(kWindowTitle) == 0) return;
   emscripten_set_window_title(kWindowTitle);
   registerDrawingCallbacks();
   // The page has shown its progress bar while the data came; the whole of
@@ -52,5 +57,11 @@ int main(int argc, char** argv) {
   // The browser's animation frames drive the redraws, so nothing runs
   // between them.
   runFrameLoop();
+}
+
+}  // namespace
+
+int main() {
+  startPagePuzzle(play);
   return 0;
 }

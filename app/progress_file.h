@@ -1,6 +1,8 @@
 // The state file on the disk: found under $XDG_STATE_HOME/linkloom (or
 // ~/.local/state/linkloom), read once at the start, and changed under a
 // lock so that games running at once each add to what the others saved.
+// The browser edition keeps the same text in the page's local storage
+// (app/progress_file_web.cpp), under the key "linkloom progress".
 #pragma once
 
 #include <cstdio>

@@ -26,8 +26,10 @@ constexpr const char* linkFile = "link.png";
 constexpr const char* guidedBackgroundFile = "guidedfield.png";
 constexpr const char* guidedInstructionsFile = "guidedhelp.png";
 constexpr const char* guidedGameOverFile = "guidedover.png";
-// For the desktop only; the game never loads it.
+// The desktop's icon, and the browser page's, large enough for the browser
+// to install the page as an app; the game never loads either.
 constexpr const char* iconFile = "icon.png";
+constexpr const char* webIconFile = "webicon.png";
 
 // Every picture the game loads, in the order it loads them.
 constexpr std::array<const char*, 14> gamePictureFiles = {

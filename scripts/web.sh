@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the browser edition into build-web/site/ (index.html and what it
-# loads) with Debian's Emscripten; with --serve, then serves that folder on
+# Builds the browser edition into build-web/site/ (index.html, what it
+# loads, and the service worker, manifest and icon that make it an app) with Debian's Emscripten; with --serve, then serves that folder on
 # http://127.0.0.1:8080/. zlib, libpng and FreeType are built for
 # WebAssembly from Debian's source packages, cached under build-web/.
 set -euo pipefail
@@ -101,7 +101,9 @@ build_game() {
   cmake --build "$out/game" -j "$jobs" --target linkloom
   mkdir -p "$out/site"
   cp "$out"/game/linkloom.{js,wasm,data} "$out/site/"
-  cp "$source/web/index.html" "$out/site/"
+  cp "$source"/web/{index.html,service-worker.js,manifest.webmanifest} \
+    "$out/site/"
+  cp "$out/desktop/images/webicon.png" "$out/site/"
 }
 
 fetch_sources

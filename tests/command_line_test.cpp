@@ -1,9 +1,11 @@
 // The game's command line read without a window: what each option asks for,
-// and what is left for the window toolkit.
+// and what is left for the window toolkit; and the browser page's address,
+// which stands for a command line.
 #include "app/command_line.h"
 
 #include <gtest/gtest.h>
 
+#include "app/page_address.h"
 #include "app/puzzle_name.h"
 #include "puzzle/daily.h"
 #include "puzzle/level_set.h"
@@ -169,6 +171,135 @@ TEST(CommandLine, PuzzlesAreKeptUnderTheirModeAndWhatDefinesThem) {
   EXPECT_EQ(progressPuzzleName(parse({"--levels", "b"}), now), pack);
   useLevels({levels.begin(), levels.end()});
   EXPECT_NE(progressPuzzleName(parse({"--levels", "a"}), now), pack);
+}
+
+// The page's address starts what the same command line starts: the names
+// shown and kept are the desktop's.
+void expectSamePuzzle(const std::string& fragment,
+                      std::vector<std::string> args) {
+  constexpr std::time_t now = 1700000000;
+  const PageAddress address = readPageAddress(fragment);
+  ASSERT_TRUE(address.ok()) << fragment << ": " << address.error;
+  const CommandLine options = parse(std::move(args));
+  EXPECT_EQ(address.options.levelsFile, options.levelsFile) << fragment;
+  EXPECT_EQ(address.options.seeded, options.seeded) << fragment;
+  EXPECT_EQ(address.options.daily, options.daily) << fragment;
+  EXPECT_EQ(address.options.seed, options.seed) << fragment;
+  EXPECT_EQ(address.options.difficulty, options.difficulty) << fragment;
+  EXPECT_EQ(address.options.difficultyGiven, options.difficultyGiven)
+      << fragment;
+  EXPECT_EQ(guidedPuzzleName(address.options, now),
+            guidedPuzzleName(options, now))
+      << fragment;
+  if (options.levelsFile.empty()) {
+    EXPECT_EQ(progressPuzzleName(address.options, now),
+              progressPuzzleName(options, now))
+        << fragment;
+  }
+}
+
+TEST(PageAddress, EachFragmentStartsWhatItsCommandLineStarts) {
+  expectSamePuzzle("", {});
+  expectSamePuzzle("#", {});
+  expectSamePuzzle("#seed=42&difficulty=hard",
+                   {"--seed", "42", "--difficulty", "hard"});
+  expectSamePuzzle("seed=18446744073709551615",
+                   {"--seed", "18446744073709551615"});
+  expectSamePuzzle("#difficulty=easy&seed=7",
+                   {"--seed", "7", "--difficulty", "easy"});
+  expectSamePuzzle("#daily", {"--daily"});
+  expectSamePuzzle("#daily&difficulty=hard&level=4",
+                   {"--daily", "--difficulty", "hard"});
+  expectSamePuzzle("#pack=my.pack&level=2", {"--levels", "/packs/my.pack"});
+  expectSamePuzzle("#file=Mine_2.txt", {"--levels", "/opened/Mine_2.txt"});
+
+  EXPECT_EQ(readPageAddress("#pack=a.pack").pack, PageAddress::Pack::Served);
+  EXPECT_EQ(readPageAddress("#file=a.pack").pack, PageAddress::Pack::Opened);
+  EXPECT_EQ(readPageAddress("#file=a.pack").packName, "a.pack");
+  EXPECT_EQ(readPageAddress("#seed=3").pack, PageAddress::Pack::None);
+  EXPECT_EQ(readPageAddress("#seed=3").level, 0);
+  EXPECT_EQ(readPageAddress("#level=3&seed=3").level, 3);
+  EXPECT_EQ(readPageAddress("#seed=3&level=100").level, 100);
+  EXPECT_FALSE(readPageAddress("").options.seeded);
+}
+
+TEST(PageAddress, AnAddressNamingNoPuzzleIsOneLine) {
+  const std::string longName(300, 'x');
+  for (const std::string& fragment :
+       std::vector<std::string>{"#bogus",
+                                "#seed",
+                                "#seed=",
+                                "#seed=abc",
+                                "#seed=-1",
+                                "#seed=1&daily",
+                                "#daily&pack=a",
+                                "#daily=1",
+                                "#level=3",
+                                "#difficulty=hard",
+                                "#difficulty=hard&pack=a",
+                                "#seed=1&difficulty=extreme",
+                                "#seed=1&level=0",
+                                "#seed=1&level=101",
+                                "#seed=1&level=x",
+                                "#seed=1&level=",
+                                "#pack=",
+                                "#pack=../secret",
+                                "#pack=.hidden",
+                                "#pack=a/b",
+                                "#pack=a%2Fb",
+                                "#file=" + longName,
+                                "#seed=1&&level=2",
+                                "#seed=1&help",
+                                "#seed=1&" + longName,
+                                "#seed=" + longName,
+                                "#seed=1&x=" + std::string(2000, 'y')}) {
+    const PageAddress address = readPageAddress(fragment);
+    EXPECT_FALSE(address.ok()) << fragment;
+    EXPECT_EQ(address.error.rfind("This address names no puzzle: ", 0), 0u)
+        << address.error;
+    EXPECT_LT(address.error.size(), 300u) << fragment;
+    EXPECT_EQ(address.error.find('\n'), std::string::npos) << fragment;
+    EXPECT_FALSE(address.options.seeded) << "nothing is half-read";
+    EXPECT_TRUE(address.options.levelsFile.empty());
+  }
+}
+
+TEST(PageAddress, ThePlaceWrittenBackReadsAsThePuzzleAtThatLevel) {
+  for (const char* fragment :
+       {"#seed=42&difficulty=hard", "#seed=9", "#daily",
+        "#daily&difficulty=easy", "#pack=p.pack&level=5", "#file=f"}) {
+    const PageAddress address = readPageAddress(fragment);
+    const std::string place = placeFragment(address, 3);
+    const PageAddress again = readPageAddress(place);
+    ASSERT_TRUE(again.ok()) << place;
+    EXPECT_EQ(again.level, 3) << place;
+    EXPECT_EQ(placeFragment(again, 3), place);
+    EXPECT_EQ(again.options.seed, address.options.seed);
+    EXPECT_EQ(again.options.difficulty, address.options.difficulty);
+    EXPECT_EQ(again.options.difficultyGiven && again.options.daily,
+              address.options.difficultyGiven && address.options.daily);
+    EXPECT_EQ(again.options.levelsFile, address.options.levelsFile);
+  }
+  EXPECT_EQ(placeFragment(readPageAddress("#seed=42&difficulty=hard"), 2),
+            "#seed=42&difficulty=hard&level=2");
+  EXPECT_EQ(placeFragment(readPageAddress("#seed=42"), 1),
+            "#seed=42&difficulty=medium&level=1");
+  EXPECT_EQ(placeFragment(readPageAddress(""), 2), "")
+      << "the classic game's address has no fragment";
+}
+
+TEST(PageAddress, AnyFileNameBecomesOneAnAddressTakes) {
+  EXPECT_EQ(addressFileName("my levels (2).pack"), "my-levels--2-.pack");
+  EXPECT_EQ(addressFileName(".hidden"), "-hidden");
+  EXPECT_EQ(addressFileName(""), "pack");
+  EXPECT_EQ(addressFileName("\xc3\xa9t\xc3\xa9.pack"), "--t--.pack");
+  for (const std::string& name :
+       {std::string("a b"), std::string(400, '#'), std::string("../../etc"),
+        std::string("x\0y", 3)}) {
+    const std::string safe = addressFileName(name);
+    EXPECT_LE(safe.size(), 100u);
+    EXPECT_TRUE(readPageAddress("#file=" + safe).ok()) << safe;
+  }
 }
 
 }  // namespace

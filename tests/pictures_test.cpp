@@ -192,6 +192,7 @@ TEST(Pictures, TheGeneratorDrawsTheSameBytesEveryTime) {
   names.insert(names.end(), guidedPictureFiles.begin(),
                guidedPictureFiles.end());
   names.push_back(iconFile);
+  names.push_back(webIconFile);
   for (const char* name : names)
     EXPECT_EQ(bytesOf(again + "/" + name), bytesOf(kImages + name)) << name;
   const auto written = std::distance(std::filesystem::directory_iterator(again),

@@ -4,12 +4,13 @@ headless Chromium, real mouse events on the canvas, the screen read back.
 
 Usage: play_in_browser.py SITE_DIR DESKTOP_FRAMES DESKTOP_RUN_DIR OUT_DIR
 SITE_DIR is build-web/site; DESKTOP_FRAMES holds the desktop game's own
-title.png and level1.png (tools/screenshots); DESKTOP_RUN_DIR is the desktop
+title.png, level1.png and seed42hard.png (tools/screenshots); DESKTOP_RUN_DIR is the desktop
 build's run directory with the pictures; OUT_DIR receives the frames seen.
 """
 import functools
 import http.server
 import io
+import json
 import re
 import sys
 import tempfile
@@ -24,6 +25,7 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
 from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
 
 SITE, DESKTOP_FRAMES, DESKTOP_RUN, OUT = (Path(arg) for arg in sys.argv[1:5])
 SOURCE = Path(__file__).resolve().parents[2]
@@ -34,6 +36,9 @@ SOURCE = Path(__file__).resolve().parents[2]
 MAX_MEAN_DIFFERENCE = 1.0
 MAX_SECONDS_TO_TITLE = 3.0
 MAX_SITE_BYTES = 3 * 1000 * 1000
+# The page's menu row above the canvas (web/index.html): a window this much
+# taller than a canvas size shows the canvas at that size.
+MENU_HEIGHT = 36
 
 # World positions of the nodes (puzzle/board.cpp): the grid's columns and
 # rows 12 units apart from the top-left node at (-18, 66).
@@ -51,6 +56,18 @@ def level_one_chain():
     first = re.search(r"solvingChains\[levelCount\] = \{\s*\{(.*?)\},\n", table)
     return [(int(row), int(column)) for row, column in
             re.findall(r"\{(\d+), (\d+)\}", first.group(1))]
+
+
+def one_level_pack(colour):
+    """Built-in level 1 as a pack's level, its nodes in the given colour."""
+    return ("level\nstart 2/4/0\ntarget 6/4/0\n"
+            f"colour {colour}\n"
+            "+4/0/0 +2/0/0 -6/0/0 +2/0/0\n+2/0/0 -4/0/0 -2/0/0 +2/0/0\n"
+            "-2/0/0 +2/0/0 +6/0/0 +4/0/0\n+2/0/0 +2/0/0 -2/0/0 -2/0/0\n")
+
+
+# Two levels that level 1's chain solves: blue nodes, then red.
+TWO_LEVEL_PACK = one_level_pack("0 0 1") + one_level_pack("1 0 0")
 
 
 def mean_difference(a, b):
@@ -174,6 +191,44 @@ class Page:
                 return frame
             time.sleep(0.05)
 
+    @property
+    def fragment(self):
+        return self.driver.execute_script("return location.hash;")
+
+    def note(self):
+        return self.driver.find_element(By.ID, "note").text
+
+    def wait_until(self, condition, timeout=20):
+        """Waits until condition() is true; returns its last value."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = condition()
+            if value or time.monotonic() > deadline:
+                return value
+            time.sleep(0.05)
+
+    def start_playing(self, title):
+        """From the page's load to level play: the title and the
+        instructions clicked away."""
+        self.wait_for(title)
+        self.click_world(0, 37.5)
+        self.click_world(0, 37.5)
+        time.sleep(0.3)
+
+    def solve_by_hints(self, solved):
+        """Asks for hints, taking each, until solved() is true: h pressed
+        over and over solves any level."""
+        for _ in range(120):
+            if solved():
+                return True
+            self.press_key("h", "KeyH", 72)
+            time.sleep(0.1)
+        return self.wait_until(solved, 3)
+
+    def moved_to(self, fragment):
+        """A condition: the address is fragment."""
+        return lambda: self.fragment == fragment
+
     def move_to_world(self, x, y):
         """Moves the mouse over world point (x, y); x -50..50, y 0..75."""
         width, height = self.canvas.size["width"], self.canvas.size["height"]
@@ -204,7 +259,9 @@ class Page:
             min(frame.height - 1, int((75 - y) / 75 * frame.height))))
 
 
-class BrowserEditionTest(unittest.TestCase):
+class SiteTest(unittest.TestCase):
+    """The site served on a port of its own for a class of tests."""
+
     @classmethod
     def setUpClass(cls):
         cls.refused = set()
@@ -217,8 +274,10 @@ class BrowserEditionTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.server.shutdown()
 
-    def open(self, width=800, height=600, webgl=True):
-        page = Page(self.url, width, height, webgl)
+    def open(self, width=800, height=600, webgl=True, fragment=""):
+        """The page at a window whose room below the menu is width by
+        height."""
+        page = Page(self.url + fragment, width, height + MENU_HEIGHT, webgl)
         self.addCleanup(page.close)
         return page
 
@@ -227,6 +286,10 @@ class BrowserEditionTest(unittest.TestCase):
         difference = mean_difference(frame, reference)
         print(f"{name}: mean channel difference {difference:.2f}")
         self.assertLessEqual(difference, MAX_MEAN_DIFFERENCE, name)
+
+
+class BrowserEditionTest(SiteTest):
+    """The classic game, at the page's plain address."""
 
     def solve_level_one_and_see_level_two(self, page, name):
         frame = page.wait_for(self.title)
@@ -368,6 +431,231 @@ class BrowserEditionTest(unittest.TestCase):
         self.assertIn("needs WebGL", message)
         self.assertFalse(
             page.driver.find_element(By.ID, "progress").is_displayed())
+
+
+class PuzzlesByAddressTest(SiteTest):
+    """Every mode by its address: the puzzle the address names, the address
+    following the player, progress kept in the browser, the menu, packs
+    from the disk, and the page offline."""
+
+    SEED = "#seed=42&difficulty=hard"
+
+    def expect_playing(self, page, place):
+        """The tab's title names the place, as the desktop window's does."""
+        self.assertTrue(page.wait_until(
+            lambda: page.driver.title == f"Linkloom, Quillfen - {place}", 5),
+            page.driver.title)
+
+    def test_a_seed_shows_the_desktop_games_first_frame(self):
+        page = self.open(fragment=self.SEED)
+        page.start_playing(self.title)
+        page.move_to_world(0, 14)  # the pointer off the board
+        time.sleep(0.5)
+        self.expect_matches(page.frame(),
+                            Image.open(DESKTOP_FRAMES / "seed42hard.png"),
+                            "seed42hard")
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
+        self.assertEqual(page.fragment, self.SEED + "&level=1")
+        self.assertEqual(page.note(), "")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_the_address_follows_the_player_and_a_reload_resumes(self):
+        page = self.open(fragment=self.SEED)
+        page.start_playing(self.title)
+        self.assertTrue(page.solve_by_hints(page.moved_to(
+            self.SEED + "&level=2")), page.fragment)
+        # The link copied is the address, where the player stands.
+        page.driver.find_element(By.ID, "copy-link").click()
+        shared = page.driver.find_element(By.ID, "shared")
+        self.assertTrue(shared.is_displayed())
+        self.assertEqual(shared.get_attribute("value"),
+                         f"{self.url}{self.SEED}&level=2")
+
+        page.driver.refresh()
+        page.start_playing(self.title)
+        self.expect_playing(page, "Seed 42 - hard - level 2 of 6")
+        # The plain link resumes at the first level not solved, kept in the
+        # browser; level 1 named in the address plays level 1.
+        for fragment, level in ((self.SEED, 2), (self.SEED + "&level=1", 1)):
+            page.driver.get("about:blank")
+            page.driver.get(self.url + fragment)
+            page.start_playing(self.title)
+            self.expect_playing(page, f"Seed 42 - hard - level {level} of 6")
+            self.assertEqual(page.fragment, f"{self.SEED}&level={level}")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_bad_address_says_so_and_plays_the_classic_game(self):
+        for fragment, said in (("#seed=x", "--seed takes a whole number"),
+                               ("#pack=absent.pack",
+                                "absent.pack could not be downloaded"),
+                               ("#file=never.pack", "never.pack is not kept")):
+            with self.subTest(fragment):
+                page = self.open(fragment=fragment)
+                self.expect_matches(page.wait_for(self.title), self.title,
+                                    "title_after_bad_address")
+                self.assertIn(said, page.wait_until(page.note, 10))
+                self.assertEqual(page.fragment, "")
+                page.start_playing(self.title)
+                blue = page.pixel_at_world(page.frame(), *grid_node(3, 3))
+                self.assertGreater(blue[2], 150, f"classic level 1: {blue}")
+                self.assertEqual(page.driver.title, "Linkloom, Quillfen")
+
+    def test_a_pack_served_beside_the_page_plays(self):
+        (SITE / "two.pack").write_text(TWO_LEVEL_PACK)
+        self.addCleanup((SITE / "two.pack").unlink)
+        page = self.open(fragment="#pack=two.pack")
+        page.start_playing(self.title)
+        self.expect_playing(page, "two.pack - level 1 of 2")
+        page.link_chain(level_one_chain())
+        self.assertTrue(page.wait_until(
+            lambda: page.fragment == "#pack=two.pack&level=2", 5))
+        red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
+        self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_pack_opened_from_a_file_plays(self):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        good = Path(folder.name) / "my levels.pack"
+        good.write_text(TWO_LEVEL_PACK)
+        bad = Path(folder.name) / "bad.pack"
+        bad.write_text("level\nstart 2/4/0\ntarget 9/4/0\n")
+        page = self.open()
+        page.wait_for(self.title)
+        picker = page.driver.find_element(By.ID, "pack-file")
+        # A bad pack: its fault in one line, and the game plays on.
+        picker.send_keys(str(bad))
+        self.assertTrue(page.wait_until(lambda: page.note().startswith(
+            "bad.pack:3:"), 5), page.note())
+        self.assertEqual(page.fragment, "")
+
+        picker.send_keys(str(good))
+        self.assertTrue(page.wait_until(
+            lambda: page.fragment == "#file=my-levels.pack", 10))
+        page.start_playing(self.title)
+        self.expect_playing(page, "my-levels.pack - level 1 of 2")
+        page.link_chain(level_one_chain())
+        self.assertTrue(page.wait_until(
+            lambda: page.fragment == "#file=my-levels.pack&level=2", 5))
+        red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
+        self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+        # The pack is kept with the page: a reload plays it on.
+        page.driver.refresh()
+        page.start_playing(self.title)
+        self.expect_playing(page, "my-levels.pack - level 2 of 2")
+        self.assertEqual(console_faults(page.console()), [])
+
+        # A pack dropped on the page opens as a picked one does.
+        page.driver.execute_script(
+            "const files = new DataTransfer();"
+            "files.items.add(new File([arguments[0]], 'dropped.pack'));"
+            "document.getElementById('canvas').dispatchEvent(new DragEvent("
+            "    'drop', {dataTransfer: files, bubbles: true}));",
+            one_level_pack("0 1 0"))
+        self.assertTrue(page.wait_until(
+            page.moved_to("#file=dropped.pack"), 10), page.fragment)
+        page.start_playing(self.title)
+        self.expect_playing(page, "dropped.pack - level 1 of 1")
+
+    def test_the_daily_finished_gives_its_result_to_copy(self):
+        page = self.open(fragment="#daily")
+        page.start_playing(self.title)
+        copy_result = page.driver.find_element(By.ID, "copy-result")
+        for level in range(2, 7):
+            self.assertTrue(page.solve_by_hints(page.moved_to(
+                f"#daily&level={level}")), page.fragment)
+            self.assertFalse(copy_result.is_displayed())
+        self.assertTrue(page.solve_by_hints(copy_result.is_displayed))
+        copy_result.click()
+        self.assertRegex(
+            page.driver.find_element(By.ID, "shared").get_attribute("value"),
+            r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
+            r"\d+ hints?, streak 1$")
+
+    def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
+        page = self.open()
+        page.wait_for(self.title)
+        page.driver.execute_script(
+            "localStorage.setItem('linkloom progress', 'not progress');")
+        page.driver.get(self.url + self.SEED + "&level=1")
+        page.start_playing(self.title)
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
+        self.assertTrue(page.solve_by_hints(page.moved_to(
+            self.SEED + "&level=2")), page.fragment)
+        kept = page.driver.execute_script(
+            "return [localStorage.getItem('linkloom progress.damaged'),"
+            "        localStorage.getItem('linkloom progress')];")
+        self.assertEqual(kept[0], "not progress")
+        self.assertRegex(kept[1],
+                         r"\npuzzle \d+ seed 42 hard\nsolved 1 \d+ \d+\n")
+        said = [entry["message"] for entry in page.console()
+                if "progress is damaged" in entry["message"]]
+        self.assertEqual(len(said), 1, said)
+
+    def test_the_menu_works_from_the_keyboard(self):
+        page = self.open()
+        page.wait_for(self.title)
+        keys = ActionChains(page.driver)
+        keys.send_keys(Keys.TAB).perform()
+        focused = lambda: page.driver.switch_to.active_element.get_attribute(
+            "id")
+        self.assertEqual(focused(), "classic")
+        keys.send_keys(Keys.TAB).perform()
+        self.assertEqual(focused(), "daily")
+        keys.send_keys(Keys.ENTER).perform()
+        self.assertTrue(page.wait_until(
+            lambda: page.fragment.startswith("#daily"), 10), page.fragment)
+        page.start_playing(self.title)
+        self.assertRegex(page.driver.title,
+                         r" - Daily \d{4}-\d\d-\d\d - level 1 of 6$")
+        self.assertRegex(page.fragment, r"^#daily&level=1$")
+
+        # A letter typed in the list chooses there, and is no hint.
+        select = page.driver.find_element(By.ID, "difficulty")
+        select.send_keys("h")
+        self.assertEqual(select.get_attribute("value"), "hard")
+        page.driver.find_element(By.ID, "seed").send_keys(Keys.ENTER)
+        self.assertTrue(page.wait_until(
+            lambda: re.fullmatch(r"#seed=\d+&difficulty=hard", page.fragment),
+            10), page.fragment)
+        page.start_playing(self.title)
+        self.assertRegex(page.driver.title, r" - Seed \d+ - hard - level 1")
+
+    def test_the_page_plays_offline_after_one_visit(self):
+        # A server of its own, stopped for the offline visit.
+        server = serve(SITE, set())
+        url = f"http://127.0.0.1:{server.server_port}/{self.SEED}"
+        page = Page(url, 800, 600 + MENU_HEIGHT)
+        self.addCleanup(page.close)
+        page.start_playing(self.title)
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
+        self.assertTrue(page.wait_until(lambda: page.driver.execute_script(
+            "return navigator.serviceWorker.controller !== null;"), 10),
+            "the service worker controls the page")
+        server.shutdown()
+        server.server_close()
+        page.driver.execute_cdp_cmd("Network.enable", {})
+        page.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1,
+            "uploadThroughput": -1})
+        page.driver.refresh()
+        page.start_playing(self.title)
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
+        self.assertEqual(page.fragment, self.SEED + "&level=1")
+
+    def test_the_site_can_be_installed(self):
+        manifest = json.loads((SITE / "manifest.webmanifest").read_text())
+        self.assertEqual(manifest["start_url"], "./")
+        for icon in manifest["icons"]:
+            self.assertTrue((SITE / icon["src"]).is_file(), icon["src"])
+            with Image.open(SITE / icon["src"]) as picture:
+                self.assertEqual("x".join(map(str, picture.size)),
+                                 icon["sizes"])
+        page = self.open()
+        page.wait_for(self.title)
+        errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
+                                             {})
+        self.assertEqual(errors["installabilityErrors"], [])
 
 
 if __name__ == "__main__":

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
     writePng(guidedPlayfieldPicture(fonts), out + guidedBackgroundFile);
     writePng(guidedInstructionsPicture(fonts), out + guidedInstructionsFile);
     writePng(guidedGameOverPicture(fonts), out + guidedGameOverFile);
-    writePng(iconPicture(), out + iconFile);
+    writePng(iconPicture(128), out + iconFile);
+    writePng(iconPicture(256), out + webIconFile);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "make_images: %s\n", error.what());
     return 1;

@@ -251,10 +251,11 @@ Canvas guidedGameOverPicture(const FontPaths& fonts) {
   return gameOverWith(fonts, "");
 }
 
-Canvas iconPicture() {
+Canvas iconPicture(int pixels) {
   // Drawn large on a screen-sized canvas with the same figures as the
-  // title, then cut out and shrunk by four, which also smooths its edges.
-  constexpr int side = 512, shrink = 4;
+  // title, then cut out and shrunk, which also smooths its edges.
+  constexpr int side = 512;
+  const int shrink = side / pixels;
   constexpr double left = (kWindowWidth - side) / 2.0,
                    top = (kWindowHeight - side) / 2.0;
   const Canvas large(kWindowWidth, kWindowHeight, CAIRO_FORMAT_ARGB32);
@@ -271,7 +272,7 @@ Canvas iconPicture() {
   link(large, kWindowWidth / 2.0, middle, left + side - 112, middle, 62);
   node(large, kWindowWidth / 2.0, middle, 44, levelColour(0));
 
-  Canvas icon(side / shrink, side / shrink, CAIRO_FORMAT_ARGB32);
+  Canvas icon(pixels, pixels, CAIRO_FORMAT_ARGB32);
   // Premultiplied averaging, so clear pixels lend no colour.
   cairo_scale(icon.cr(), 1.0 / shrink, 1.0 / shrink);
   cairo_set_source_surface(icon.cr(), large.surface.get(), -left, -top);

@@ -17,6 +17,6 @@ Canvas gameOverPicture(const FontPaths& fonts);
 // The same without the sentence under the heading, where guided play
 // writes its own count.
 Canvas guidedGameOverPicture(const FontPaths& fonts);
-// The desktop icon, 128 pixels square: a start shape linked through a node
-// to a target shape on a rounded tile, transparent around it.
-Canvas iconPicture();
+// The icon, pixels square (a divisor of 512): a start shape linked through
+// a node to a target shape on a rounded tile, transparent around it.
+Canvas iconPicture(int pixels);

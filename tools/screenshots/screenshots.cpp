@@ -1,6 +1,7 @@
 // Takes the README's screenshots from the real game: the title screen,
 // level 1 in play with a chain reaching the sink, and guided play with a
-// traced chain and a hint.
+// traced chain and a hint; and, for the browser edition's test, the first
+// playing frame of a seed.
 // Usage: screenshots BINARY RUN_DIR OUT_DIR
 #include <chrono>
 #include <cstdio>
@@ -93,6 +94,19 @@ bool guidedShot(const char* binary, const char* runDir,
   return client.savePng(window, out + "/guided.png");
 }
 
+// Level 1 of seed 42, hard, as it first shows, the pointer off the board,
+// as the browser edition must show it at the same address.
+bool seedShot(const char* binary, const char* runDir, const std::string& out) {
+  Session session;
+  if (!session.start(binary, runDir, {"--seed", "42", "--difficulty", "hard"}))
+    return false;
+  std::this_thread::sleep_for(1s);
+  session.startPlaying();
+  moveToWorld(session.client, session.window, 0.0f, 14.0f);
+  std::this_thread::sleep_for(500ms);
+  return session.client.savePng(session.window, out + "/seed42hard.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -102,7 +116,8 @@ int main(int argc, char** argv) {
   }
   const std::string out = argv[3];
   return classicShots(argv[1], argv[2], out) &&
-                 guidedShot(argv[1], argv[2], out)
+                 guidedShot(argv[1], argv[2], out) &&
+                 seedShot(argv[1], argv[2], out)
              ? 0
              : 1;
 }

@@ -1,0 +1,193 @@
+// The browser page around the game: its address, its notes and the packs
+// it hands the game. The page's own script (web/index.html) defines the
+// Module functions called here.
+#include <emscripten.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "app/browser_storage.h"
+#include "app/kept_progress.h"
+#include "app/page_address.h"
+#include "app/page_place.h"
+#include "app/puzzle_start.h"
+#include "puzzle/board.h"
+#include "puzzle/game_state.h"
+#include "puzzle/guided_play.h"
+#include "puzzle/level_pack.h"
+#include "puzzle/level_set.h"
+
+namespace {
+
+// A pack the player opened: waiting to be read, and once read, kept so that
+// its address still plays after a reload.
+constexpr const char* kPackToOpen = "linkloom pack to open";
+constexpr const char* kPackToOpenName = "linkloom pack to open name";
+constexpr const char* kOpenedPack = "linkloom opened pack";
+constexpr const char* kOpenedPackName = "linkloom opened pack name";
+
+struct PagePlace {
+  PageAddress address;
+  int shownLevel = 0;  // the level the address names, from 1
+  bool resultShown = false;
+  void (*play)() = nullptr;
+};
+
+PagePlace& pagePlace() {
+  static PagePlace place;
+  return place;
+}
+
+// clang-format off
+EM_JS(int, fragmentLength, (), { return location.hash.length; });
+EM_JS(void, copyFragment, (char* buffer, int length), {
+  const hash = location.hash;
+  for (let i = 0; i < length; ++i)
+    HEAPU8[buffer + i] = i < hash.length ? hash.charCodeAt(i) : 0;
+});
+// Text from the game is UTF-8: a pack's error line may quote the pack.
+EM_JS(void, callPage, (const char* what, const char* text, int length), {
+  const decoded = new TextDecoder().decode(HEAPU8.slice(text, text + length));
+  Module[UTF8ToString(what)](decoded);
+});
+// clang-format on
+
+// More than any address names a puzzle with; the address reader refuses it.
+constexpr int kLongestFragmentRead = 2000;
+
+std::string pageFragment() {
+  const int length = std::min(fragmentLength(), kLongestFragmentRead);
+  std::string fragment(static_cast<std::size_t>(length), '\0');
+  copyFragment(fragment.data(), static_cast<int>(fragment.size()));
+  return fragment;
+}
+
+void tellPage(const char* what, const std::string& text) {
+  callPage(what, text.data(), static_cast<int>(text.size()));
+}
+
+// Writes an opened pack's bytes where the pack reader finds them; false
+// when it cannot.
+bool writeOpenedPack(const std::string& path, const std::string& bytes) {
+  mkdir(openedPackFolder, 0700);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written =
+      std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
+// A pack's error line names the pack as the player knows it, without the
+// folder the page put it in.
+std::string asPlayerSees(std::string error) {
+  for (const std::string folder : {servedPackFolder, openedPackFolder})
+    if (error.rfind(folder, 0) == 0) error.erase(0, folder.size());
+  return error;
+}
+
+void playClassic(const std::string& why) {
+  PagePlace& place = pagePlace();
+  tellPage("showNote", asPlayerSees(why));
+  tellPage("showPlace", "");
+  place.address = PageAddress{};
+  place.play();
+}
+
+void playAddress() {
+  PagePlace& place = pagePlace();
+  std::string error;
+  if (!startPuzzle(place.address.options, std::time(nullptr), error)) {
+    playClassic(error);
+    return;
+  }
+  if (place.address.level > 0) startKeptAt(place.address.level - 1);
+  place.play();
+}
+
+void onPackServed(const char*) { playAddress(); }
+
+void onPackMissing(const char*) {
+  playClassic(pagePlace().address.packName +
+              " could not be downloaded from beside the page");
+}
+
+}  // namespace
+
+void startPagePuzzle(void (*play)()) {
+  PagePlace& place = pagePlace();
+  place.play = play;
+  place.address = readPageAddress(pageFragment());
+  const PageAddress& address = place.address;
+  if (!address.ok()) {
+    playClassic(address.error);
+    return;
+  }
+  switch (address.pack) {
+    case PageAddress::Pack::Served:
+      mkdir(servedPackFolder, 0700);
+      emscripten_async_wget(address.packName.c_str(),
+                            address.options.levelsFile.c_str(), onPackServed,
+                            onPackMissing);
+      return;
+    case PageAddress::Pack::Opened: {
+      const auto name = readStored(kOpenedPackName);
+      const auto bytes = readStored(kOpenedPack);
+      if (!name || !bytes || *name != address.packName ||
+          !writeOpenedPack(address.options.levelsFile, *bytes)) {
+        playClassic(address.packName +
+                    " is not kept in this browser; open the file again");
+        return;
+      }
+      break;
+    }
+    case PageAddress::Pack::None: break;
+  }
+  playAddress();
+}
+
+void followPlayer() {
+  PagePlace& place = pagePlace();
+  const int index = board().levelIndex;
+  if (guidedPlay().on && gameState().screenState == ScreenState::Playing &&
+      index >= 0 && index < levelSetSize() && index + 1 != place.shownLevel) {
+    place.shownLevel = index + 1;
+    tellPage("showPlace", placeFragment(place.address, place.shownLevel));
+  }
+  if (!place.resultShown && !dailyResult().empty()) {
+    place.resultShown = true;
+    tellPage("showResult", dailyResult());
+  }
+}
+
+// Called by the page once it has put a file the player chose under
+// kPackToOpen: the same reader as the desktop's reads it, and a good pack
+// is kept and its address played; a bad one is shown as one line.
+extern "C" EMSCRIPTEN_KEEPALIVE void linkloomOpenPack() {
+  const auto bytes = readStored(kPackToOpen);
+  const auto chosenName = readStored(kPackToOpenName);
+  forgetStored(kPackToOpen);
+  forgetStored(kPackToOpenName);
+  if (!bytes || !chosenName) {
+    tellPage("showNote", "The browser's storage could not hold that file");
+    return;
+  }
+  const std::string name = addressFileName(*chosenName);
+  const std::string path = openedPackFolder + name;
+  if (!writeOpenedPack(path, *bytes)) {
+    tellPage("showNote", name + " could not be read");
+    return;
+  }
+  const PackReading pack = readPackFile(path);
+  if (!pack.ok()) {
+    tellPage("showNote", asPlayerSees(pack.error));
+    return;
+  }
+  if (!store(kOpenedPack, *bytes) || !store(kOpenedPackName, name)) {
+    tellPage("showNote", name + " is too large to keep in this browser");
+    return;
+  }
+  tellPage("goTo", "#file=" + name);
+}

@@ -19,12 +19,8 @@ struct BoardDraw : testing::Test {
   Board& b = board();
 
   void SetUp() override {
-    b.levelIndex = 0;
-    b.loadLevel();
-    b.selectedNode = nullptr;
-    b.hoveredNode = nullptr;
+    loadQuietLevel(0);
     b.hoverValid = false;
-    b.reachesSink = false;
   }
 
   Node& grid(int row, int column) { return *b.gridNode(row, column); }

@@ -23,12 +23,8 @@ struct BoardLayerTest : testing::Test {
   Board& b = board();
 
   void SetUp() override {
-    b.levelIndex = 0;
-    b.loadLevel();
-    b.selectedNode = nullptr;
-    b.hoveredNode = nullptr;
+    loadQuietLevel(0);
     b.hoverValid = true;
-    b.reachesSink = false;
   }
   void TearDown() override {
     boardLook().offChainLinkAlpha = 1.0f;

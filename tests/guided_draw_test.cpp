@@ -18,11 +18,7 @@ struct GuidedDraw : testing::Test {
   Board& b = board();
 
   void SetUp() override {
-    b.levelIndex = 2;  // level 3: start hue 60, 7 sides, size 3
-    b.loadLevel();
-    b.selectedNode = nullptr;
-    b.hoveredNode = nullptr;
-    b.reachesSink = false;
+    loadQuietLevel(2);  // level 3: start hue 60, 7 sides, size 3
   }
   void TearDown() override {
     boardLook() = BoardLook{};

@@ -446,6 +446,15 @@ class PuzzlesByAddressTest(SiteTest):
             lambda: page.driver.title == f"Linkloom, Quillfen - {place}", 5),
             page.driver.title)
 
+    def solve_first_of_two(self, page, fragment):
+        """Solves level 1 of the two-level pack: the address moves on and
+        the pack's red level 2 shows."""
+        page.link_chain(level_one_chain())
+        self.assertTrue(page.wait_until(
+            lambda: page.fragment == fragment + "&level=2", 5))
+        red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
+        self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+
     def test_a_seed_shows_the_desktop_games_first_frame(self):
         page = self.open(fragment=self.SEED)
         page.start_playing(self.title)
@@ -506,11 +515,7 @@ class PuzzlesByAddressTest(SiteTest):
         page = self.open(fragment="#pack=two.pack")
         page.start_playing(self.title)
         self.expect_playing(page, "two.pack - level 1 of 2")
-        page.link_chain(level_one_chain())
-        self.assertTrue(page.wait_until(
-            lambda: page.fragment == "#pack=two.pack&level=2", 5))
-        red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
-        self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+        self.solve_first_of_two(page, "#pack=two.pack")
         self.assertEqual(console_faults(page.console()), [])
 
     def test_a_pack_opened_from_a_file_plays(self):
@@ -534,11 +539,7 @@ class PuzzlesByAddressTest(SiteTest):
             lambda: page.fragment == "#file=my-levels.pack", 10))
         page.start_playing(self.title)
         self.expect_playing(page, "my-levels.pack - level 1 of 2")
-        page.link_chain(level_one_chain())
-        self.assertTrue(page.wait_until(
-            lambda: page.fragment == "#file=my-levels.pack&level=2", 5))
-        red = page.pixel_at_world(page.frame(), *grid_node(3, 3))
-        self.assertGreater(red[0], 150, f"the pack's level 2 is red: {red}")
+        self.solve_first_of_two(page, "#file=my-levels.pack")
         # The pack is kept with the page: a reload plays it on.
         page.driver.refresh()
         page.start_playing(self.title)

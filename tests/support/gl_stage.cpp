@@ -93,6 +93,15 @@ testing::Environment* const stage =
 
 int shapeGrey(int sides) { return 30 * sides; }
 
+void loadQuietLevel(int index) {
+  Board& b = board();
+  b.levelIndex = index;
+  b.loadLevel();
+  b.selectedNode = nullptr;
+  b.hoveredNode = nullptr;
+  b.reachesSink = false;
+}
+
 void drawPlayingFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   camera().apply();

@@ -24,6 +24,9 @@
 constexpr int kBackgroundGrey = 128;
 int shapeGrey(int sides);
 
+// Loads a level with nothing selected or hovered and the chain short of
+// the sink, as a test's board starts.
+void loadQuietLevel(int index);
 // Draws a Playing frame as Game::display does, into the back buffer.
 void drawPlayingFrame();
 // The whole back buffer at the camera's size, RGB rows from the bottom.

@@ -592,6 +592,7 @@ class PuzzlesByAddressTest(SiteTest):
         said = [entry["message"] for entry in page.console()
                 if "progress is damaged" in entry["message"]]
         self.assertEqual(len(said), 1, said)
+        self.assertIn("progress is damaged", page.note())
 
     def test_the_menu_works_from_the_keyboard(self):
         page = self.open()

@@ -9,6 +9,7 @@
 #include "puzzle/link_editing.h"
 #include "puzzle/screen_flow.h"
 #include "tests/chain.h"
+#include "tests/fresh_play.h"
 #include "tests/solving_chains.h"
 
 namespace {
@@ -32,15 +33,7 @@ TEST(Screens, PressesLeadThroughTitleAndInstructionsToPlay) {
   EXPECT_EQ(screenAfterPress(ScreenState::Playing), ScreenState::Playing);
 }
 
-// The board reads the process-wide pause flag, so these use that state.
-struct ButtonRoutingTest : ::testing::Test {
-  Board b;
-  GameState& state = gameState();
-  void SetUp() override {
-    b.build();
-    linkMode() = LinkMode::Idle;
-    state = GameState{};
-  }
+struct ButtonRoutingTest : FreshPlayTest {
   ButtonEffect press(MouseButton button, const Node* at) {
     return routeButton(b, state, button, true, at->x, at->y);
   }

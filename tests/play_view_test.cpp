@@ -8,18 +8,14 @@
 #include "puzzle/level_set.h"
 #include "puzzle/link_editing.h"
 #include "tests/chain.h"
+#include "tests/fresh_play.h"
 #include "tests/solving_chains.h"
 
 namespace {
 
-// The board reads the process-wide pause flag, so these use that state.
-struct PlayViewTest : ::testing::Test {
-  Board b;
-  GameState& state = gameState();
+struct PlayViewTest : FreshPlayTest {
   void SetUp() override {
-    b.build();
-    linkMode() = LinkMode::Idle;
-    state = GameState{};
+    FreshPlayTest::SetUp();
     state.screenState = ScreenState::Playing;
   }
   PlayView now() const { return viewOf(b, state); }

@@ -56,14 +56,6 @@ int takeLock(const std::string& path) {
   return fd;
 }
 
-// A name beside path that nothing has yet: path.damaged, then .2, .3, ...
-std::string asideName(const std::string& path) {
-  std::string name = path + ".damaged";
-  for (int n = 2; access(name.c_str(), F_OK) == 0; ++n)
-    name = path + ".damaged." + std::to_string(n);
-  return name;
-}
-
 std::string outcomeText(const FileRead& read) {
   switch (read.outcome) {
     case FileOutcome::NotRegular: return "not a regular file";
@@ -132,7 +124,9 @@ void ProgressFile::save(const std::function<void(Progress&)>& change) {
     damage = reading.error;
   }
   if (!damage.empty()) {
-    const std::string aside = asideName(path);
+    const std::string aside = damagedName(path, [](const std::string& name) {
+      return access(name.c_str(), F_OK) == 0;
+    });
     if (rename(path.c_str(), aside.c_str()) != 0) {
       const int error = errno;
       close(lock);

@@ -9,14 +9,6 @@ namespace {
 
 constexpr const char* kKey = "linkloom progress";
 
-// A key nothing holds yet: the key's .damaged, then .2, .3, ...
-std::string asideKey(const std::string& key) {
-  std::string name = key + ".damaged";
-  for (int n = 2; isStored(name); ++n)
-    name = key + ".damaged." + std::to_string(n);
-  return name;
-}
-
 }  // namespace
 
 ProgressFile& progressFile() {
@@ -52,7 +44,7 @@ void ProgressFile::save(const std::function<void(Progress&)>& change) {
   }
   if (!damage.empty()) {
     // As on the desktop: what cannot be kept aside is not written over.
-    const std::string aside = asideKey(path);
+    const std::string aside = damagedName(path, isStored);
     if (!store(aside, *text)) {
       std::fprintf(messages,
                    "linkloom: the kept progress is damaged (%s) and cannot be "

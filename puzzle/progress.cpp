@@ -199,6 +199,14 @@ int resumeLevel(const Progress& progress, std::string_view name,
   return level < levelCount ? level : 0;
 }
 
+std::string damagedName(const std::string& name,
+                        const std::function<bool(const std::string&)>& taken) {
+  std::string aside = name + ".damaged";
+  for (int n = 2; taken(aside); ++n)
+    aside = name + ".damaged." + std::to_string(n);
+  return aside;
+}
+
 std::string packPuzzleName(const std::vector<Level>& levels) {
   // FNV-1a over every number of every level, floats by their bits.
   std::uint64_t hash = 0xcbf29ce484222325ull;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,12 @@ struct ProgressReading {
 // is an error.
 ProgressReading parseProgress(std::string_view text);
 std::string formatProgress(const Progress& progress);
+
+// Where damaged progress is kept aside, never over an earlier one:
+// name.damaged, then name.damaged.2, .3, ..., the first that taken says is
+// free.
+std::string damagedName(const std::string& name,
+                        const std::function<bool(const std::string&)>& taken);
 
 // The puzzle of that name, or null.
 const PuzzleProgress* findPuzzle(const Progress& progress,

@@ -14,6 +14,9 @@ cmake -S . -B build -DBUILD_TESTING=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+echo "== one-line changes to the rules, each caught by the logic tests"
+/usr/bin/python3 tests/mutations/catch_mutations.py
+
 echo "== build and test under AddressSanitizer and UBSan"
 cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"

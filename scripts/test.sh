@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and its tests and runs them all: the normal build, the
-# whole suite again under AddressSanitizer and UBSan, a bounded run of each
+# logic tests against one-line changes to the rules (each must be caught),
+# the whole suite again under AddressSanitizer and UBSan, a bounded run of each
 # fuzzer, and the browser edition played in headless Chromium. Window tests
 # start their own Xvfb server, so no display is needed. FUZZ_SECONDS sets
 # the time per fuzzer (default 30).

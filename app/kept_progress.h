@@ -21,5 +21,9 @@ void resumeKeptLevel(Board& board);
 // last level finishes the daily (when every level is solved, the streak
 // goes on) and prints its result line on standard output.
 void keepSolvedLevel(int level, double seconds, int hints);
+// Each frame: saves the levels that waited for another game's lock, should
+// it be free now, and asks for a frame to try again while they wait. Never
+// waits itself; does nothing in the classic game.
+void keepWaitingLevels();
 // The daily's result line once its last level is solved, else empty.
 const std::string& dailyResult();

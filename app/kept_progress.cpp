@@ -28,6 +28,18 @@ KeptPlay& keptPlay() {
   return play;
 }
 
+// At exit: a last try for the levels waiting for another game's lock, and
+// a line should they still wait, since they are then lost.
+void saveBeforeExit() {
+  ProgressFile& file = progressFile();
+  file.saveWaiting();
+  if (!file.waiting.empty())
+    std::fprintf(file.messages,
+                 "linkloom: another game still holds %s.lock; what was solved "
+                 "since it took it is not saved\n",
+                 file.path.c_str());
+}
+
 bool everyLevelSolved(const Progress& progress, const std::string& name) {
   const PuzzleProgress* puzzle = findPuzzle(progress, name);
   return puzzle != nullptr &&
@@ -42,6 +54,7 @@ void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
   play.dailyDate = dailyDate;
   ProgressFile& file = progressFile();
   file.open(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  std::atexit(saveBeforeExit);
   play.startLevel =
       fromStart ? 0 : resumeLevel(file.progress, puzzle, levelSetSize());
 }

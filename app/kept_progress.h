@@ -7,8 +7,9 @@
 
 #include "puzzle/board.h"
 
-// Before the window opens: reads the state file and chooses where the
-// named puzzle starts, its first unsolved level or, fromStart, level 1.
+// Once, before the window opens: reads the state file and chooses where
+// the named puzzle starts, its first unsolved level or, fromStart, level 1.
+// At exit, levels still waiting for another game's lock get a last try.
 // dailyDate (YYYYMMDD) marks the puzzle as that day's daily; 0 for others.
 void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate);
 // After keepProgress: play starts at level (from 0) instead, as when the

@@ -176,12 +176,13 @@ TEST_F(KeptPlayTest, ASolvedLevelIsNotAskedAgainUnlessFromTheStart) {
 }
 
 TEST_F(KeptPlayTest, ALevelSolvedWhileTheLockIsHeldIsSavedOnceItIsFree) {
-  const auto chain = solvingChain(generateLevels(5, 1, Difficulty::Easy)[0]);
-  ASSERT_FALSE(chain.empty());
+  const std::vector<Level> seed = generateLevels(5, 6, Difficulty::Easy);
+  const auto chain = solvingChain(seed[0]), second = solvingChain(seed[1]);
+  ASSERT_FALSE(chain.empty() || second.empty());
   const std::filesystem::path file = state.path / "linkloom" / "progress";
   std::filesystem::create_directories(file.parent_path());
-  const int held = ::open((file.string() + ".lock").c_str(),
-                          O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  const std::string lock = file.string() + ".lock";
+  int held = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   ASSERT_EQ(flock(held, LOCK_EX), 0);
   const auto kept = [&file] {
     std::ifstream in(file);
@@ -204,10 +205,20 @@ TEST_F(KeptPlayTest, ALevelSolvedWhileTheLockIsHeldIsSavedOnceItIsFree) {
     std::this_thread::sleep_for(100ms);
   EXPECT_NE(kept().find("puzzle 1 seed 5 easy\nsolved 1 "), std::string::npos)
       << kept();
+  // Closed while the lock is held again, the game says what it could not
+  // save.
+  held = ::open(lock.c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  clickChain(game.client, game.window, second);
+  ASSERT_TRUE(titled(game, 3)) << "level 2 was not solved";
   close(game);
+  ::close(held);
+  EXPECT_EQ(kept().find("solved 2 "), std::string::npos) << kept();
+  const std::string waits = "linkloom: another game holds " + lock +
+                            "; progress is saved once it is free\n";
   EXPECT_EQ(game.process.stderrText(),
-            "linkloom: another game holds " + file.string() +
-                ".lock; progress is saved once it is free\n");
+            waits + waits + "linkloom: another game still holds " + lock +
+                "; what was solved since it took it is not saved\n");
 }
 
 TEST_F(KeptPlayTest, TheClassicGameKeepsNothing) {

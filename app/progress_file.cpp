@@ -48,6 +48,7 @@ int tryLock(const std::string& path) {
   return -1;
 }
 
+// Lets go of the lock however a save ends.
 struct HeldLock {
   int fd;
   ~HeldLock() { close(fd); }

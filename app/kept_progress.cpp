@@ -2,6 +2,7 @@
 #include "app/kept_progress.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>

@@ -18,6 +18,7 @@
 #include "bench/first_frame.h"
 #include "bench/floors.h"
 #include "bench/hint_time.h"
+#include "bench/progress_read.h"
 #include "puzzle/board.h"
 #include "render/camera.h"
 #include "render/picture_files.h"
@@ -266,6 +267,7 @@ int main(int argc, char** argv) {
   }
   measureEvaluate();
   measureHint();
+  measureProgressRead();
   measureFirstFrames(client, display);
   measureIdleCost(client, display);
   openWindow(argc, argv);

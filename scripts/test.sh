@@ -27,7 +27,7 @@ cmake --build build-sanitize -j "$jobs"
 echo "== fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \
   -DLINKLOOM_FUZZ=ON
-fuzzers=(input png pack)
+fuzzers=(input png pack progress)
 cmake --build build-fuzz -j "$jobs" --target "${fuzzers[@]/%/_fuzzer}"
 for fuzzer in "${fuzzers[@]}"; do
   work=$(mktemp -d)

@@ -33,6 +33,7 @@ struct PagePlace {
   PageAddress address;
   int shownLevel = 0;  // the level the address names, from 1
   bool resultShown = false;
+  std::string notice;  // guided play's notice last told the page
   void (*play)() = nullptr;
 };
 
@@ -155,6 +156,12 @@ void followPlayer() {
       index >= 0 && index < levelSetSize() && index + 1 != place.shownLevel) {
     place.shownLevel = index + 1;
     tellPage("showPlace", placeFragment(place.address, place.shownLevel));
+  }
+  // The page's note speaks, so a notice is heard as well as drawn.
+  const std::string& notice = guidedPlay().notice;
+  if (notice != place.notice) {
+    place.notice = notice;
+    if (!notice.empty()) tellPage("showNote", notice);
   }
   if (!place.resultShown && !dailyResult().empty()) {
     place.resultShown = true;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "app/callbacks.h"
 #include "app/command_line.h"
@@ -12,16 +13,23 @@
 #include "app/game.h"
 #include "app/option_reader.h"
 #include "app/puzzle_start.h"
+#include "files/checked_output.h"
+#include "files/standard_streams.h"
 #include "render/world.h"
 
 int main(int argc, char** argv) {
+  // Before anything opens a file or the display's connection.
+  guardStandardStreams();
   // Everything that can refuse to start does so before a window opens.
   CommandLine options = parseCommandLine(argc, argv);
+  CheckedOutput output{"linkloom"};
   switch (options.action) {
-    case CommandLine::Action::Help: std::fputs(gameUsage, stdout); return 0;
+    case CommandLine::Action::Help:
+      output.write(gameUsage);
+      return output.finish(0);
     case CommandLine::Action::Version:
-      std::printf("linkloom %s\n", LINKLOOM_VERSION);
-      return 0;
+      output.write(std::string("linkloom ") + LINKLOOM_VERSION + "\n");
+      return output.finish(0);
     case CommandLine::Action::Fail:
       return reportMisuse("linkloom", options.error, gameUsage);
     case CommandLine::Action::Play: break;

@@ -1,12 +1,13 @@
-// The checker's standard output with every write checked, and the flush
-// and close at the end: a full disk or a failing device gives one line and
-// status 1, never a cut pack and status 0.
+// A program's standard output with every write checked, and the flush and
+// close at the end: a full disk or a failing device gives one line and
+// status 1, never cut output and status 0.
 #pragma once
 
 #include <string_view>
 
 struct CheckedOutput {
-  int error = 0;  // errno of the first failure, 0 while all is well
+  const char* program;  // names the program in the line of a failure
+  int error = 0;        // errno of the first failure, 0 while all is well
 
   void write(std::string_view text);
   // Flushes and closes standard output; status when every write, the flush

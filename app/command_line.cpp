@@ -108,6 +108,9 @@ CommandLine parseCommandLine(int argc, char** argv) {
     return failing("--difficulty goes with --seed or --daily");
   if (options.fromStart && !options.seeded && !packGiven)
     return failing("--from-start goes with --levels, --seed or --daily");
+  for (std::size_t at = 1; at + 1 < reading.passedOn.size(); ++at)
+    if (std::string(reading.passedOn[at]) == "-geometry")
+      options.geometry = reading.passedOn[at + 1];
   options.toolkitArgs = reading.passedOn;
   options.toolkitArgs.push_back(nullptr);
   return options;

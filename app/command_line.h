@@ -22,6 +22,9 @@ struct CommandLine {
   Difficulty difficulty = Difficulty::Medium;
   bool difficultyGiven = false;  // --difficulty D
   bool fromStart = false;        // --from-start
+  // The value of the toolkit's -geometry, empty when not given; the window
+  // takes the size and the place it names.
+  std::string geometry;
   // The program name and the toolkit's options, with a null at the end, as
   // glutInit takes them.
   std::vector<char*> toolkitArgs;

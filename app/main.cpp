@@ -1,6 +1,8 @@
 // Entry: read the options, choose the levels, find the data, open the
 // window, register the callbacks, start the game.
 #include <GL/freeglut.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
 #include <ctime>
@@ -34,6 +36,18 @@ int main(int argc, char** argv) {
       return reportMisuse("linkloom", options.error, gameUsage);
     case CommandLine::Action::Play: break;
   }
+  // The window the toolkit's -geometry asks for, read as the toolkit reads
+  // it: its size, its place, or both.
+  int x = 0, y = 0;
+  unsigned width = 0, height = 0;
+  const int geometry =
+      options.geometry.empty()
+          ? NoValue
+          : XParseGeometry(options.geometry.c_str(), &x, &y, &width, &height);
+  if (!options.geometry.empty() && geometry == NoValue)
+    return reportMisuse(
+        "linkloom", "-geometry takes WxH+X+Y, not " + clipped(options.geometry),
+        gameUsage);
   std::string error;
   if (!startPuzzle(options, std::time(nullptr), error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
@@ -47,9 +61,13 @@ int main(int argc, char** argv) {
   int toolkitArgc = static_cast<int>(options.toolkitArgs.size()) - 1;
   glutInit(&toolkitArgc, options.toolkitArgs.data());
   glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(kWindowWidth, kWindowHeight);
+  // The classic 800 x 600 at (100, 100), but for what -geometry gave; the
+  // first reshape then holds the window at 4:3.
+  if ((geometry & (WidthValue | HeightValue)) != (WidthValue | HeightValue))
+    glutInitWindowSize(kWindowWidth, kWindowHeight);
   glutCreateWindow(kWindowTitle);
-  glutPositionWindow(100, 100);
+  if ((geometry & (XValue | YValue)) != (XValue | YValue))
+    glutPositionWindow(100, 100);
   registerDrawingCallbacks();
   registerInputCallbacks();
   glutIgnoreKeyRepeat(1);

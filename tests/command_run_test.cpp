@@ -102,6 +102,7 @@ TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
            {"-help"},
            {"-levels", "x"},
            {"-display", ":99", "--levels="},
+           {"-geometry", "large"},
            {"--seed", std::string(10000, '7') + "x"}}) {
     const CommandRun run = game(args);
     EXPECT_EQ(run.status, 2) << args[0];

@@ -34,6 +34,9 @@ struct CommandLine {
 // the result, whose toolkitArgs point into them.
 CommandLine parseCommandLine(int argc, char** argv);
 
+// Reads the whole of text as a seed: a whole number from 0 to 2^64 - 1.
+bool readSeed(const std::string& text, std::uint64_t& seed);
+
 // The seed of the day: the UTC date of now written as YYYYMMDD.
 std::uint64_t dailySeed(std::time_t now);
 

@@ -104,6 +104,15 @@ void playAddress() {
     playClassic(error);
     return;
   }
+  const int asked = place.address.level;
+  if (asked > levelSetSize()) {
+    // Past the last level: the last is played, and the address says so.
+    place.address.level = levelSetSize();
+    tellPage("showPlace", placeFragment(place.address, place.address.level));
+    tellPage("showNote", "This puzzle has no level " + std::to_string(asked) +
+                             "; its last is level " +
+                             std::to_string(levelSetSize()));
+  }
   if (place.address.level > 0) startKeptAt(place.address.level - 1);
   place.play();
 }

@@ -19,6 +19,21 @@
 #include "files/standard_streams.h"
 #include "render/world.h"
 
+namespace {
+
+// What the toolkit's -geometry gives, read as the toolkit reads it: its
+// size, its place, or both, as XParseGeometry's flags; NoValue when it is
+// not given, -1 when it gives nothing or a window of no pixels.
+int geometryGiven(const std::string& geometry) {
+  if (geometry.empty()) return NoValue;
+  int x = 0, y = 0;
+  unsigned width = 1, height = 1;
+  const int given = XParseGeometry(geometry.c_str(), &x, &y, &width, &height);
+  return given == NoValue || width == 0 || height == 0 ? -1 : given;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // Before anything opens a file or the display's connection.
   guardStandardStreams();
@@ -36,15 +51,8 @@ int main(int argc, char** argv) {
       return reportMisuse("linkloom", options.error, gameUsage);
     case CommandLine::Action::Play: break;
   }
-  // The window the toolkit's -geometry asks for, read as the toolkit reads
-  // it: its size, its place, or both.
-  int x = 0, y = 0;
-  unsigned width = 0, height = 0;
-  const int geometry =
-      options.geometry.empty()
-          ? NoValue
-          : XParseGeometry(options.geometry.c_str(), &x, &y, &width, &height);
-  if (!options.geometry.empty() && geometry == NoValue)
+  const int geometry = geometryGiven(options.geometry);
+  if (geometry < 0)
     return reportMisuse(
         "linkloom", "-geometry takes WxH+X+Y, not " + clipped(options.geometry),
         gameUsage);

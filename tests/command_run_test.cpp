@@ -103,6 +103,7 @@ TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
            {"-levels", "x"},
            {"-display", ":99", "--levels="},
            {"-geometry", "large"},
+           {"-geometry", "0x600"},
            {"--seed", std::string(10000, '7') + "x"}}) {
     const CommandRun run = game(args);
     EXPECT_EQ(run.status, 2) << args[0];

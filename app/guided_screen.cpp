@@ -101,7 +101,7 @@ void noteGuidedPress() {
 }
 
 void restartGuidedPlay() {
-  if (guidedPlay().on) guidedPlay().restart();
+  if (guidedPlay().on) guidedPlay().restart(board());
 }
 
 void drawGuidedPlaying() {

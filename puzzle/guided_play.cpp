@@ -17,14 +17,7 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
                          double dt) {
   // Past the last level the game-over screen follows; nothing starts.
   if (board.levelIndex >= levelSetSize()) return;
-  if (board.levelIndex != levelIndex) {
-    levelIndex = board.levelIndex;
-    levelSeconds = 0.0;
-    levelHints = 0;
-    history.reset(board);
-    solutions = solveLoadedLevel(board, true);
-    hint = {};
-  }
+  if (board.levelIndex != levelIndex) startLevel(board);
   if (state.levelPause && !wasPaused) ++levelsSolved;
   wasPaused = state.levelPause;
   if (!state.levelPause) {
@@ -68,17 +61,33 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
     return;
   }
   hint = findHint(board, solutions);
-  if (hint.kind == Hint::Kind::None) return;
+  if (hint.kind == Hint::Kind::None) {
+    if (solutions.solvingChains == 0) notice = noChainSolvesText;
+    return;
+  }
   ++hintsUsed;
   ++levelHints;
 }
 
-void GuidedPlay::restart() {
-  levelIndex = -1;
+void GuidedPlay::startLevel(const Board& board) {
+  levelIndex = board.levelIndex;
+  levelSeconds = 0.0;
+  levelHints = 0;
+  history.reset(board);
+  solutions = solveLoadedLevel(board, true);
+  hint = {};
+  notice.clear();
+}
+
+void GuidedPlay::restart(const Board& board) {
   totalSeconds = 0.0;
   hintsUsed = 0;
   levelsSolved = 0;
   wasPaused = false;
+  // At once, not at the next frame: a key in the same batch of events as
+  // the restarting click must find the first level's history, not the
+  // last one's.
+  startLevel(board);
 }
 
 std::string GuidedPlay::placeText(const Board& board) const {
@@ -88,7 +97,8 @@ std::string GuidedPlay::placeText(const Board& board) const {
 }
 
 std::string GuidedPlay::statusText(const Board& board) const {
-  return placeText(board) + " - " + clockText(levelSeconds);
+  const std::string status = placeText(board) + " - " + clockText(levelSeconds);
+  return notice.empty() ? status : status + " - " + notice;
 }
 
 std::string GuidedPlay::clearedText(const Board& board) const {

@@ -10,6 +10,9 @@
 #include "puzzle/hint.h"
 #include "puzzle/link_history.h"
 
+// What h says on a level no chain solves, which a pack may hold.
+constexpr const char* noChainSolvesText = "No chain solves this level";
+
 struct GuidedPlay {
   bool on = false;
   // What is being played: "Daily 2026-12-08", "Seed 42 - hard", "my.pack".
@@ -26,6 +29,9 @@ struct GuidedPlay {
   // level starts, so a hint takes no search.
   LevelSolutions solutions;
   Hint hint;  // shown until the links change
+  // A sentence the status line ends with until the level changes, such as
+  // noChainSolvesText once h is asked for on a level without a solution.
+  std::string notice;
 
   // One frame of dt seconds on the playing screen, after the level
   // progression has run: starts a loaded level afresh (its history, and
@@ -44,15 +50,20 @@ struct GuidedPlay {
   // Finds the hint for the chain on the board, shows it and counts it. Asked
   // again while it shows (the links unchanged), it is taken: the marked
   // link is made, or the wrong one removed, as an undoable edit. So h
-  // pressed over and over solves any solvable level.
+  // pressed over and over solves any solvable level. On a level no chain
+  // solves it says so, in the notice.
   void askHint(Board& board, const GameState& state);
-  // Back to the first level after the game-over screen, clocks and counts
-  // at zero.
-  void restart();
+  // Starts the level loaded on the board afresh: its clock, its history
+  // and its solutions.
+  void startLevel(const Board& board);
+  // Back to the first level, already loaded on the board, after the
+  // game-over screen: clocks and counts at zero, the level started.
+  void restart(const Board& board);
 
   // "Seed 42 - hard - level 3 of 6", for the status line and the title.
   std::string placeText(const Board& board) const;
-  // The place and the level's time: "... - level 3 of 6 - 1:05".
+  // The place and the level's time: "... - level 3 of 6 - 1:05", and the
+  // notice after them when there is one.
   std::string statusText(const Board& board) const;
   // "Level 3 cleared", shown during the level pause.
   std::string clearedText(const Board& board) const;

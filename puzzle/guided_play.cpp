@@ -25,7 +25,10 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
     solutions = solveLoadedLevel(board, true);
     hint = {};
   }
-  if (state.levelPause && !wasPaused) ++levelsSolved;
+  if (state.levelPause && !wasPaused) {
+    ++levelsSolved;
+    solvedCount.add(levelHints);
+  }
   wasPaused = state.levelPause;
   if (!state.levelPause) {
     levelSeconds += dt;
@@ -78,6 +81,7 @@ void GuidedPlay::restart() {
   totalSeconds = 0.0;
   hintsUsed = 0;
   levelsSolved = 0;
+  solvedCount = {};
   wasPaused = false;
 }
 
@@ -104,6 +108,24 @@ std::string GuidedPlay::summaryText() const {
           : std::to_string(hintsUsed) + (hintsUsed == 1 ? " hint" : " hints");
   return levels + " solved in " + clockText(totalSeconds) + ", " + hints +
          " used";
+}
+
+std::string GuidedPlay::helpText() const { return solvedCount.text(); }
+
+void HintCount::add(int levelHints) {
+  if (levelHints <= 0) {
+    ++unaided;
+    return;
+  }
+  ++aided;
+  hints += levelHints;
+}
+
+std::string HintCount::text() const {
+  std::string text = std::to_string(unaided) + " without a hint, " +
+                     std::to_string(aided) + " with ";
+  if (aided == 0) return text + "hints";
+  return text + std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
 std::string clockText(double seconds) {

@@ -466,6 +466,9 @@ class PuzzlesByAddressTest(SiteTest):
         self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
         self.assertEqual(page.note(), "")
+        # The menu's difficulty box shows the puzzle being played.
+        self.assertEqual(page.driver.execute_script(
+            "return document.getElementById('difficulty').value"), "hard")
         self.assertEqual(console_faults(page.console()), [])
 
     def test_the_address_follows_the_player_and_a_reload_resumes(self):

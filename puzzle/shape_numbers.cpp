@@ -24,6 +24,19 @@ std::string longNumber(const Shape& shape, const QuantityFacts& facts) {
   return std::string(facts.name) + " " + value;
 }
 
+std::string limitsText() {
+  std::string text;
+  for (const QuantityFacts& facts : kQuantities) {
+    const std::string range =
+        std::to_string(facts.lowest) + " to " + std::to_string(facts.highest);
+    if (!text.empty()) text += ", ";
+    text += facts.quantity == Quantity::Corners
+                ? range + " " + facts.name
+                : std::string(facts.name) + " " + range;
+  }
+  return text;
+}
+
 bool wasClamped(unsigned clamps, const QuantityFacts& facts) {
   return (clamps & facts.clampBits) != 0;
 }

@@ -39,3 +39,5 @@ std::string longNumber(const Shape& shape, const QuantityFacts& facts);
 // Whether a node's change to the quantity ran into a limit, from the
 // flags addAndClamp returned.
 bool wasClamped(unsigned clamps, const QuantityFacts& facts);
+// "size 2 to 8, 3 to 8 corners, hue 0 to 320": every quantity's limits.
+std::string limitsText();

@@ -96,11 +96,6 @@ int brokenRules(const Board& board, const Node& node, const WorldBox& box,
 
 }  // namespace
 
-bool WorldBox::overlaps(const WorldBox& other) const {
-  return left < other.right && other.left < right && bottom < other.top &&
-         other.bottom < top;
-}
-
 bool coversNodeOrArrowhead(const Board& board, const WorldBox& box,
                            ShownLink shown) {
   for (const auto& node : board.nodes)

@@ -7,8 +7,6 @@
 
 struct WorldBox {
   float left = 0.0f, bottom = 0.0f, right = 0.0f, top = 0.0f;
-
-  bool overlaps(const WorldBox& other) const;
 };
 
 // A link's head, as the link picture draws it: a triangle pointing at the

@@ -128,7 +128,7 @@ void drawShapeNumbers(const Board& board) {
   std::string lines[3];
   // Under the start and result shapes, which reach 8 units below their
   // centres at the largest size.
-  const float below = board.startShape.y - 8.0f - 2.0f;
+  const float below = board.startShape.y - kMaxSize - 2.0f;
   longNumbers(board.startShape, lines);
   drawLines(lines, board.startShape.x, below, TextAlign::Centre);
   if (board.reachesSink) {

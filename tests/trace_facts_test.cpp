@@ -35,9 +35,7 @@ TEST_F(TraceFacts, AShapesNumbersAreWrittenShortAndLongInOneOrder) {
   }
   EXPECT_EQ(shortForm, "s3 c5 h200 ");
   EXPECT_EQ(longForm, "size 3, 5 corners, hue 200, ");
-  EXPECT_EQ(kQuantities[0].lowest, 2);
-  EXPECT_EQ(kQuantities[1].highest, 8);
-  EXPECT_EQ(kQuantities[2].highest, 320);
+  EXPECT_EQ(limitsText(), "size 2 to 8, 3 to 8 corners, hue 0 to 320");
 }
 
 TEST_F(TraceFacts, TheTraceSaysWhichQuantityEachNodesLimitCut) {

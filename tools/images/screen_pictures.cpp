@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "puzzle/levels.h"
+#include "puzzle/shape_numbers.h"
 #include "render/world.h"
 #include "tools/images/text.h"
 
@@ -262,8 +263,9 @@ Canvas guidedInstructionsPicture(const FontPaths& fonts) {
         "Link the source (left) to the sink (right). Each node changes the "
         "shape's size, corners and hue (degrees); the result must match the "
         "target.",
-        "Limits: size 2 to 8, 3 to 8 corners, hue 0 to 320. A change past a "
-        "limit stops at it: size 3 and -4 makes 2, as -1 does.",
+        "Limits: " + limitsText() +
+            ". A change past a limit stops at it: size 3 and -4 makes 2, as "
+            "-1 does.",
         "Beside each node of your chain, in its own square of the grid, a "
         "label shows the shape leaving it: s size, c corners, h hue. A red "
         "frame: that number hit a limit there.",

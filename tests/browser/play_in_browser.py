@@ -574,7 +574,7 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertRegex(
             page.driver.find_element(By.ID, "shared").get_attribute("value"),
             r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
-            r"\d+ hints?, streak 1$")
+            r"\d+ without a hint, \d+ with \d+ hints?, streak 1$")
 
     def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
         page = self.open()

@@ -210,6 +210,29 @@ TEST_F(GuidedDraw, TheSelectedNodeWearsTwoRingsAndTheHoveredOne) {
   b.selectedNode = nullptr;
 }
 
+TEST_F(GuidedDraw, TheStartAndTargetShowTheirNumbersAndTheResultOnceReached) {
+  // Dark glyph pixels in the rows under a shape, over the grey ground.
+  const auto inkUnder = [](const std::vector<unsigned char>& frame, float x) {
+    const PixelBox rows(WorldBox{x - 6.0f, 31.0f, x + 6.0f, 39.0f});
+    int ink = 0;
+    for (int y = rows.bottom; y < rows.top; ++y)
+      for (int px = rows.left; px < rows.right; ++px)
+        ink += frame[pixelIndex(px, y)] < 80;
+    return ink;
+  };
+  b.reachesSink = false;
+  drawPlayingFrame();
+  drawShapeNumbers(b);
+  const std::vector<unsigned char> shortOfSink = backBuffer();
+  EXPECT_GT(inkUnder(shortOfSink, b.startShape.x), 50);
+  EXPECT_EQ(inkUnder(shortOfSink, b.resultShape.x), 0);
+  b.reachesSink = true;
+  drawPlayingFrame();
+  drawShapeNumbers(b);
+  EXPECT_GT(inkUnder(backBuffer(), b.resultShape.x), 50);
+  b.reachesSink = false;
+}
+
 TEST_F(GuidedDraw, NothingIsTracedBesideTheSourceOrANodeOffTheChain) {
   const std::vector<unsigned char> traced = drawnFrame();
   drawPlayingFrame();

@@ -66,15 +66,16 @@ void drawTraceLine(const TracedNode& step, const WorldBox& box, int line) {
   }
 }
 
-void drawLines(const std::string (&lines)[3], float x, float topBaseline,
-               TextAlign align) {
-  for (int i = 0; i < 3; ++i)
-    drawText(glyphFont(), lines[i], x, topBaseline - i * kShapeNumberEm * 1.05f,
-             kShapeNumberEm, align, kInk);
-}
-
-void longNumbers(const Shape& shape, std::string (&lines)[3]) {
-  for (int i = 0; i < 3; ++i) lines[i] = longNumber(shape, kQuantities[i]);
+// A shape's three numbers in words, one a line, the first line's baseline
+// at topBaseline.
+void drawLongNumbers(const Shape& shape, float x, float topBaseline,
+                     TextAlign align) {
+  float baseline = topBaseline;
+  for (const QuantityFacts& facts : kQuantities) {
+    drawText(glyphFont(), longNumber(shape, facts), x, baseline, kShapeNumberEm,
+             align, kInk);
+    baseline -= kShapeNumberEm * 1.05f;
+  }
 }
 
 }  // namespace
@@ -125,19 +126,17 @@ void drawChainTrace(const Board& board, const Hint& hint) {
 }
 
 void drawShapeNumbers(const Board& board) {
-  std::string lines[3];
-  // Under the start and result shapes, which reach 8 units below their
-  // centres at the largest size.
+  // Under the start and result shapes, which reach kMaxSize units below
+  // their centres.
   const float below = board.startShape.y - kMaxSize - 2.0f;
-  longNumbers(board.startShape, lines);
-  drawLines(lines, board.startShape.x, below, TextAlign::Centre);
-  if (board.reachesSink) {
-    longNumbers(board.resultShape, lines);
-    drawLines(lines, board.resultShape.x, below, TextAlign::Centre);
-  }
-  // Over the target's name, which stands to the right of the target.
-  longNumbers(board.targetShape, lines);
-  drawLines(lines, -11.5f, 16.6f, TextAlign::Left);
+  drawLongNumbers(board.startShape, board.startShape.x, below,
+                  TextAlign::Centre);
+  if (board.reachesSink)
+    drawLongNumbers(board.resultShape, board.resultShape.x, below,
+                    TextAlign::Centre);
+  // Over the target's name, which the playing field writes to the right of
+  // the target, from x -11.5.
+  drawLongNumbers(board.targetShape, -11.5f, 16.6f, TextAlign::Left);
 }
 
 void drawHint(const Board& board, const Hint& hint) {

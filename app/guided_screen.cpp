@@ -11,6 +11,7 @@
 #include "app/window_title.h"
 #include "puzzle/board.h"
 #include "puzzle/guided_play.h"
+#include "puzzle/link_editing.h"
 #include "render/board_parts.h"
 #include "render/glyph_font.h"
 #include "render/guided_draw.h"
@@ -36,8 +37,10 @@ constexpr TextColour kPanel{0.06f, 0.09f, 0.20f, 0.78f};
 constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 // The game-over count stands where the classic picture has its sentence.
 constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
-// The daily's result line stands a line below it.
-constexpr float kResultLineDrop = 5.5f;
+// The levels solved with and without hints a line below it, and the
+// daily's result line below that.
+constexpr float kHelpLineDrop = 3.8f;
+constexpr float kResultLineDrop = 6.9f;
 
 // While playing, a frame comes at least every second for the clock, so a
 // longer gap is time away from the level (the instructions, a hidden
@@ -83,6 +86,8 @@ void beginGuidedPlay(const std::string& puzzleName) {
   scenery().files = {guidedBackgroundFile, guidedInstructionsFile,
                      guidedGameOverFile};
   boardLook().offChainLinkAlpha = kOffChainLinkAlpha;
+  boardLook().doubleRingOnSelection = true;
+  hoverRule() = HoverRule::PressEffect;
 }
 
 void updateGuidedPlay(double dt) {
@@ -90,6 +95,9 @@ void updateGuidedPlay(double dt) {
   if (!play.on) return;
   const int solvedBefore = play.levelsSolved;
   play.advance(board(), gameState(), std::min(dt, kLongestClockStep));
+  // A press, a key or the level pause may have changed what a press under
+  // the still pointer would do.
+  judgeHover(board());
   if (play.levelsSolved != solvedBefore)
     keepSolvedLevel(play.levelIndex, play.levelSeconds, play.levelHints);
   showTitle();
@@ -108,8 +116,10 @@ void drawGuidedPlaying() {
   const GuidedPlay& play = guidedPlay();
   if (!play.on) return;
   const Board& shown = board();
-  drawChainTrace(shown);
+  drawShapeNumbers(shown);
+  // The hint under the labels, which keep clear of its link's head.
   drawHint(shown, play.hint);
+  drawChainTrace(shown, play.hint);
   const GlyphFont& font = glyphFont();
   drawText(font, play.statusText(shown), kWorldLeft + kMargin,
            kWorldTop - kMargin - kStatusEm * 0.75f, kStatusEm, TextAlign::Left,
@@ -131,9 +141,11 @@ void drawGuidedScreen(ScreenState screen) {
   if (!play.on || screen != ScreenState::GameOver) return;
   drawText(glyphFont(), play.summaryText(), kWorldMiddleX, kSummaryBaseline,
            3.6f, TextAlign::Centre, kPaleInk);
+  drawText(glyphFont(), play.helpText(), kWorldMiddleX,
+           kSummaryBaseline - kHelpLineDrop, 2.6f, TextAlign::Centre, kPaleInk);
   // The daily's result line below the count, as it was printed.
   if (!dailyResult().empty())
     drawText(glyphFont(), dailyResult(), kWorldMiddleX,
-             kSummaryBaseline - kResultLineDrop, 2.6f, TextAlign::Centre,
+             kSummaryBaseline - kResultLineDrop, 1.9f, TextAlign::Centre,
              kPaleInk);
 }

@@ -18,7 +18,10 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
   // Past the last level the game-over screen follows; nothing starts.
   if (board.levelIndex >= levelSetSize()) return;
   if (board.levelIndex != levelIndex) startLevel(board);
-  if (state.levelPause && !wasPaused) ++levelsSolved;
+  if (state.levelPause && !wasPaused) {
+    ++levelsSolved;
+    solvedCount.add(levelHints);
+  }
   wasPaused = state.levelPause;
   if (!state.levelPause) {
     levelSeconds += dt;
@@ -83,6 +86,7 @@ void GuidedPlay::restart(const Board& board) {
   totalSeconds = 0.0;
   hintsUsed = 0;
   levelsSolved = 0;
+  solvedCount = {};
   wasPaused = false;
   // At once, not at the next frame: a key in the same batch of events as
   // the restarting click must find the first level's history, not the
@@ -114,6 +118,24 @@ std::string GuidedPlay::summaryText() const {
           : std::to_string(hintsUsed) + (hintsUsed == 1 ? " hint" : " hints");
   return levels + " solved in " + clockText(totalSeconds) + ", " + hints +
          " used";
+}
+
+std::string GuidedPlay::helpText() const { return solvedCount.text(); }
+
+void HintCount::add(int levelHints) {
+  if (levelHints <= 0) {
+    ++unaided;
+    return;
+  }
+  ++aided;
+  hints += levelHints;
+}
+
+std::string HintCount::text() const {
+  std::string text = std::to_string(unaided) + " without a hint, " +
+                     std::to_string(aided) + " with ";
+  if (aided == 0) return text + "hints";
+  return text + std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
 std::string clockText(double seconds) {

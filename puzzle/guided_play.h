@@ -13,6 +13,20 @@
 // What h says on a level no chain solves, which a pack may hold.
 constexpr const char* noChainSolvesText = "No chain solves this level";
 
+// Levels solved with and without hints, which the closing count and the
+// daily's result line keep apart: help is not skill.
+struct HintCount {
+  int unaided = 0;  // levels solved without a hint
+  int aided = 0;    // levels solved with one or more
+  int hints = 0;    // hints over the aided levels
+
+  // One level solved with this many hints.
+  void add(int levelHints);
+  int solved() const { return unaided + aided; }
+  // "5 without a hint, 1 with 2 hints"; "6 without a hint, 0 with hints".
+  std::string text() const;
+};
+
 struct GuidedPlay {
   bool on = false;
   // What is being played: "Daily 2026-12-08", "Seed 42 - hard", "my.pack".
@@ -23,6 +37,7 @@ struct GuidedPlay {
   int hintsUsed = 0;
   int levelHints = 0;  // hints taken on this level
   int levelsSolved = 0;
+  HintCount solvedCount;   // the levels solved, by hints taken
   bool wasPaused = false;  // the level pause ran at the last frame
   LinkHistory history;
   // Every solving chain of the level, found by the chain search when the
@@ -69,6 +84,8 @@ struct GuidedPlay {
   std::string clearedText(const Board& board) const;
   // The game-over screen's count: levels solved, total time, hints.
   std::string summaryText() const;
+  // Its second line: the levels solved without a hint beside those with.
+  std::string helpText() const;
 };
 
 GuidedPlay& guidedPlay();

@@ -278,9 +278,12 @@ TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
   EXPECT_EQ(state.screenState, ScreenState::GameOver);
   EXPECT_EQ(play.placeText(b), "Seed 42 - hard - level 2 of 2");
   EXPECT_EQ(play.summaryText(), "2 levels solved in 1:06, 1 hint used");
+  // The hint was taken on level 1; level 2 was solved without one.
+  EXPECT_EQ(play.helpText(), "1 without a hint, 1 with 1 hint");
   restartPlay(b, state);
   play.restart(b);
   EXPECT_EQ(play.summaryText(), "0 levels solved in 0:00, no hints used");
+  EXPECT_EQ(play.helpText(), "0 without a hint, 0 with hints");
 }
 
 // The click that leaves the game-over screen and a u may come in one batch

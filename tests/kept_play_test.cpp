@@ -37,8 +37,8 @@ constexpr int kStripWidth = 560;
 constexpr int kStripHeight = 40;
 // Rows of the game-over screen below the count, where the daily's result
 // line stands, pixels.
-constexpr int kResultTop = 298;
-constexpr int kResultBottom = 330;
+constexpr int kResultTop = 324;
+constexpr int kResultBottom = 344;
 // The clock at the line's end ("0:00") is narrower than this, pixels.
 constexpr int kClockWidth = 60;
 
@@ -291,7 +291,7 @@ TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(finishDaily(*this, game));
   const std::string start = "Linkloom daily " + day + ": 6/6 in 5:";
-  const std::string end = ", 1 hint, streak 3\n";
+  const std::string end = ", 5 without a hint, 1 with 1 hint, streak 3\n";
   ASSERT_TRUE(waitUntil(
       [&] { return game.process.stdoutText().find(end) != std::string::npos; },
       10s))

@@ -467,6 +467,9 @@ class PuzzlesByAddressTest(SiteTest):
         self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
         self.assertEqual(page.note(), "")
+        # The menu's difficulty box shows the puzzle being played.
+        self.assertEqual(page.driver.execute_script(
+            "return document.getElementById('difficulty').value"), "hard")
         self.assertEqual(console_faults(page.console()), [])
 
     def test_the_address_follows_the_player_and_a_reload_resumes(self):
@@ -601,7 +604,7 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertRegex(
             page.driver.find_element(By.ID, "shared").get_attribute("value"),
             r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
-            r"\d+ hints?, streak 1$")
+            r"\d+ without a hint, \d+ with \d+ hints?, streak 1$")
 
     def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
         page = self.open()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the game and its tests and runs them all: the normal build, the
-# whole suite again under AddressSanitizer and UBSan, a bounded run of each
-# fuzzer, and the browser edition played in headless Chromium. Window tests
-# start their own Xvfb server, so no display is needed. FUZZ_SECONDS sets
-# the time per fuzzer (default 30).
+# Debian package built from debian/ and checked, the whole suite again
+# under AddressSanitizer and UBSan, a bounded run of each fuzzer, and the
+# browser edition played in headless Chromium. Window tests start their own
+# Xvfb server, so no display is needed. FUZZ_SECONDS sets the time per
+# fuzzer (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -13,6 +14,9 @@ echo "== build and test"
 cmake -S . -B build -DBUILD_TESTING=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
+
+echo "== Debian package, built twice"
+tests/package_test.sh build/tests/install_tests
 
 echo "== build and test under AddressSanitizer and UBSan"
 cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON

@@ -15,6 +15,7 @@ test_packages=(
   libgtest-dev libxtst-dev libxdamage-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
   lintian man-db appstream desktop-file-utils bash-completion python3
+  debhelper devscripts faketime
 )
 web_packages=(
   emscripten node-acorn dpkg-dev fonttools python3

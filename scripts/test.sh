@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the game and its tests and runs them all: the normal build, the
 # logic tests against one-line changes to the rules (each must be caught),
-# the whole suite again under AddressSanitizer and UBSan, a bounded run of each
-# fuzzer, and the browser edition played in headless Chromium. Window tests
-# start their own Xvfb server, so no display is needed. FUZZ_SECONDS sets
-# the time per fuzzer (default 30).
+# the Debian package built from debian/ and checked, the whole suite again
+# under AddressSanitizer and UBSan, a bounded run of each fuzzer, and the
+# browser edition played in headless Chromium. Window tests start their own
+# Xvfb server, so no display is needed. FUZZ_SECONDS sets the time per
+# fuzzer (default 30).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -17,6 +18,9 @@ cmake --build build -j "$jobs"
 
 echo "== one-line changes to the rules, each caught by the logic tests"
 /usr/bin/python3 tests/mutations/catch_mutations.py
+
+echo "== Debian package, built twice"
+tests/package_test.sh build/tests/install_tests
 
 echo "== build and test under AddressSanitizer and UBSan"
 cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON

@@ -11,9 +11,6 @@ import tempfile
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 LIST = os.path.join(ROOT, "tests", "mutations", "mutations.txt")
-# Sources the logic tests build from; the rest of the tree is not needed.
-COPIED = ["CMakeLists.txt", "puzzle", "files", "app", "render", "sound",
-          "tests", "tools", "bench", "packaging", "web"]
 
 
 def read_mutations():
@@ -55,13 +52,13 @@ def main():
     mutations = read_mutations()
     scratch = tempfile.mkdtemp(prefix="linkloom-mutations-")
     try:
-        for name in COPIED:
-            source = os.path.join(ROOT, name)
+        # The tracked files as they stand, edits included; no build folder.
+        tracked = subprocess.run(["git", "ls-files", "-z"], cwd=ROOT, check=True,
+                                 stdout=subprocess.PIPE).stdout.split(b"\0")
+        for name in filter(None, (n.decode() for n in tracked)):
             target = os.path.join(scratch, name)
-            if os.path.isdir(source):
-                shutil.copytree(source, target)
-            else:
-                shutil.copy2(source, target)
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            shutil.copy2(os.path.join(ROOT, name), target)
         build = os.path.join(scratch, "build")
         jobs = str(os.cpu_count() or 2)
         if run(["cmake", "-S", scratch, "-B", build, "-DBUILD_TESTING=ON"], scratch, 600):

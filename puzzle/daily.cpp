@@ -46,12 +46,12 @@ DailyStreak streakAfterFinishing(DailyStreak streak, int date) {
   return {date, 1};
 }
 
-std::string dailyResultLine(const PuzzleProgress& puzzle, int levelCount,
-                            int date, int streakDays) {
+std::string dailyResultLine(const PuzzleProgress& puzzle, int setSize, int date,
+                            int streakDays) {
   long milliseconds = 0;
   HintCount count;
   for (const SolvedLevel& level : puzzle.solved) {
-    if (level.level >= levelCount) continue;
+    if (level.level >= setSize) continue;
     milliseconds += level.milliseconds;
     count.add(level.hints);
   }
@@ -59,7 +59,7 @@ std::string dailyResultLine(const PuzzleProgress& puzzle, int levelCount,
   std::snprintf(line, sizeof line,
                 "Linkloom daily %04d-%02d-%02d: %d/%d in %s, %s, streak %d",
                 date / 10000, date / 100 % 100, date % 100, count.solved(),
-                levelCount, clockText(milliseconds / 1000.0).c_str(),
+                setSize, clockText(milliseconds / 1000.0).c_str(),
                 count.text().c_str(), streakDays);
   return line;
 }

@@ -22,8 +22,8 @@ long daysSinceEpoch(int date);
 DailyStreak streakAfterFinishing(DailyStreak streak, int date);
 
 // "Linkloom daily 2026-12-08: 6/6 in 7:42, 5 without a hint, 1 with 1
-// hint, streak 3": the levels of the puzzle solved of levelCount, their
+// hint, streak 3": the levels of the puzzle solved of setSize, their
 // time added up, how many were solved without a hint and how many with
 // how many hints, and the streak's days.
-std::string dailyResultLine(const PuzzleProgress& puzzle, int levelCount,
-                            int date, int streakDays);
+std::string dailyResultLine(const PuzzleProgress& puzzle, int setSize, int date,
+                            int streakDays);

@@ -64,7 +64,7 @@ constexpr int nodeColourCount = levelCount + 2;
 
 Colour nodeColour(int index) {
   if (index >= levelCount) return extraColours[index - levelCount];
-  const Level& level = levels[index];
+  const Level& level = builtInLevels[index];
   return {level.nodeRed, level.nodeGreen, level.nodeBlue};
 }
 

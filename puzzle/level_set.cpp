@@ -5,7 +5,7 @@
 
 namespace {
 std::vector<Level>& currentLevels() {
-  static std::vector<Level> current(levels.begin(), levels.end());
+  static std::vector<Level> current(builtInLevels.begin(), builtInLevels.end());
   return current;
 }
 }  // namespace

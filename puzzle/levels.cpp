@@ -4,7 +4,7 @@
 #include "puzzle/levels.h"
 
 // clang-format off
-const std::array<Level, levelCount> levels = {{
+const std::array<Level, levelCount> builtInLevels = {{
     // Level 1: only sizes change; the solution leans on the clamp at 2.
     {0, 4, 2,  0, 4, 6,  0, 0, 1,
      {{{4, 0, 0},  {2, 0, 0},  {-6, 0, 0}, {2, 0, 0},

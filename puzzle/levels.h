@@ -30,4 +30,4 @@ struct Level {
   std::array<NodeDeltas, gridNodeCount> deltas;
 };
 
-extern const std::array<Level, levelCount> levels;
+extern const std::array<Level, levelCount> builtInLevels;

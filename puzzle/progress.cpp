@@ -244,8 +244,7 @@ void recordSolved(Progress& progress, const std::string& name,
   }
 }
 
-int resumeLevel(const Progress& progress, std::string_view name,
-                int levelCount) {
+int resumeLevel(const Progress& progress, std::string_view name, int setSize) {
   const PuzzleProgress* puzzle = findPuzzle(progress, name);
   if (!puzzle) return 0;
   int level = 0;
@@ -253,7 +252,7 @@ int resumeLevel(const Progress& progress, std::string_view name,
     if (solved.level != level) break;
     ++level;
   }
-  return level < levelCount ? level : 0;
+  return level < setSize ? level : 0;
 }
 
 std::string damagedName(const std::string& name,

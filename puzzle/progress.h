@@ -83,10 +83,9 @@ const PuzzleProgress* findPuzzle(const Progress& progress,
 void recordSolved(Progress& progress, const std::string& name,
                   SolvedLevel level);
 
-// Where the named puzzle of levelCount levels resumes: its first unsolved
+// Where the named puzzle of setSize levels resumes: its first unsolved
 // level, or 0 when it is new or every level is solved.
-int resumeLevel(const Progress& progress, std::string_view name,
-                int levelCount);
+int resumeLevel(const Progress& progress, std::string_view name, int setSize);
 
 // A name for a set of levels that changes whenever any of their numbers
 // does: "pack " and 16 hexadecimal digits.

@@ -114,11 +114,11 @@ void drawChainTrace(const Board& board, const Hint& hint) {
     drawPanel(box.left, box.bottom, box.right, box.top, kLabelGround);
     {
       const SpriteState state;
-      Shape shown = step.leaving;
-      shown.x = traceShapeX(box);
-      shown.y = traceShapeY(box);
-      shown.size = kTraceShapeSide * 0.5f;  // a shape is twice its size across
-      shown.draw();
+      Shape copy = step.leaving;
+      copy.x = traceShapeX(box);
+      copy.y = traceShapeY(box);
+      copy.size = kTraceShapeSide * 0.5f;  // a shape is twice its size across
+      copy.draw();
     }
     for (int line = 0; line < kTraceLineCount; ++line)
       drawTraceLine(step, box, line);

@@ -12,7 +12,7 @@ jobs=$(nproc)
 scripts/deps.sh test
 
 echo "== build and test"
-cmake -S . -B build -DBUILD_TESTING=ON
+cmake -S . -B build -DBUILD_TESTING=ON -DLINKLOOM_WERROR=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
@@ -23,7 +23,8 @@ echo "== Debian package, built twice"
 tests/package_test.sh build/tests/install_tests
 
 echo "== build and test under AddressSanitizer and UBSan"
-cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON
+cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON \
+  -DLINKLOOM_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 (cd build-sanitize && UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j "$jobs")

@@ -43,7 +43,7 @@ TEST_F(BoardDraw, EveryNodeBodyTakesTheLevelColourAndItsOutlineStaysWhite) {
   for (int level = 0; level < levelCount; ++level) {
     b.levelIndex = level;
     drawPlayingFrame();
-    const Rgb body = levelColour(levels[level]);
+    const Rgb body = levelColour(builtInLevels[level]);
     for (const auto& node : b.nodes) {
       EXPECT_TRUE(near(worldPixel(node->x, node->y), body))
           << "level " << level << " node at " << node->x << "," << node->y;
@@ -57,7 +57,7 @@ TEST_F(BoardDraw, InTheFrameAfterTheSixthLevelNodesTakeTheLastLevelsColour) {
   b.levelIndex = levelCount;
   drawPlayingFrame();
   EXPECT_TRUE(near(worldPixel(b.sourceNode->x, b.sourceNode->y),
-                   levelColour(levels.back())));
+                   levelColour(builtInLevels.back())));
   EXPECT_TRUE(near(worldPixel(grid(0, 0).x, grid(0, 0).y), {255, 128, 0}));
 }
 
@@ -228,7 +228,7 @@ TEST_F(BoardDrawWithoutLinkPicture, ALinkCoversEarlierNodesAndLiesUnderLater) {
   grid(3, 3).next = &grid(3, 0);
   grid(0, 0).next = &grid(0, 3);
   drawPlayingFrame();
-  const Rgb body = levelColour(levels[0]);
+  const Rgb body = levelColour(builtInLevels[0]);
   EXPECT_TRUE(near(worldPixel(grid(3, 1).x, grid(3, 1).y), kWhite));
   EXPECT_TRUE(near(worldPixel(grid(3, 2).x, grid(3, 2).y), kWhite));
   EXPECT_TRUE(near(worldPixel(grid(0, 1).x, grid(0, 1).y), body));

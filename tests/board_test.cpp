@@ -102,9 +102,9 @@ TEST_F(BoardTest, EveryLevelLoadsItsTables) {
     EXPECT_EQ(b.targetShape.hue, e.targetHue);
     EXPECT_EQ(b.targetShape.sides, e.targetSides);
     EXPECT_EQ(b.targetShape.size, e.targetSize);
-    EXPECT_EQ(levels[level].nodeRed, e.red);
-    EXPECT_EQ(levels[level].nodeGreen, e.green);
-    EXPECT_EQ(levels[level].nodeBlue, e.blue);
+    EXPECT_EQ(builtInLevels[level].nodeRed, e.red);
+    EXPECT_EQ(builtInLevels[level].nodeGreen, e.green);
+    EXPECT_EQ(builtInLevels[level].nodeBlue, e.blue);
     EXPECT_EQ(b.node(e.cell)->sizeDelta, e.sizeDelta);
     EXPECT_EQ(b.node(e.cell)->sidesDelta, e.sidesDelta);
     EXPECT_EQ(b.node(e.cell)->hueDelta, e.hueDelta);

@@ -152,7 +152,7 @@ TEST(CommandLine, TheChosenLevelsBecomeTheLevelSet) {
   ASSERT_EQ(levelSet().size(), rising.size());
   for (std::size_t i = 0; i < rising.size(); ++i)
     EXPECT_EQ(levelSet()[i].targetHue, rising[i].targetHue);
-  useLevels({levels.begin(), levels.end()});
+  useLevels({builtInLevels.begin(), builtInLevels.end()});
 }
 
 TEST(CommandLine, PuzzlesAreKeptUnderTheirModeAndWhatDefinesThem) {
@@ -165,11 +165,11 @@ TEST(CommandLine, PuzzlesAreKeptUnderTheirModeAndWhatDefinesThem) {
       progressPuzzleName(parse({"--seed", "42", "--difficulty", "easy"}), now),
       "seed 42 easy");
   // A pack by its levels, whatever its file is called.
-  useLevels({levels.begin(), levels.end() - 1});
+  useLevels({builtInLevels.begin(), builtInLevels.end() - 1});
   const std::string pack = progressPuzzleName(parse({"--levels", "a"}), now);
   EXPECT_EQ(pack, packPuzzleName(levelSet()));
   EXPECT_EQ(progressPuzzleName(parse({"--levels", "b"}), now), pack);
-  useLevels({levels.begin(), levels.end()});
+  useLevels({builtInLevels.begin(), builtInLevels.end()});
   EXPECT_NE(progressPuzzleName(parse({"--levels", "a"}), now), pack);
 }
 

@@ -54,13 +54,15 @@ struct GuidedTest : ::testing::Test {
   Board b;
   GameState state;
   void SetUp() override {
-    useLevels({levels.begin(), levels.end()});
+    useLevels({builtInLevels.begin(), builtInLevels.end()});
     gameState() = GameState{};
     linkMode() = LinkMode::Idle;
     b.build();
   }
   // The level set is process-wide: later tests find the built-in one.
-  void TearDown() override { useLevels({levels.begin(), levels.end()}); }
+  void TearDown() override {
+    useLevels({builtInLevels.begin(), builtInLevels.end()});
+  }
 };
 
 TEST_F(GuidedTest, TheTraceGivesTheShapeAfterEachNodeAsEvaluationDoes) {
@@ -183,9 +185,9 @@ TEST_F(GuidedTest, HAgainTakesTheHintSoHRepeatedSolvesAndUndoTakesItBack) {
 // A pack may hold a level no chain solves: h says so in the status line,
 // shows no hint and counts none.
 TEST_F(GuidedTest, HOnALevelNoChainSolvesSaysSo) {
-  Level stuck = levels[0];
+  Level stuck = builtInLevels[0];
   stuck.targetSize += 1.0f;  // no size delta of level 1 ever leaves 2
-  useLevels({stuck, levels[1]});
+  useLevels({stuck, builtInLevels[1]});
   b.loadLevel();
   GuidedPlay play;
   play.puzzleName = "stuck.pack";
@@ -206,7 +208,7 @@ TEST_F(GuidedTest, HOnALevelNoChainSolvesSaysSo) {
 
 TEST_F(GuidedTest, ALevelEveryChainSolvesKeepsItsSolutionsInLittleMemory) {
   // No deltas and the target equal to the start: every legal chain solves.
-  Level open = levels[0];
+  Level open = builtInLevels[0];
   for (NodeDeltas& deltas : open.deltas) deltas = {0, 0, 0};
   open.targetSize = open.startSize;
   b.setLevel(open);
@@ -256,7 +258,7 @@ TEST_F(GuidedTest, FromAWrongChainTheHintMarksALinkOnIt) {
 TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
   GuidedPlay play;
   play.puzzleName = "Seed 42 - hard";
-  useLevels({levels[0], levels[1]});
+  useLevels({builtInLevels[0], builtInLevels[1]});
   b.loadLevel();
   play.advance(b, state, 65.2);
   EXPECT_EQ(play.statusText(b), "Seed 42 - hard - level 1 of 2 - 1:05");
@@ -290,7 +292,7 @@ TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
 // of events, before any frame: the u must find level 1's history.
 TEST_F(GuidedTest, ARestartClearsTheHistoryBeforeTheNextFrame) {
   GuidedPlay play;
-  useLevels({levels[0], levels[1]});
+  useLevels({builtInLevels[0], builtInLevels[1]});
   b.loadLevel();
   for (int level = 0; level < 2; ++level) {
     play.advance(b, state, 0.5);

@@ -199,7 +199,7 @@ struct GuidedPack : GuidedWindow {
   std::string packPath = std::string(LINKLOOM_RUN_DIR) + "/" + packName;
 
   void SetUp() override {
-    std::ofstream(packPath) << formatPack({levels[0], levels[1]});
+    std::ofstream(packPath) << formatPack({builtInLevels[0], builtInLevels[1]});
     ASSERT_NO_FATAL_FAILURE(start({"--levels", packPath}));
     ASSERT_NO_FATAL_FAILURE(startPlaying());
   }
@@ -216,7 +216,7 @@ struct SmallTrace : GuidedWindow {
                          std::to_string(getpid()) + ".pack";
 
   void SetUp() override {
-    Level level = levels[0];
+    Level level = builtInLevels[0];
     level.startSize = 3.0f;
     level.deltas[4] = {-4.0f, 0, 0.0f};  // row 1, column 0
     std::ofstream(packPath) << formatPack({level});

@@ -153,10 +153,10 @@ INSTANTIATE_TEST_SUITE_P(
     EveryAssetEveryKind, HostileFile,
     testing::Combine(testing::Range(0, static_cast<int>(std::size(kAssets))),
                      testing::Range(0, static_cast<int>(kindCount))),
-    [](const testing::TestParamInfo<std::tuple<int, int>>& info) {
-      const Asset& asset = kAssets[std::get<0>(info.param)];
+    [](const testing::TestParamInfo<std::tuple<int, int>>& param) {
+      const Asset& asset = kAssets[std::get<0>(param.param)];
       std::string name = std::string(asset.folder) + "_" + asset.name + "_" +
-                         kKindNames[std::get<1>(info.param)];
+                         kKindNames[std::get<1>(param.param)];
       for (char& c : name)
         if (c == '.') c = '_';
       return name;

@@ -31,7 +31,8 @@ TEST(LevelGrades, TheBuiltInLevelsSpanTheGrades) {
                                            Difficulty::Hard, Difficulty::Medium,
                                            Difficulty::Hard, Difficulty::Hard};
   for (int level = 0; level < levelCount; ++level)
-    EXPECT_EQ(gradeOf(solve(board, levels[level])), expected[level]) << level;
+    EXPECT_EQ(gradeOf(solve(board, builtInLevels[level])), expected[level])
+        << level;
 }
 
 // The fast search agrees with evaluating every legal chain from scratch.

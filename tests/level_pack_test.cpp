@@ -39,7 +39,7 @@ void expectSameLevels(const std::vector<Level>& actual,
   }
 }
 
-const std::vector<Level> builtIn(levels.begin(), levels.end());
+const std::vector<Level> builtIn(builtInLevels.begin(), builtInLevels.end());
 
 std::vector<Level> designed() {
   const PackReading pack = parsePack(designedLevels, "designed");

@@ -58,6 +58,12 @@ TEST_F(LinkEditingTest, RefusedPressesKeepTheSelection) {
   EXPECT_EQ(b.selectedNode, at(1, 1));
   EXPECT_EQ(linkMode(), LinkMode::Linking);
   EXPECT_EQ(at(1, 1)->next, nullptr);
+  // From the left column the source is within reach, and still refused.
+  click(at(1, 1));
+  click(at(1, 0));
+  click(b.sourceNode);
+  EXPECT_EQ(b.selectedNode, at(1, 0));
+  EXPECT_EQ(at(1, 0)->next, nullptr);
 }
 
 TEST_F(LinkEditingTest, ThePressesThatDoNothingInIdle) {

@@ -100,14 +100,15 @@ struct PlayTest : ::testing::Test {
 
 TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
   ASSERT_NO_FATAL_FAILURE(startPlaying());
-  ASSERT_TRUE(waitForNodeColour(levels[0])) << "level 1 nodes are not blue";
+  ASSERT_TRUE(waitForNodeColour(builtInLevels[0]))
+      << "level 1 nodes are not blue";
 
   EXPECT_FALSE(resultLooksRed()) << "a result shape shows before any chain";
   clickChain(client, window, solvingChains[0]);
   // The result shows for the one-second pause before level 2 loads.
   EXPECT_TRUE(waitUntil([&] { return resultLooksRed(); }, 2s))
       << "the result shape never appeared";
-  EXPECT_TRUE(waitForNodeColour(levels[1]))
+  EXPECT_TRUE(waitForNodeColour(builtInLevels[1]))
       << "level 2 (red nodes) never loaded";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
@@ -115,15 +116,17 @@ TEST_F(PlayTest, TitleInstructionsAndTheFirstLevelSolvedByMouse) {
 TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
   ASSERT_NO_FATAL_FAILURE(startPlaying());
   for (int level = 0; level < levelCount; ++level) {
-    ASSERT_TRUE(waitForNodeColour(levels[level])) << "level " << level + 1;
+    ASSERT_TRUE(waitForNodeColour(builtInLevels[level]))
+        << "level " << level + 1;
     clickChain(client, window, solvingChains[level]);
   }
   // The game-over screen replaces the board.
   ASSERT_TRUE(
-      waitUntil([&] { return !idleNodeLooksLike(levels.back()); }, 10s));
+      waitUntil([&] { return !idleNodeLooksLike(builtInLevels.back()); }, 10s));
   const std::vector<int> gameOver = fingerprint();
   clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
-  EXPECT_TRUE(waitForNodeColour(levels[0])) << "no level 1 after game over";
+  EXPECT_TRUE(waitForNodeColour(builtInLevels[0]))
+      << "no level 1 after game over";
   EXPECT_NE(fingerprint(), gameOver);
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
 }
@@ -131,7 +134,7 @@ TEST_F(PlayTest, AllSixLevelsToGameOverAndBackToTheFirst) {
 // A pack of two levels: the game's first, then one whose nodes are cyan, a
 // colour no built-in level has.
 struct PackPlayTest : PlayTest {
-  Level cyan = levels[1];
+  Level cyan = builtInLevels[1];
   std::string packPath = std::string(LINKLOOM_RUN_DIR) + "/play_test_" +
                          std::to_string(getpid()) + ".pack";
 
@@ -139,7 +142,7 @@ struct PackPlayTest : PlayTest {
     cyan.nodeRed = 0;
     cyan.nodeGreen = 1;
     cyan.nodeBlue = 1;
-    std::ofstream(packPath) << formatPack({levels[0], cyan});
+    std::ofstream(packPath) << formatPack({builtInLevels[0], cyan});
     // A bare pack among the toolkit's options, as a player might start it.
     return {"-geometry", "800x600", packPath};
   }
@@ -151,7 +154,7 @@ struct PackPlayTest : PlayTest {
 
 TEST_F(PackPlayTest, APackPlaysItsOwnLevelsInTheirColours) {
   ASSERT_NO_FATAL_FAILURE(startPlaying());
-  ASSERT_TRUE(waitForNodeColour(levels[0])) << "the pack's first level";
+  ASSERT_TRUE(waitForNodeColour(builtInLevels[0])) << "the pack's first level";
   clickChain(client, window, solvingChains[0]);
   EXPECT_TRUE(waitForNodeColour(cyan)) << "the pack's second level";
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();

@@ -229,7 +229,7 @@ TEST(ProgressText, AFileOfManyPuzzlesKeepsThoseReadLast) {
 }
 
 TEST(ProgressNames, APackIsNamedByItsNumbers) {
-  const std::vector<Level> original(levels.begin(), levels.end());
+  const std::vector<Level> original(builtInLevels.begin(), builtInLevels.end());
   std::vector<Level> edited = original;
   edited[5].deltas[15].hueDelta += 0.5f;
   const std::string name = packPuzzleName(original);

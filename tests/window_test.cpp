@@ -105,7 +105,7 @@ TEST(Window, ClosingItEndsTheGameWithStatusZero) {
 TEST(Window, ClosingItWhilePlayingAPackEndsTheGameWithStatusZero) {
   const RunDir run({"images", "fonts", "audio"});
   std::ofstream(run.file("builtin.pack"))
-      << formatPack({levels.begin(), levels.end()});
+      << formatPack({builtInLevels.begin(), builtInLevels.end()});
   for (int round = 0; round < 3; ++round) {
     RunningGame game;
     ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, run.path.string(), {},

@@ -21,7 +21,7 @@ const Colour kIndigo{0.11, 0.13, 0.30, 1.0};
 const Colour kTeal{0.07, 0.36, 0.44, 1.0};
 // A node in the colour of one of the built-in levels.
 Colour levelColour(int index) {
-  const Level& level = levels[index];
+  const Level& level = builtInLevels[index];
   return {level.nodeRed, level.nodeGreen, level.nodeBlue, 1.0};
 }
 

@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
   if (dump + generate + !file.empty() > 1)
     return misuse("choose one of FILE, --dump and --generate");
   if (dump) {
-    output.write(formatPack({levels.begin(), levels.end()}));
+    output.write(formatPack({builtInLevels.begin(), builtInLevels.end()}));
     return output.finish(0);
   }
   if (generate) {
@@ -153,7 +153,8 @@ int main(int argc, char** argv) {
     return output.finish(0);
   }
   if (file.empty())
-    return output.finish(check({levels.begin(), levels.end()}, output));
+    return output.finish(
+        check({builtInLevels.begin(), builtInLevels.end()}, output));
   const PackReading pack = readPackFile(file);
   if (!pack.ok()) {
     std::fprintf(stderr, "%s\n", pack.error.c_str());

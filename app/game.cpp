@@ -13,6 +13,7 @@
 #include "app/frame_clock.h"
 #include "app/guided_screen.h"
 #include "app/kept_progress.h"
+#include "app/level_supply.h"
 #include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -32,9 +33,11 @@ namespace {
 constexpr unsigned fontPoints = 46;
 constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
 
-// Start-up after the title, in order. The rest of the pictures come first:
-// a click on the title needs the instructions.
+// Start-up after the title, in order. Generated levels are made beside
+// play from the first; then the rest of the pictures: a click on the title
+// needs the instructions.
 constexpr void (*startUpSteps[])() = {
+    [] { makePlannedLevels(); },
     [] { scenery().load(); },
     [] { audioPlayer().init(); },
     [] {
@@ -134,11 +137,18 @@ void Game::display() {
     return;
   }
   const PlayView before = viewOf(board(), gameState());
-  if (active) update();
-  camera().apply();
-  boardLayer().draw(board());
-  drawMarks(board());
-  drawGuidedPlaying();
+  if (waitsForLevel()) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    camera().apply();
+    scenery().drawBackground();
+    drawLevelWait();
+  } else {
+    if (active) update();
+    camera().apply();
+    boardLayer().draw(board());
+    drawMarks(board());
+    drawGuidedPlaying();
+  }
   glutSwapBuffers();
   glPopMatrix();
   // The pause runs down frame by frame; a frame that loaded a level or

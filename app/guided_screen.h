@@ -13,8 +13,9 @@
 void beginGuidedPlay(const std::string& puzzleName);
 
 // After Game::update's level progression, dt seconds after the previous
-// frame: the clock, a level loaded afresh, the window title naming it, and
-// the frame that shows the clock's next whole second.
+// frame: the clock, a level loaded afresh with its hints' search started
+// beside play, the window title naming it, and the frame that shows the
+// clock's next whole second.
 void updateGuidedPlay(double dt);
 // After a button event that reached the board: an edit becomes undoable.
 void noteGuidedPress();
@@ -24,5 +25,7 @@ void restartGuidedPlay();
 // Over the board on the playing screen: the trace, the hint, the status
 // line, the key list and, during the level pause, "Level N cleared".
 void drawGuidedPlaying();
+// Over the playing field while the level in play is still being made.
+void drawLevelWait();
 // Over another screen's picture: the count on the game-over screen.
 void drawGuidedScreen(ScreenState screen);

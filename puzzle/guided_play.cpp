@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "puzzle/level_set.h"
 #include "puzzle/link_editing.h"
@@ -22,7 +23,10 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
     levelSeconds = 0.0;
     levelHints = 0;
     history.reset(board);
-    solutions = solveLoadedLevel(board, true);
+    solutions = {};
+    searching = true;
+    hintWaiting = false;
+    ++levelStarts;
     hint = {};
   }
   if (state.levelPause && !wasPaused) ++levelsSolved;
@@ -31,6 +35,15 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
     levelSeconds += dt;
     totalSeconds += dt;
   }
+}
+
+void GuidedPlay::takeSolutions(Board& board, const GameState& state,
+                               LevelSolutions found) {
+  solutions = std::move(found);
+  searching = false;
+  if (!hintWaiting) return;
+  hintWaiting = false;
+  askHint(board, state);
 }
 
 void GuidedPlay::afterPress(const Board& board) {
@@ -67,6 +80,10 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
     afterPress(board);
     return;
   }
+  if (searching) {
+    hintWaiting = true;
+    return;
+  }
   hint = findHint(board, solutions);
   if (hint.kind == Hint::Kind::None) return;
   ++hintsUsed;
@@ -88,7 +105,8 @@ std::string GuidedPlay::placeText(const Board& board) const {
 }
 
 std::string GuidedPlay::statusText(const Board& board) const {
-  return placeText(board) + " - " + clockText(levelSeconds);
+  return placeText(board) + " - " + clockText(levelSeconds) +
+         (hintWaiting ? " - Searching..." : "");
 }
 
 std::string GuidedPlay::clearedText(const Board& board) const {

@@ -22,16 +22,24 @@ struct GuidedPlay {
   int levelsSolved = 0;
   bool wasPaused = false;  // the level pause ran at the last frame
   LinkHistory history;
-  // Every solving chain of the level, found by the chain search when the
-  // level starts, so a hint takes no search.
+  // Every solving chain of the level, found by the chain search that runs
+  // beside play from the level's start (takeSolutions), so a hint takes no
+  // search.
   LevelSolutions solutions;
-  Hint hint;  // shown until the links change
+  bool searching = false;    // the level's search has not ended
+  bool hintWaiting = false;  // h was pressed during it: "Searching..."
+  int levelStarts = 0;       // levels started, so each gets its own search
+  Hint hint;                 // shown until the links change
 
   // One frame of dt seconds on the playing screen, after the level
   // progression has run: starts a loaded level afresh (its history, and
-  // its solutions searched, a fifth of a second on a hard level), runs the
-  // clocks while the level is unsolved and counts a level solved.
+  // searching for its solutions, which the caller starts), runs the clocks
+  // while the level is unsolved and counts a level solved.
   void advance(const Board& board, const GameState& state, double dt);
+  // The search of the level started last has ended with found: a hint
+  // asked for during it is given now.
+  void takeSolutions(Board& board, const GameState& state,
+                     LevelSolutions found);
   // After every button event on the playing screen: an edit of the links
   // becomes undoable and drops the hint.
   void afterPress(const Board& board);
@@ -44,7 +52,8 @@ struct GuidedPlay {
   // Finds the hint for the chain on the board, shows it and counts it. Asked
   // again while it shows (the links unchanged), it is taken: the marked
   // link is made, or the wrong one removed, as an undoable edit. So h
-  // pressed over and over solves any solvable level.
+  // pressed over and over solves any solvable level. Asked while the search
+  // runs, the hint waits for its end.
   void askHint(Board& board, const GameState& state);
   // Back to the first level after the game-over screen, clocks and counts
   // at zero.
@@ -52,7 +61,8 @@ struct GuidedPlay {
 
   // "Seed 42 - hard - level 3 of 6", for the status line and the title.
   std::string placeText(const Board& board) const;
-  // The place and the level's time: "... - level 3 of 6 - 1:05".
+  // The place and the level's time: "... - level 3 of 6 - 1:05", and
+  // " - Searching..." while a hint waits (the glyph font is ASCII alone).
   std::string statusText(const Board& board) const;
   // "Level 3 cleared", shown during the level pause.
   std::string clearedText(const Board& board) const;

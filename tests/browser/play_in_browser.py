@@ -459,11 +459,12 @@ class PuzzlesByAddressTest(SiteTest):
         page = self.open(fragment=self.SEED)
         page.start_playing(self.title)
         page.move_to_world(0, 14)  # the pointer off the board
+        # Level 1 is made beside play after the title: it may need a moment.
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         time.sleep(0.5)
         self.expect_matches(page.frame(),
                             Image.open(DESKTOP_FRAMES / "seed42hard.png"),
                             "seed42hard")
-        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
         self.assertEqual(page.note(), "")
         self.assertEqual(console_faults(page.console()), [])
@@ -658,6 +659,87 @@ class PuzzlesByAddressTest(SiteTest):
         errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
                                              {})
         self.assertEqual(errors["installabilityErrors"], [])
+
+
+# Counts the page's requests for animation frames from now on: the game's
+# loop asks through the global requestAnimationFrame at each request.
+COUNT_ANIMATION_FRAMES = """
+window.animationFramesAsked = 0;
+const ask = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = callback => {
+  window.animationFramesAsked += 1;
+  return ask(callback);
+};
+"""
+
+
+class StillPageTest(SiteTest):
+    """A still page asks the browser for nothing: no animation frames on a
+    still title, only the level clock's seconds on a still level, and the
+    main thread about as idle as on a blank page."""
+
+    SPAN = 2.0  # seconds watched
+    BUSY_SPAN = 5.0
+
+    def frames_asked(self, page):
+        page.driver.execute_script(COUNT_ANIMATION_FRAMES)
+        time.sleep(self.SPAN)
+        return page.driver.execute_script(
+            "return window.animationFramesAsked;")
+
+    def busy_share(self, page):
+        """The main thread's share of time in tasks over BUSY_SPAN, in
+        percent, from the browser's own task accounting."""
+        page.driver.execute_cdp_cmd("Performance.enable", {})
+
+        def task_seconds():
+            metrics = page.driver.execute_cdp_cmd("Performance.getMetrics", {})
+            return next(m["value"] for m in metrics["metrics"]
+                        if m["name"] == "TaskDuration")
+        before, start = task_seconds(), time.monotonic()
+        time.sleep(self.BUSY_SPAN)
+        return 100 * (task_seconds() - before) / (time.monotonic() - start)
+
+    def test_a_still_title_asks_for_no_frames(self):
+        for fragment in ("", PuzzlesByAddressTest.SEED):
+            page = self.open(fragment=fragment)
+            page.wait_for(self.title)
+            # Start-up's frames, and a seed's levels made beside play.
+            time.sleep(3)
+            asked = self.frames_asked(page)
+            print(f"still title {fragment or 'classic'}: {asked} animation "
+                  f"frames asked in {self.SPAN:.0f} s")
+            self.assertEqual(asked, 0, fragment)
+            self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_still_level_asks_only_for_its_clocks_seconds(self):
+        page = self.open(fragment=PuzzlesByAddressTest.SEED)
+        page.start_playing(self.title)
+        page.move_to_world(0, 14)
+        time.sleep(1)
+        asked = self.frames_asked(page)
+        print(f"still level: {asked} animation frames asked in "
+              f"{self.SPAN:.0f} s")
+        # A frame for each of the clock's seconds, and the one after it.
+        self.assertLessEqual(asked, 2 * (self.SPAN + 1))
+
+    def test_a_still_page_keeps_the_main_thread_as_idle_as_a_blank_one(self):
+        blank = self.open()
+        blank.driver.get("about:blank")
+        shares = {"blank page": self.busy_share(blank)}
+        page = self.open(fragment=PuzzlesByAddressTest.SEED)
+        page.wait_for(self.title)
+        time.sleep(3)
+        shares["still title"] = self.busy_share(page)
+        page.start_playing(self.title)
+        page.move_to_world(0, 14)
+        time.sleep(1)
+        shares["still level"] = self.busy_share(page)
+        for name, share in shares.items():
+            print(f"main thread busy, {name}: {share:.2f} %")
+        for name in ("still title", "still level"):
+            print(f"{name} against a blank page: "
+                  f"{shares[name] - shares['blank page']:+.2f} points")
 
 
 if __name__ == "__main__":

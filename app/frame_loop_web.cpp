@@ -4,6 +4,7 @@
 // and no job waiting it stops asking the browser for animation frames, so
 // a still page costs what a blank one does; a request starts it again.
 #include <emscripten.h>
+#include <emscripten/eventloop.h>
 
 #include <algorithm>
 #include <vector>

@@ -4,8 +4,6 @@
 #include "app/background_job.h"
 
 #include <GL/freeglut.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -19,10 +17,6 @@ namespace {
 
 // About a millisecond of work: how long a cancel may wait.
 constexpr long kStepsPerSlice = 1L << 16;
-// Jobs yield the processor to the game's own thread, the display server
-// and the renderer's threads, so on a machine of few cores no frame waits
-// for them (a thread's nice value on Linux).
-constexpr int kJobNiceness = 10;
 
 struct Job {
   JobId id = 0;
@@ -89,7 +83,6 @@ JobId startJob(JobSlice slice, JobDone done) {
   job->done = std::move(done);
   Job* own = job.get();
   job->thread = std::thread([own, slice = std::move(slice)] {
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kJobNiceness);
     bool ended = false;
     while (!ended && !own->cancelled.load(std::memory_order_relaxed))
       ended = slice(kStepsPerSlice);

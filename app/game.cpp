@@ -128,6 +128,7 @@ void Game::tickClock() {
 void Game::display() {
   glPushMatrix();
   tickClock();
+  keepWaitingLevels();
   if (gameState().screenState != ScreenState::Playing) {
     drawScreenImage(gameState().screenState);
     drawGuidedScreen(gameState().screenState);

@@ -2,15 +2,20 @@
 #include "app/kept_progress.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/progress_file.h"
+#include "app/redraw.h"
 #include "puzzle/daily.h"
 #include "puzzle/level_set.h"
 
 namespace {
+
+// How often a save waiting for another game's lock tries again.
+constexpr auto kLockRetryPeriod = std::chrono::milliseconds(200);
 
 struct KeptPlay {
   std::string puzzle;  // empty in the classic game
@@ -24,6 +29,24 @@ KeptPlay& keptPlay() {
   return play;
 }
 
+// At exit: a last try for the levels waiting for another game's lock, and
+// a line should they still wait, since they are then lost.
+void saveBeforeExit() {
+  ProgressFile& file = progressFile();
+  file.saveWaiting();
+  if (!file.waiting.empty())
+    std::fprintf(file.messages,
+                 "linkloom: another game still holds %s.lock; what was solved "
+                 "since it took it is not saved\n",
+                 file.path.c_str());
+}
+
+bool everyLevelSolved(const Progress& progress, const std::string& name) {
+  const PuzzleProgress* puzzle = findPuzzle(progress, name);
+  return puzzle != nullptr &&
+         static_cast<int>(puzzle->solved.size()) >= levelSetSize();
+}
+
 }  // namespace
 
 void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
@@ -32,6 +55,7 @@ void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
   play.dailyDate = dailyDate;
   ProgressFile& file = progressFile();
   file.open(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  std::atexit(saveBeforeExit);
   play.startLevel =
       fromStart ? 0 : resumeLevel(file.progress, puzzle, levelSetSize());
 }
@@ -57,25 +81,32 @@ void keepSolvedLevel(int level, double seconds, int hints) {
   const SolvedLevel solved{level, static_cast<int>(std::lround(milliseconds)),
                            hints};
   const bool endsDaily = play.dailyDate != 0 && level + 1 == levelSetSize();
-  const auto finished = [&](const Progress& progress) {
-    const PuzzleProgress* puzzle = findPuzzle(progress, play.puzzle);
-    return puzzle != nullptr &&
-           static_cast<int>(puzzle->solved.size()) >= levelSetSize();
-  };
   // One locked save: the level, and the streak when it finished the daily.
+  // The change may wait for another game's lock, so it holds its own copies.
   ProgressFile& file = progressFile();
-  file.save([&](Progress& progress) {
-    recordSolved(progress, play.puzzle, solved);
-    if (endsDaily && finished(progress))
-      progress.streak = streakAfterFinishing(progress.streak, play.dailyDate);
+  file.save([puzzle = play.puzzle, solved, endsDaily,
+             date = play.dailyDate](Progress& progress) {
+    recordSolved(progress, puzzle, solved);
+    if (endsDaily && everyLevelSolved(progress, puzzle))
+      progress.streak = streakAfterFinishing(progress.streak, date);
   });
   if (!endsDaily) return;
   const PuzzleProgress* puzzle = findPuzzle(file.progress, play.puzzle);
-  const int streak = finished(file.progress) ? file.progress.streak.days : 0;
+  const int streak = everyLevelSolved(file.progress, play.puzzle)
+                         ? file.progress.streak.days
+                         : 0;
   play.result = dailyResultLine(puzzle ? *puzzle : PuzzleProgress{},
                                 levelSetSize(), play.dailyDate, streak);
   std::printf("%s\n", play.result.c_str());
   std::fflush(stdout);
+}
+
+void keepWaitingLevels() {
+  ProgressFile& file = progressFile();
+  file.saveWaiting();
+  // The window may sit still meanwhile; frames keep the tries going.
+  if (!file.waiting.empty())
+    askForFrameAt(std::chrono::steady_clock::now() + kLockRetryPeriod);
 }
 
 const std::string& dailyResult() { return keptPlay().result; }

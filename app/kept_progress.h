@@ -7,8 +7,9 @@
 
 #include "puzzle/board.h"
 
-// Before the window opens: reads the state file and chooses where the
-// named puzzle starts, its first unsolved level or, fromStart, level 1.
+// Once, before the window opens: reads the state file and chooses where
+// the named puzzle starts, its first unsolved level or, fromStart, level 1.
+// At exit, levels still waiting for another game's lock get a last try.
 // dailyDate (YYYYMMDD) marks the puzzle as that day's daily; 0 for others.
 void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate);
 // After keepProgress: play starts at level (from 0) instead, as when the
@@ -21,5 +22,9 @@ void resumeKeptLevel(Board& board);
 // last level finishes the daily (when every level is solved, the streak
 // goes on) and prints its result line on standard output.
 void keepSolvedLevel(int level, double seconds, int hints);
+// Each frame: saves the levels that waited for another game's lock, should
+// it be free now, and asks for a frame to try again while they wait. Never
+// waits itself; does nothing in the classic game.
+void keepWaitingLevels();
 // The daily's result line once its last level is solved, else empty.
 const std::string& dailyResult();

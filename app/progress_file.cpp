@@ -7,10 +7,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 #include <string_view>
-#include <thread>
 
 #include "files/atomic_write.h"
 #include "files/read_file.h"
@@ -18,9 +16,6 @@
 namespace {
 
 constexpr const char* kFileName = "progress";
-// Another game holds the lock only while it writes a small file; this long
-// means it is stuck, and waiting on would hang this one.
-constexpr auto kLockPatience = std::chrono::seconds(5);
 
 std::string reason(int error) { return std::strerror(error); }
 
@@ -37,34 +32,56 @@ int makeFolders(const std::string& path) {
 }
 
 // The lock file beside path, held until the descriptor closes; -1 with
-// errno set when it cannot be had.
-int takeLock(const std::string& path) {
+// errno set when it cannot be had, EWOULDBLOCK while another game holds
+// it. Never waits: a game stuck holding it must not freeze this one.
+int tryLock(const std::string& path) {
   const int fd =
       open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0) return -1;
-  const auto giveUp = std::chrono::steady_clock::now() + kLockPatience;
-  while (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    const int error = errno;
-    if ((error != EWOULDBLOCK && error != EINTR) ||
-        std::chrono::steady_clock::now() > giveUp) {
-      close(fd);
-      errno = error;
-      return -1;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  int result = 0;
+  while ((result = flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
   }
-  return fd;
+  if (result == 0) return fd;
+  const int error = errno;
+  close(fd);
+  errno = error;
+  return -1;
 }
 
-std::string outcomeText(const FileRead& read) {
+// Lets go of the lock however a save ends.
+struct HeldLock {
+  int fd;
+  ~HeldLock() { close(fd); }
+};
+
+// What the state file holds. A file that cannot be read may hold progress
+// all the same (it may be another user's, or the disk may be failing), so
+// it is not damaged: it is left as it is.
+struct KeptFile {
+  Progress progress;   // empty unless the file reads
+  std::string damage;  // why the file does not read, else empty
+  int unreadable = 0;  // the errno that kept it from being read, else 0
+};
+
+KeptFile readKept(const std::string& path) {
+  const FileRead read = readFile(path.c_str(), maxProgressBytes);
+  KeptFile kept;
   switch (read.outcome) {
-    case FileOutcome::NotRegular: return "not a regular file";
-    case FileOutcome::TooLarge: return "larger than any progress file";
-    case FileOutcome::Unreadable: return reason(read.error);
-    case FileOutcome::Read:
     case FileOutcome::Missing: break;
+    case FileOutcome::Unreadable: kept.unreadable = read.error; break;
+    case FileOutcome::NotRegular: kept.damage = "not a regular file"; break;
+    case FileOutcome::TooLarge:
+      kept.damage = "larger than any progress file";
+      break;
+    case FileOutcome::Read: {
+      ProgressReading reading = parseProgress(std::string_view(
+          reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
+      kept.progress = std::move(reading.progress);
+      kept.damage = reading.error;
+      break;
+    }
   }
-  return "";
+  return kept;
 }
 
 }  // namespace
@@ -94,59 +111,65 @@ void ProgressFile::open(const char* stateHome, const char* home) {
     return;
   }
   path = folder + "/" + kFileName;
-  // Reading, and setting a damaged file aside, under the lock: the lock
-  // file also proves the folder writable before anything is played.
+  // Play starts with what the file holds, even should it not be saved to:
+  // the lock may be held or the folder read-only. Files are replaced whole,
+  // so reading without the lock finds an old file or a new one.
+  progress = readKept(path).progress;
+  // Setting a damaged file aside, under the lock: the lock file also proves
+  // the folder writable before anything is played.
   save([](Progress&) {});
 }
 
 void ProgressFile::save(const std::function<void(Progress&)>& change) {
-  if (path.empty()) {
-    change(progress);
-    return;
-  }
-  const auto unsaved = [&](const std::string& why) {
+  change(progress);
+  if (path.empty()) return;
+  waiting.push_back(change);
+  saveWaiting();
+  if (waiting.size() == 1 && !path.empty())
+    std::fprintf(messages,
+                 "linkloom: another game holds %s.lock; progress is saved "
+                 "once it is free\n",
+                 path.c_str());
+}
+
+void ProgressFile::saveWaiting() {
+  if (path.empty() || waiting.empty()) return;
+  const auto unsaved = [this](const std::string& why) {
     std::fprintf(messages, "linkloom: %s; playing unsaved\n", why.c_str());
     path.clear();
-    change(progress);
+    waiting.clear();
   };
-  const int lock = takeLock(path);
-  if (lock < 0) {
-    unsaved("cannot lock " + path + ".lock (" + reason(errno) + ")");
-    return;
-  }
-  const FileRead read = readFile(path.c_str(), maxProgressBytes);
-  Progress kept;
-  std::string damage = outcomeText(read);
-  if (read.ok()) {
-    ProgressReading reading = parseProgress(std::string_view(
-        reinterpret_cast<const char*>(read.bytes.data()), read.bytes.size()));
-    kept = std::move(reading.progress);
-    damage = reading.error;
-  }
-  if (!damage.empty()) {
+  const int lock = tryLock(path);
+  const int error = errno;
+  if (lock < 0 && error == EWOULDBLOCK) return;
+  if (lock < 0)
+    return unsaved("cannot lock " + path + ".lock (" + reason(error) + ")");
+  const HeldLock held{lock};
+  KeptFile kept = readKept(path);
+  if (kept.unreadable != 0)
+    return unsaved("cannot read " + path + " (" + reason(kept.unreadable) +
+                   "), so it is left as it is");
+  if (!kept.damage.empty()) {
     const std::string aside = damagedName(path, [](const std::string& name) {
       return access(name.c_str(), F_OK) == 0;
     });
     if (rename(path.c_str(), aside.c_str()) != 0) {
-      const int error = errno;
-      close(lock);
-      unsaved(path + " is damaged (" + damage + ") and cannot be kept aside (" +
-              reason(error) + ")");
-      return;
+      const int renameError = errno;
+      return unsaved(path + " is damaged (" + kept.damage +
+                     ") and cannot be kept aside (" + reason(renameError) +
+                     ")");
     }
     std::fprintf(messages,
                  "linkloom: %s is damaged (%s); kept as %s, progress starts "
                  "afresh\n",
-                 path.c_str(), damage.c_str(), aside.c_str());
+                 path.c_str(), kept.damage.c_str(), aside.c_str());
   }
-  change(kept);
+  for (const auto& change : waiting) change(kept.progress);
   const FileWrite written =
-      writeFileAtomically(path.c_str(), formatProgress(kept));
-  close(lock);
-  if (!written.ok()) {
-    unsaved("cannot save progress to " + path + " (" + reason(written.error) +
-            ")");
-    return;
-  }
-  progress = std::move(kept);
+      writeFileAtomically(path.c_str(), formatProgress(kept.progress));
+  if (!written.ok())
+    return unsaved("cannot save progress to " + path + " (" +
+                   reason(written.error) + ")");
+  progress = std::move(kept.progress);
+  waiting.clear();
 }

@@ -71,3 +71,7 @@ void ProgressFile::save(const std::function<void(Progress&)>& change) {
   }
   progress = std::move(kept);
 }
+
+// Nothing waits: the page's storage has no lock, and each save is done at
+// once.
+void ProgressFile::saveWaiting() {}

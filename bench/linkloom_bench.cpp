@@ -19,6 +19,7 @@
 #include "bench/floors.h"
 #include "bench/hint_time.h"
 #include "bench/level_start.h"
+#include "bench/progress_read.h"
 #include "puzzle/board.h"
 #include "render/camera.h"
 #include "render/picture_files.h"
@@ -295,6 +296,7 @@ int main(int argc, char** argv) {
   }
   measureEvaluate();
   measureHint();
+  measureProgressRead();
   measureFirstFrames(client, display);
   measureGeneratedFirstFrame(client, display);
   measureIdleCost(client, display);

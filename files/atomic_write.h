@@ -20,5 +20,10 @@ struct FileWrite {
 
 // Writes bytes to a temporary file beside path, flushes it to the disk and
 // renames it over path. On failure the temporary file is removed and
-// whatever was at path before is left as it was.
+// whatever was at path before is left as it was. A symbolic link at path
+// stays, and the file it leads to is replaced (CannotCreate with ENOENT
+// when it leads nowhere). The new file has the old one's permissions but
+// for set-user-ID, set-group-ID and sticky bits. Temporary files left
+// beside it by a writer killed mid-write (path.XXXXXX, plain files of this
+// user's over a minute old) are removed first.
 FileWrite writeFileAtomically(const char* path, std::string_view bytes);

@@ -1,6 +1,7 @@
 // The daily's levels, streak and result line.
 #include "puzzle/daily.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "puzzle/guided_play.h"
@@ -48,7 +49,7 @@ DailyStreak streakAfterFinishing(DailyStreak streak, int date) {
   if (streak.days <= 0 || streak.lastDate == 0) return {date, 1};
   const long gap = daysSinceEpoch(date) - daysSinceEpoch(streak.lastDate);
   if (gap <= 0) return streak;
-  if (gap == 1) return {date, streak.days + 1};
+  if (gap == 1) return {date, std::min(streak.days + 1, maxStreakDays)};
   return {date, 1};
 }
 

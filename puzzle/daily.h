@@ -20,8 +20,8 @@ std::vector<Level> dailyLevels(std::uint64_t seed);
 long daysSinceEpoch(int date);
 
 // The streak once the daily of date (YYYYMMDD) is finished: one day more
-// when the last finished daily was the day before, the same when it was
-// that day or later, else a streak of 1 from that day.
+// when the last finished daily was the day before (up to maxStreakDays),
+// the same when it was that day or later, else a streak of 1 from that day.
 DailyStreak streakAfterFinishing(DailyStreak streak, int date);
 
 // "Linkloom daily 2026-12-08: 6/6 in 7:42, 1 hint, streak 3": the levels

@@ -5,6 +5,9 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
+#include <numeric>
+#include <unordered_set>
 
 #include "puzzle/level_set.h"
 
@@ -60,15 +63,18 @@ ProgressReading failing(int line, const std::string& what) {
   return reading;
 }
 
-// One line after the header: a streak, a puzzle or a solved level.
-std::string readLine(std::string_view line, Progress& progress) {
+// One line after the header: a streak, a puzzle or a solved level. names
+// holds the names of the puzzles read so far, views into the text.
+std::string readLine(std::string_view line, Progress& progress,
+                     std::unordered_set<std::string_view>& names) {
   const std::string_view keyword = nextWord(line);
   if (keyword == "streak") {
     if (!progress.puzzles.empty() || progress.streak.lastDate != 0)
       return "the streak goes once, before the puzzles";
     std::uint64_t days = 0;
     if (!readDate(nextWord(line), progress.streak.lastDate) ||
-        !readCount(nextWord(line), 1000000, days) || days == 0 || !line.empty())
+        !readCount(nextWord(line), maxStreakDays, days) || days == 0 ||
+        !line.empty())
       return "a streak is a date YYYY-MM-DD and a count of days";
     progress.streak.days = static_cast<int>(days);
     return "";
@@ -78,7 +84,7 @@ std::string readLine(std::string_view line, Progress& progress) {
     if (!readCount(nextWord(line), UINT64_MAX, puzzle.lastPlayed))
       return "a puzzle line starts with a whole number";
     if (!printableName(line)) return "a puzzle needs a name of plain letters";
-    if (findPuzzle(progress, line)) return "the puzzle is named twice";
+    if (!names.insert(line).second) return "the puzzle is named twice";
     puzzle.name = std::string(line);
     progress.puzzles.push_back(std::move(puzzle));
     return "";
@@ -101,6 +107,49 @@ std::string readLine(std::string_view line, Progress& progress) {
   return "unknown line";
 }
 
+// Keeps the maxKeptPuzzles puzzles played last, in their order in the
+// file; of puzzles played equally long ago, the later in the file stays,
+// as recordSolved drops the earlier first.
+void keepPlayedLast(std::vector<PuzzleProgress>& puzzles) {
+  if (static_cast<int>(puzzles.size()) <= maxKeptPuzzles) return;
+  std::vector<std::uint64_t> orders;
+  orders.reserve(puzzles.size());
+  for (const PuzzleProgress& puzzle : puzzles)
+    orders.push_back(puzzle.lastPlayed);
+  const auto cut = orders.begin() + (maxKeptPuzzles - 1);
+  std::nth_element(orders.begin(), cut, orders.end(), std::greater<>());
+  const std::uint64_t oldestKept = *cut;
+  // Room for this many of the puzzles exactly as old as the oldest kept.
+  int room = maxKeptPuzzles;
+  for (const PuzzleProgress& puzzle : puzzles)
+    if (puzzle.lastPlayed > oldestKept) --room;
+  std::vector<bool> kept(puzzles.size());
+  for (std::size_t i = puzzles.size(); i-- > 0;) {
+    const std::uint64_t order = puzzles[i].lastPlayed;
+    kept[i] = order > oldestKept || (order == oldestKept && room-- > 0);
+  }
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < puzzles.size(); ++i) {
+    if (!kept[i]) continue;
+    if (next != i) puzzles[next] = std::move(puzzles[i]);
+    ++next;
+  }
+  puzzles.resize(next);
+}
+
+// Numbers the puzzles 1, 2, ... from the one played longest ago, so that
+// the next can be numbered one more than the largest.
+void renumberByAge(std::vector<PuzzleProgress>& puzzles) {
+  std::vector<std::size_t> byAge(puzzles.size());
+  std::iota(byAge.begin(), byAge.end(), 0);
+  std::stable_sort(byAge.begin(), byAge.end(),
+                   [&](std::size_t a, std::size_t b) {
+                     return puzzles[a].lastPlayed < puzzles[b].lastPlayed;
+                   });
+  for (std::size_t rank = 0; rank < byAge.size(); ++rank)
+    puzzles[byAge[rank]].lastPlayed = rank + 1;
+}
+
 PuzzleProgress* findMutable(Progress& progress, std::string_view name) {
   for (PuzzleProgress& puzzle : progress.puzzles) {
     if (puzzle.name == name) return &puzzle;
@@ -113,6 +162,7 @@ PuzzleProgress* findMutable(Progress& progress, std::string_view name) {
 ProgressReading parseProgress(std::string_view text) {
   ProgressReading reading;
   if (text.empty()) return reading;
+  std::unordered_set<std::string_view> names;
   int number = 0;
   while (!text.empty()) {
     ++number;
@@ -125,9 +175,10 @@ ProgressReading parseProgress(std::string_view text) {
       if (line != kHeader) return failing(1, "not a linkloom progress file");
       continue;
     }
-    const std::string what = readLine(line, reading.progress);
+    const std::string what = readLine(line, reading.progress, names);
     if (!what.empty()) return failing(number, what);
   }
+  keepPlayedLast(reading.progress.puzzles);
   return reading;
 }
 
@@ -162,17 +213,23 @@ const PuzzleProgress* findPuzzle(const Progress& progress,
 
 void recordSolved(Progress& progress, const std::string& name,
                   SolvedLevel level) {
+  if (level.level < 0 || level.level >= maxLevelsInSet) return;
   level.milliseconds = std::clamp(level.milliseconds, 0, maxLevelMilliseconds);
   level.hints = std::clamp(level.hints, 0, static_cast<int>(kMaxHints));
-  std::uint64_t latest = 0;
-  for (const PuzzleProgress& puzzle : progress.puzzles)
-    latest = std::max(latest, puzzle.lastPlayed);
+  const auto latest = [&progress] {
+    std::uint64_t order = 0;
+    for (const PuzzleProgress& puzzle : progress.puzzles)
+      order = std::max(order, puzzle.lastPlayed);
+    return order;
+  };
+  if (latest() == std::numeric_limits<std::uint64_t>::max())
+    renumberByAge(progress.puzzles);
   PuzzleProgress* puzzle = findMutable(progress, name);
   if (!puzzle) {
     progress.puzzles.push_back({name, 0, {}});
     puzzle = &progress.puzzles.back();
   }
-  puzzle->lastPlayed = latest + 1;
+  puzzle->lastPlayed = latest() + 1;
   std::vector<SolvedLevel>& solved = puzzle->solved;
   const auto at = std::lower_bound(
       solved.begin(), solved.end(), level.level,

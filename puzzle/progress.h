@@ -12,13 +12,17 @@
 #include "puzzle/levels.h"
 
 // The file holds at most this many puzzles; recording one more drops the
-// one played longest ago. A puzzle takes at most a line per level of its
-// set, so the file stays well under maxProgressBytes.
+// one played longest ago, and reading a file with more keeps those played
+// last. A puzzle takes at most a line per level of its set, so the file
+// stays well under maxProgressBytes.
 constexpr int maxKeptPuzzles = 200;
 // A larger file is not read: it is damaged.
 constexpr std::size_t maxProgressBytes = 1u << 20;
 // Level times are kept in whole milliseconds up to this (about 11 days).
 constexpr int maxLevelMilliseconds = 999999999;
+// A streak stays at this many days (over 2,700 years) rather than grow past
+// what the file may hold.
+constexpr int maxStreakDays = 1000000;
 
 struct SolvedLevel {
   int level = 0;  // index into the puzzle's level set, from 0
@@ -30,7 +34,8 @@ struct PuzzleProgress {
   // "seed 42 hard", "daily 2026-12-08", "pack 1f0e...": printable ASCII.
   std::string name;
   // Larger is more recent: one more than the file's largest when the
-  // puzzle was last recorded.
+  // puzzle was last recorded. Should the largest be the largest number
+  // there is, the puzzles are numbered again from 1 in the same order.
   std::uint64_t lastPlayed = 0;
   std::vector<SolvedLevel> solved;  // by level, each level once
 };
@@ -56,7 +61,8 @@ struct ProgressReading {
 
 // The state file's text; an empty text is an empty file, read as no
 // progress. Anything else that is not exactly what formatProgress writes
-// is an error.
+// is an error, but for more than maxKeptPuzzles puzzles: those played last
+// are kept. Time and memory grow in proportion to the text.
 ProgressReading parseProgress(std::string_view text);
 std::string formatProgress(const Progress& progress);
 
@@ -73,7 +79,7 @@ const PuzzleProgress* findPuzzle(const Progress& progress,
 // Counts level as solved in the named puzzle and makes the puzzle the most
 // recently played. A level solved before keeps its first time and hints,
 // the ones a result line reports. Past maxKeptPuzzles the puzzle played
-// longest ago is dropped.
+// longest ago is dropped. A level outside any set changes nothing.
 void recordSolved(Progress& progress, const std::string& name,
                   SolvedLevel level);
 

@@ -14,7 +14,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libxtst-dev libxdamage-dev xvfb xauth
   clang libclang-rt-14-dev dpkg-dev
-  lintian man-db appstream desktop-file-utils bash-completion
+  lintian man-db appstream desktop-file-utils bash-completion python3
 )
 web_packages=(
   emscripten node-acorn dpkg-dev fonttools python3

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game and its tests and runs them all: the normal build, the
-# whole suite again under AddressSanitizer and UBSan, a bounded run of each
+# logic tests against one-line changes to the rules (each must be caught),
+# the whole suite again under AddressSanitizer and UBSan, a bounded run of each
 # fuzzer, and the browser edition played in headless Chromium. Window tests
 # start their own Xvfb server, so no display is needed. FUZZ_SECONDS sets
 # the time per fuzzer (default 30).
@@ -14,6 +15,9 @@ cmake -S . -B build -DBUILD_TESTING=ON
 cmake --build build -j "$jobs"
 (cd build && ctest --output-on-failure -j "$jobs")
 
+echo "== one-line changes to the rules, each caught by the logic tests"
+/usr/bin/python3 tests/mutations/catch_mutations.py
+
 echo "== build and test under AddressSanitizer and UBSan"
 cmake -S . -B build-sanitize -DBUILD_TESTING=ON -DLINKLOOM_SANITIZE=ON
 cmake --build build-sanitize -j "$jobs"
@@ -23,7 +27,7 @@ cmake --build build-sanitize -j "$jobs"
 echo "== fuzz"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DBUILD_TESTING=OFF \
   -DLINKLOOM_FUZZ=ON
-fuzzers=(input png pack)
+fuzzers=(input png pack progress)
 cmake --build build-fuzz -j "$jobs" --target "${fuzzers[@]/%/_fuzzer}"
 for fuzzer in "${fuzzers[@]}"; do
   work=$(mktemp -d)

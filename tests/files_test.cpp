@@ -1,15 +1,19 @@
 // The file library: each kind of thing at a path read as promised, and an
 // atomic write that leaves the old file whole when it fails half-way.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "files/atomic_write.h"
 #include "files/read_file.h"
@@ -107,6 +111,51 @@ TEST_F(FileLibrary, AnAtomicWriteReplacesTheFileWhole) {
   EXPECT_EQ(writeFileAtomically((dir / "folder").c_str(), "x").outcome,
             WriteOutcome::RenameFailed);
   EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(FileLibrary, AnAtomicWriteKeepsALinkAndPassesOnNoSpecialBits) {
+  const std::string real = write("real", "old");
+  ASSERT_EQ(chmod(real.c_str(), 06755 | S_ISVTX), 0);
+  fs::create_symlink("real", dir / "link");
+  ASSERT_TRUE(writeFileAtomically((dir / "link").c_str(), "new").ok());
+  EXPECT_TRUE(fs::is_symlink(dir / "link"));
+  EXPECT_EQ(read(real), "new");
+  struct stat status {};
+  ASSERT_EQ(stat(real.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0755u);
+  EXPECT_EQ(entries(), 2u);
+  // A link that leads nowhere is refused and left as it is.
+  fs::create_symlink("missing/file", dir / "nowhere");
+  const FileWrite nowhere = writeFileAtomically((dir / "nowhere").c_str(), "x");
+  EXPECT_EQ(nowhere.outcome, WriteOutcome::CannotCreate);
+  EXPECT_EQ(nowhere.error, ENOENT);
+  EXPECT_TRUE(fs::is_symlink(dir / "nowhere"));
+  EXPECT_EQ(entries(), 3u);
+}
+
+TEST_F(FileLibrary, AnAtomicWriteRemovesItsOwnStaleTemporaryFiles) {
+  const std::string path = write("progress", "old");
+  const auto aged = [&](const char* name, int seconds) {
+    const std::string made = write(name, "left");
+    const timespec times[2] = {{time(nullptr) - seconds, 0},
+                               {time(nullptr) - seconds, 0}};
+    EXPECT_EQ(utimensat(AT_FDCWD, made.c_str(), times, 0), 0);
+  };
+  aged("progress.a8Qz0K", 120);  // left by a killed game
+  aged("progress.Zm3k9P", 5);    // another game may be writing it
+  aged("progress.backup", 120);  // a word, not one of ours
+  aged("progress.damaged", 120);
+  aged("other.a8Qz0K", 120);
+  fs::create_directory(dir / "progress.B7d2Xa");
+  ASSERT_TRUE(writeFileAtomically(path.c_str(), "new").ok());
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"other.a8Qz0K", "progress",
+                                      "progress.B7d2Xa", "progress.Zm3k9P",
+                                      "progress.backup", "progress.damaged"}));
 }
 
 // The process's file size limit stops the write after 4 KiB, as a full

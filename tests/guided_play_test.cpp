@@ -129,9 +129,13 @@ TEST_F(GuidedTest, UndoAndRedoGiveBackTheEarlierBoardsAndClearIsUndoable) {
   for (const auto& node : b.nodes) EXPECT_EQ(node->next, nullptr);
   ASSERT_TRUE(play.undo(b, state));
   EXPECT_EQ(LinkHistory::linksOf(b), seen.back());
-  // A new edit after an undo drops what could be redone.
+  // A new edit after an undo drops what could be redone: undo then goes
+  // back to the board the edit was made on, not to the dropped one.
   edit(b.gridNode(3, 3), b.sinkNode);
   EXPECT_FALSE(play.redo(b, state));
+  ASSERT_TRUE(play.undo(b, state));
+  EXPECT_EQ(LinkHistory::linksOf(b), seen[seen.size() - 2]);
+  ASSERT_TRUE(play.redo(b, state));
 
   // During the level pause the keys change nothing, as presses do not.
   state.levelPause = true;
@@ -192,6 +196,18 @@ TEST_F(GuidedTest, ALevelEveryChainSolvesKeepsItsSolutionsInLittleMemory) {
   // The shortest solutions pass one grid node on each of the four columns.
   const Hint first = findHint(b, solutions);
   ASSERT_EQ(first.kind, Hint::Kind::NextLink);
+  // Of the many shortest solutions, the first found gives the hint.
+  const std::vector<std::uint8_t>& every = solutions.every;
+  std::size_t firstShortest = 0, fewest = every.size();
+  for (std::size_t at = 0, start = 0; at < every.size(); ++at) {
+    if (every[at] != chainEnd) continue;
+    if (at - start < fewest) {
+      fewest = at - start;
+      firstShortest = start;
+    }
+    start = at + 1;
+  }
+  EXPECT_EQ(first.to, b.node(every[firstShortest + 1]));
   EXPECT_LE(solveByHints(b), 5);
 }
 
@@ -236,6 +252,7 @@ TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
     linkChain(b, solvingChains[level]);
     advancePlay(b, state, 0.5f);
     play.advance(b, state, 0.5);
+    play.advance(b, state, 0.0);  // the pause's later frames count nothing
     EXPECT_EQ(play.clearedText(b),
               "Level " + std::to_string(level + 1) + " cleared");
     advancePlay(b, state, 1.0f);

@@ -1,8 +1,12 @@
 // A player's test of kept progress: level 1 of a seed solved in one game is
 // not asked again in the next, which opens on level 2 (window title and
 // status line), while --from-start opens on level 1; and the daily's last
-// level, once solved, prints the result line with the streak gone on.
+// level, once solved, prints the result line with the streak gone on. A
+// level solved while another game holds the lock is saved once it is free.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
@@ -169,6 +173,52 @@ TEST_F(KeptPlayTest, ASolvedLevelIsNotAskedAgainUnlessFromTheStart) {
     EXPECT_TRUE(titled(game, 2));
     close(game);
   }
+}
+
+TEST_F(KeptPlayTest, ALevelSolvedWhileTheLockIsHeldIsSavedOnceItIsFree) {
+  const std::vector<Level> seed = generateLevels(5, 6, Difficulty::Easy);
+  const auto chain = solvingChain(seed[0]), second = solvingChain(seed[1]);
+  ASSERT_FALSE(chain.empty() || second.empty());
+  const std::filesystem::path file = state.path / "linkloom" / "progress";
+  std::filesystem::create_directories(file.parent_path());
+  const std::string lock = file.string() + ".lock";
+  int held = ::open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  const auto kept = [&file] {
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  };
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(start(game));
+  ASSERT_TRUE(titled(game, 1)) << game.process.stderrText();
+  clickChain(game.client, game.window, chain);
+  ASSERT_TRUE(titled(game, 2)) << "level 1 was not solved";
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(kept().find("seed 5 easy"), std::string::npos) << kept();
+  // Let go, and leave the game alone: it saves by itself.
+  ::close(held);
+  const auto giveUp = std::chrono::steady_clock::now() + 10s;
+  while (kept().find("seed 5 easy\nsolved 1 ") == std::string::npos &&
+         std::chrono::steady_clock::now() < giveUp)
+    std::this_thread::sleep_for(100ms);
+  EXPECT_NE(kept().find("puzzle 1 seed 5 easy\nsolved 1 "), std::string::npos)
+      << kept();
+  // Closed while the lock is held again, the game says what it could not
+  // save.
+  held = ::open(lock.c_str(), O_RDWR | O_CLOEXEC);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  clickChain(game.client, game.window, second);
+  ASSERT_TRUE(titled(game, 3)) << "level 2 was not solved";
+  close(game);
+  ::close(held);
+  EXPECT_EQ(kept().find("solved 2 "), std::string::npos) << kept();
+  const std::string waits = "linkloom: another game holds " + lock +
+                            "; progress is saved once it is free\n";
+  EXPECT_EQ(game.process.stderrText(),
+            waits + waits + "linkloom: another game still holds " + lock +
+                "; what was solved since it took it is not saved\n");
 }
 
 TEST_F(KeptPlayTest, TheClassicGameKeepsNothing) {

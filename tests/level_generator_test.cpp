@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
@@ -56,6 +57,24 @@ TEST(LevelGenerator, ASeedGivesTheSameLevelsEveryTime) {
     // A shorter pack, but for its closing "end", is the start of a longer one.
     const std::string shorter = formatPack(generateLevels(42, 1, grade));
     EXPECT_EQ(first.rfind(shorter.substr(0, shorter.size() - 4), 0), 0u);
+  }
+}
+
+// The levels of a seed are a promise to every player of that seed, on any
+// machine and in any build: stored packs, made once by the level checker,
+// that the generator must give again level for level.
+TEST(LevelGenerator, FixedSeedsGiveTheirStoredPacks) {
+  for (Difficulty grade : allGrades) {
+    for (const char* seed : {"1", "27182"}) {
+      const std::string path = std::string(LINKLOOM_GOLDEN_DIR) + "/seed-" +
+                               seed + "-" + difficultyName(grade) + ".pack";
+      SCOPED_TRACE(path);
+      const PackReading stored = readPackFile(path);
+      ASSERT_TRUE(stored.ok()) << stored.error;
+      EXPECT_EQ(formatPack(generateLevels(std::stoull(seed),
+                                          generatedLevelCount, grade)),
+                formatPack(stored.levels));
+    }
   }
 }
 

@@ -68,6 +68,16 @@ TEST_F(PlayViewTest, EvaluationShowsANewResultOnlyWhenItChanges) {
   before = now();
   b.evaluate();
   EXPECT_TRUE(now().looksLike(before));
+
+  // Each quantity of the result alone is a new picture.
+  for (float Shape::*quantity : {&Shape::size, &Shape::hue}) {
+    before = now();
+    b.resultShape.*quantity += 20;
+    EXPECT_FALSE(now().looksLike(before));
+  }
+  before = now();
+  b.resultShape.sides += 1;
+  EXPECT_FALSE(now().looksLike(before)) << "corners";
 }
 
 TEST_F(PlayViewTest, OffThePlayingScreenOnlyTheScreenCounts) {

@@ -1,9 +1,13 @@
 // The state file on the disk: made where the player's state belongs,
-// replaced whole, a damaged file kept aside with its line, an unwritable
-// folder reported once, and two games saving at once both kept.
+// replaced whole, a damaged file kept aside with its line, an unreadable
+// one left alone, an unwritable folder read and reported once, a link
+// written through, another game's lock never waited for, and two games
+// saving at once both kept.
 #include "app/progress_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/as_player.h"
 #include "tests/support/run_dir.h"
 
 namespace {
@@ -58,7 +63,7 @@ struct ProgressFileTest : ::testing::Test {
 };
 
 void solve(ProgressFile& progress, const std::string& puzzle, int level) {
-  progress.save([&](Progress& kept) {
+  progress.save([puzzle, level](Progress& kept) {
     recordSolved(kept, puzzle, {level, 1000 + level, 0});
   });
 }
@@ -153,15 +158,116 @@ TEST_F(ProgressFileTest, AFolderThatCannotBeWrittenLeavesPlayUnsaved) {
             std::string::npos)
       << said();
   EXPECT_FALSE(fs::exists(file));
+}
 
-  // A read-only folder binds everyone but the superuser.
-  if (geteuid() == 0) return;
-  fs::remove_all(folder);
+const char* const kThreeSolved =
+    "linkloom progress 1\npuzzle 1 seed 5 medium\nsolved 1 10 0\n"
+    "solved 2 10 0\nsolved 3 10 0\n";
+
+TEST_F(ProgressFileTest, AReadOnlyFolderIsReadAndPlayGoesOnUnsaved) {
   fs::create_directories(folder);
-  chmod(folder.c_str(), 0500);
-  ProgressFile readOnly = opened();
-  EXPECT_TRUE(readOnly.path.empty());
-  chmod(folder.c_str(), 0700);
+  std::ofstream(file) << kThreeSolved;
+  asPlayer(scratch.path, [&] {
+    chmod(folder.c_str(), 0555);
+    ProgressFile progress = opened();
+    EXPECT_TRUE(progress.path.empty());
+    EXPECT_EQ(resumeLevel(progress.progress, "seed 5 medium", 6), 3);
+    EXPECT_EQ(said(), "linkloom: cannot lock " + file.string() +
+                          ".lock (Permission denied); playing unsaved\n");
+    solve(progress, "seed 5 medium", 3);
+    EXPECT_EQ(resumeLevel(progress.progress, "seed 5 medium", 6), 4);
+    EXPECT_EQ(contents(file), kThreeSolved);
+    // With the lock file made before the folder became read-only, the
+    // write is what fails, and what was read is still played on.
+    chmod(folder.c_str(), 0755);
+    std::ofstream(file.string() + ".lock").close();
+    chmod(folder.c_str(), 0555);
+    ProgressFile locked = opened();
+    EXPECT_TRUE(locked.path.empty());
+    EXPECT_EQ(resumeLevel(locked.progress, "seed 5 medium", 6), 3);
+    EXPECT_NE(said().find("linkloom: cannot save progress to " + file.string() +
+                          " (Permission denied)"),
+              std::string::npos)
+        << said();
+    EXPECT_EQ(contents(file), kThreeSolved);
+    chmod(folder.c_str(), 0755);
+  });
+}
+
+TEST_F(ProgressFileTest, AFileThatCannotBeReadIsLeftAsItIs) {
+  fs::create_directories(folder);
+  std::ofstream(file) << kThreeSolved;
+  asPlayer(scratch.path, [&] {
+    chmod(file.c_str(), 0200);
+    ProgressFile progress = opened();
+    EXPECT_TRUE(progress.path.empty());
+    EXPECT_EQ(said(), "linkloom: cannot read " + file.string() +
+                          " (Permission denied), so it is left as it is; "
+                          "playing unsaved\n");
+    solve(progress, "seed 5 medium", 0);
+    chmod(file.c_str(), 0600);
+    EXPECT_EQ(names(), (std::vector<std::string>{"progress", "progress.lock"}));
+    EXPECT_EQ(contents(file), kThreeSolved);
+  });
+}
+
+TEST_F(ProgressFileTest, ALinkedFileIsWrittenThroughItsLink) {
+  const fs::path elsewhere = scratch.path / "elsewhere";
+  fs::create_directories(folder);
+  fs::create_directories(elsewhere);
+  std::ofstream(elsewhere / "kept") << kThreeSolved;
+  chmod((elsewhere / "kept").c_str(), 04755);
+  fs::create_symlink("../../elsewhere/kept", file);
+  ProgressFile progress = opened();
+  EXPECT_EQ(resumeLevel(progress.progress, "seed 5 medium", 6), 3);
+  solve(progress, "seed 5 medium", 3);
+  EXPECT_TRUE(fs::is_symlink(file));
+  EXPECT_EQ(resumeLevel(parseProgress(contents(elsewhere / "kept")).progress,
+                        "seed 5 medium", 6),
+            4);
+  struct stat status {};
+  ASSERT_EQ(stat((elsewhere / "kept").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0755u) << "no set-user-ID bit passed on";
+  EXPECT_EQ(said(), "");
+  // A link that leads nowhere is refused with one line, and stays.
+  fs::remove(elsewhere / "kept");
+  ProgressFile nowhere = opened();
+  EXPECT_TRUE(nowhere.path.empty());
+  EXPECT_EQ(said(), "linkloom: cannot save progress to " + file.string() +
+                        " (No such file or directory); playing unsaved\n");
+  EXPECT_TRUE(fs::is_symlink(file));
+}
+
+TEST_F(ProgressFileTest, AnotherGamesLockIsNeverWaitedFor) {
+  fs::create_directories(folder);
+  std::ofstream(file) << kThreeSolved;
+  const int held = open((file.string() + ".lock").c_str(),
+                        O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  // Play starts at once with what the file holds; the level solved waits.
+  ProgressFile progress = opened();
+  EXPECT_EQ(progress.path, file.string());
+  EXPECT_EQ(resumeLevel(progress.progress, "seed 5 medium", 6), 3);
+  solve(progress, "seed 5 medium", 3);
+  progress.saveWaiting();
+  EXPECT_EQ(resumeLevel(progress.progress, "seed 5 medium", 6), 4);
+  EXPECT_EQ(contents(file), kThreeSolved);
+  EXPECT_EQ(said(), "linkloom: another game holds " + file.string() +
+                        ".lock; progress is saved once it is free\n");
+  // The other game saves and lets go; the level waiting is saved beside
+  // what it saved, and so is every later one.
+  close(held);
+  ProgressFile other = opened();
+  solve(other, "seed 9 hard", 0);
+  progress.saveWaiting();
+  EXPECT_TRUE(progress.waiting.empty());
+  solve(progress, "seed 5 medium", 4);
+  const Progress kept = parseProgress(contents(file)).progress;
+  EXPECT_EQ(resumeLevel(kept, "seed 5 medium", 6), 5);
+  EXPECT_NE(findPuzzle(kept, "seed 9 hard"), nullptr);
+  EXPECT_EQ(progress.progress.puzzles.size(), 2u);
+  const std::string lines = said();
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 1) << lines;
 }
 
 TEST_F(ProgressFileTest, TwoGamesSavingAtOnceBothKeepTheirLevels) {
@@ -176,6 +282,11 @@ TEST_F(ProgressFileTest, TwoGamesSavingAtOnceBothKeepTheirLevels) {
       for (int level = 0; level < kLevels; ++level) {
         solve(progress, "seed " + std::to_string(game) + " hard", level);
         solve(progress, "shared", level * 2 + game);
+      }
+      // As the game's frames do while the other game holds the lock.
+      while (!progress.waiting.empty()) {
+        progress.saveWaiting();
+        usleep(1000);
       }
       _exit(progress.path.empty() ? 1 : 0);
     }

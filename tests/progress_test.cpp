@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "puzzle/daily.h"
 #include "puzzle/level_generator.h"
+#include "puzzle/level_set.h"
 #include "puzzle/levels.h"
 
 namespace {
@@ -137,6 +139,93 @@ TEST(ProgressRecords, TheFileKeepsThePuzzlesPlayedLast) {
       recordSolved(progress, puzzle.name, {level, maxLevelMilliseconds, 99});
   }
   EXPECT_LE(formatProgress(progress).size(), maxProgressBytes);
+}
+
+TEST(ProgressRecords, CountsAtTheReadersLimitStayThereAndReadBack) {
+  const std::string head = "linkloom progress 1\n";
+  ProgressReading reading = parseProgress(head + "streak 2026-12-07 1000000\n");
+  ASSERT_TRUE(reading.ok()) << reading.error;
+  Progress& progress = reading.progress;
+  progress.streak = streakAfterFinishing(progress.streak, 20261208);
+  EXPECT_EQ(progress.streak.days, maxStreakDays);
+  EXPECT_EQ(progress.streak.lastDate, 20261208);
+  recordSolved(progress, "a", {0, 1, 2000000});
+  EXPECT_EQ(progress.puzzles[0].solved[0].hints, 1000000);
+  // A level no set holds cannot be written, so it is not recorded.
+  recordSolved(progress, "a", {maxLevelsInSet, 1, 0});
+  recordSolved(progress, "b", {-1, 1, 0});
+  EXPECT_EQ(progress.puzzles.size(), 1u);
+  EXPECT_EQ(progress.puzzles[0].solved.size(), 1u);
+  const std::string text = formatProgress(progress);
+  const ProgressReading again = parseProgress(text);
+  ASSERT_TRUE(again.ok()) << again.error << "\n" << text;
+  EXPECT_EQ(formatProgress(again.progress), text);
+}
+
+TEST(ProgressRecords, TheLargestOrderIsNumberedAgainNotWrapped) {
+  std::string text = "linkloom progress 1\n";
+  for (int seed = 0; seed < maxKeptPuzzles - 1; ++seed)
+    text += "puzzle " + std::to_string(seed + 1) + " seed " +
+            std::to_string(seed) + " easy\nsolved 1 5 0\n";
+  text += "puzzle 18446744073709551615 daily 2026-12-08\n";
+  ProgressReading reading = parseProgress(text);
+  ASSERT_TRUE(reading.ok()) << reading.error;
+  Progress& progress = reading.progress;
+  recordSolved(progress, "seed 500 hard", {0, 5, 0});
+  recordSolved(progress, "seed 501 hard", {0, 5, 0});
+  // The level just solved is kept; the oldest puzzles make room.
+  ASSERT_NE(findPuzzle(progress, "seed 501 hard"), nullptr);
+  ASSERT_NE(findPuzzle(progress, "seed 500 hard"), nullptr);
+  EXPECT_NE(findPuzzle(progress, "daily 2026-12-08"), nullptr);
+  EXPECT_EQ(findPuzzle(progress, "seed 0 easy"), nullptr);
+  EXPECT_EQ(findPuzzle(progress, "seed 1 easy"), nullptr);
+  ASSERT_NE(findPuzzle(progress, "seed 2 easy"), nullptr);
+  EXPECT_EQ(findPuzzle(progress, "seed 2 easy")->lastPlayed, 3u);
+  EXPECT_EQ(findPuzzle(progress, "daily 2026-12-08")->lastPlayed,
+            std::uint64_t(maxKeptPuzzles));
+  EXPECT_EQ(findPuzzle(progress, "seed 501 hard")->lastPlayed,
+            std::uint64_t(maxKeptPuzzles + 2));
+  EXPECT_TRUE(parseProgress(formatProgress(progress)).ok());
+}
+
+TEST(ProgressText, AFileOfManyPuzzlesKeepsThoseReadLast) {
+  // A megabyte of short puzzles, most recent in the middle of the file.
+  std::string text = "linkloom progress 1\n";
+  int count = 0;
+  while (text.size() < maxProgressBytes - 40) {
+    const int order = (count * 7919) % 100003 + 1;  // each once, in no order
+    text +=
+        "puzzle " + std::to_string(order) + " p" + std::to_string(count) + "\n";
+    ++count;
+  }
+  ASSERT_GT(count, 50000);
+  const ProgressReading reading = parseProgress(text);
+  ASSERT_TRUE(reading.ok()) << reading.error;
+  const std::vector<PuzzleProgress>& kept = reading.progress.puzzles;
+  ASSERT_EQ(kept.size(), std::size_t(maxKeptPuzzles));
+  std::vector<std::uint64_t> orders;
+  for (int i = 0; i < count; ++i) orders.push_back((i * 7919) % 100003 + 1);
+  std::sort(orders.begin(), orders.end(), std::greater<>());
+  std::uint64_t previous = 0;
+  std::size_t previousIndex = 0;
+  for (const PuzzleProgress& puzzle : kept) {
+    EXPECT_GE(puzzle.lastPlayed, orders[maxKeptPuzzles - 1]) << puzzle.name;
+    // In their order in the file.
+    const std::size_t index = std::stoul(puzzle.name.substr(1));
+    EXPECT_TRUE(previous == 0 || index > previousIndex) << puzzle.name;
+    previous = puzzle.lastPlayed, previousIndex = index;
+  }
+  // Puzzles played equally long ago: the later in the file stay.
+  std::string ties = "linkloom progress 1\n";
+  for (int i = 0; i < maxKeptPuzzles + 3; ++i)
+    ties += "puzzle " + std::string(i == 0 ? "9" : "4") + " t" +
+            std::to_string(i) + "\n";
+  const ProgressReading tied = parseProgress(ties);
+  ASSERT_EQ(tied.progress.puzzles.size(), std::size_t(maxKeptPuzzles));
+  EXPECT_EQ(tied.progress.puzzles[0].name, "t0");
+  EXPECT_EQ(tied.progress.puzzles[1].name, "t4");
+  EXPECT_EQ(tied.progress.puzzles.back().name,
+            "t" + std::to_string(maxKeptPuzzles + 2));
 }
 
 TEST(ProgressNames, APackIsNamedByItsNumbers) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the fuzzers' seed corpus: a few event sequences that play the
-first level, and small PNG files of several colour types, some with a
-header that lies about the size."""
+first level, small PNG files of several colour types, some with a header
+that lies about the size, and state files, some at the reader's limits."""
 import os
 import struct
 import zlib
@@ -65,6 +65,23 @@ seeds_png = {
         8192, 8192, 1, 0, [b"\x80"], interlace=1),
 }
 
+HEAD = "linkloom progress 1\n"
+seeds_progress = {
+    "example": HEAD + "streak 2026-12-08 3\npuzzle 17 daily 2026-12-08\n"
+    "solved 1 65200 0\nsolved 2 41800 1\npuzzle 16 seed 42 hard\n"
+    "solved 1 190340 2\n",
+    "limits": HEAD + "streak 2026-12-07 1000000\n"
+    "puzzle 18446744073709551615 pack 00ff00ff00ff00ff\n"
+    "solved 1 999999999 1000000\nsolved 100 0 0\n",
+    "many_puzzles": HEAD + "".join(
+        "puzzle %d p%d\n" % ((i * 37) % 211 + 1, i) for i in range(211)),
+    "damaged": HEAD + "puzzle 1 a\nsolved x\n",
+}
+
+for name, data in seeds_progress.items():
+    os.makedirs(os.path.join(here, "corpus", "progress"), exist_ok=True)
+    with open(os.path.join(here, "corpus", "progress", name), "w") as f:
+        f.write(data)
 for name, data in seeds_input.items():
     with open(os.path.join(here, "corpus", "input", name), "wb") as f:
         f.write(data)

@@ -33,11 +33,11 @@ namespace {
 constexpr unsigned fontPoints = 46;
 constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
 
-// Start-up after the title, in order. Generated levels are made beside
-// play from the first; then the rest of the pictures: a click on the title
-// needs the instructions.
+// Start-up after the title, in order. The rest of the pictures come first:
+// a click on the title needs the instructions. Generated levels are made
+// beside play once the rest has loaded, so no thread of ours competes with
+// the title on its way to the screen; a player's two clicks take longer.
 constexpr void (*startUpSteps[])() = {
-    [] { makePlannedLevels(); },
     [] { scenery().load(); },
     [] { audioPlayer().init(); },
     [] {
@@ -47,6 +47,7 @@ constexpr void (*startUpSteps[])() = {
     },
     [] { glyphFont().load(gameFontPath, fontPoints); },
     [] { audioPlayer().playMusic(musicPath); },
+    [] { makePlannedLevels(); },
 };
 constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
 

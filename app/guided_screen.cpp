@@ -96,14 +96,17 @@ void startHintSearch() {
   stopHintSearch();
   auto search = std::make_shared<HintSearch>();
   search->start(board());
-  hintSearchJob() =
-      startJob([search](long steps) { return search->advance(steps); },
-               [search] {
-                 hintSearchJob() = 0;
-                 guidedPlay().takeSolutions(board(), gameState(),
-                                            std::move(search->search.found));
-                 askForFrame();
-               });
+  hintSearchJob() = startJob(
+      [search](long steps) { return search->advance(steps); },
+      [search] {
+        hintSearchJob() = 0;
+        // Its shortest chains point into the search's own board,
+        // which goes with it; hints read the indices of every one.
+        LevelSolutions found = std::move(search->search.found);
+        found.shortest.clear();
+        guidedPlay().takeSolutions(board(), gameState(), std::move(found));
+        askForFrame();
+      });
 }
 
 }  // namespace

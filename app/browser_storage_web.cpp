@@ -16,26 +16,57 @@ EM_JS(int, storageUsable, (), {
   }
 });
 
-// The length of what key holds, or -1.
+// The length in bytes of what key holds, or -1. Text with a character
+// above one byte, which the game never stores, is counted in UTF-8.
 EM_JS(int, storedLength, (const char* key, int keyLength), {
   try {
     const text = localStorage.getItem(
         String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)));
-    return text === null ? -1 : text.length;
+    if (text === null) return -1;
+    let wide = false;
+    for (let i = 0; i < text.length && !wide; ++i)
+      wide = text.charCodeAt(i) > 255;
+    return wide ? new TextEncoder().encode(text).length : text.length;
   } catch (error) {
     return -1;
   }
 });
 
-// Copies what key holds into buffer, a byte per character; 0 when it
-// changed length in the meantime.
+// Copies what key holds into buffer, a byte per character, or in UTF-8 as
+// storedLength counts it; 0 when it changed length in the meantime.
 EM_JS(int, copyStored,
       (const char* key, int keyLength, char* buffer, int length), {
   try {
     const text = localStorage.getItem(
         String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)));
-    if (text === null || text.length !== length) return 0;
+    if (text === null) return 0;
+    let wide = false;
+    for (let i = 0; i < text.length && !wide; ++i)
+      wide = text.charCodeAt(i) > 255;
+    if (wide) {
+      const bytes = new TextEncoder().encode(text);
+      if (bytes.length !== length) return 0;
+      HEAPU8.set(bytes, buffer);
+      return 1;
+    }
+    if (text.length !== length) return 0;
     for (let i = 0; i < length; ++i) HEAPU8[buffer + i] = text.charCodeAt(i);
+    return 1;
+  } catch (error) {
+    return 0;
+  }
+});
+
+// Keeps what key holds under copyKey too, as it is, character for
+// character.
+EM_JS(int, copyWithin,
+      (const char* key, int keyLength, const char* copyKey, int copyLength), {
+  try {
+    const text = localStorage.getItem(
+        String.fromCharCode.apply(null, HEAPU8.subarray(key, key + keyLength)));
+    if (text === null) return 0;
+    localStorage.setItem(String.fromCharCode.apply(
+        null, HEAPU8.subarray(copyKey, copyKey + copyLength)), text);
     return 1;
   } catch (error) {
     return 0;
@@ -90,6 +121,11 @@ std::optional<std::string> readStored(const std::string& key) {
 bool store(const std::string& key, const std::string& bytes) {
   return storeBytes(key.data(), static_cast<int>(key.size()), bytes.data(),
                     static_cast<int>(bytes.size())) != 0;
+}
+
+bool keepCopy(const std::string& key, const std::string& copyKey) {
+  return copyWithin(key.data(), static_cast<int>(key.size()), copyKey.data(),
+                    static_cast<int>(copyKey.size())) != 0;
 }
 
 void forgetStored(const std::string& key) {

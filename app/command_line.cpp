@@ -40,15 +40,6 @@ const std::vector<ToolkitOption> toolkitOptions = {
     {"-display", 1}, {"-geometry", 1}, {"-iconic", 0}, {"-sync", 0},
     {"-direct", 0},  {"-indirect", 0}, {"-gldebug", 0}};
 
-bool wholeNumber(const std::string& text, std::uint64_t& value) {
-  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
-  char* end = nullptr;
-  errno = 0;
-  const unsigned long long read = std::strtoull(text.c_str(), &end, 10);
-  value = read;
-  return errno == 0 && *end == '\0';
-}
-
 CommandLine failing(std::string error) {
   CommandLine result;
   result.action = CommandLine::Action::Fail;
@@ -78,7 +69,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
         packGiven = true;
         break;
       case Seed:
-        if (!wholeNumber(given.value, options.seed))
+        if (!readSeed(given.value, options.seed))
           return failing("--seed takes a whole number, not " +
                          clipped(given.value));
         options.seeded = seedGiven = true;
@@ -108,9 +99,21 @@ CommandLine parseCommandLine(int argc, char** argv) {
     return failing("--difficulty goes with --seed or --daily");
   if (options.fromStart && !options.seeded && !packGiven)
     return failing("--from-start goes with --levels, --seed or --daily");
+  for (std::size_t at = 1; at + 1 < reading.passedOn.size(); ++at)
+    if (std::string(reading.passedOn[at]) == "-geometry")
+      options.geometry = reading.passedOn[at + 1];
   options.toolkitArgs = reading.passedOn;
   options.toolkitArgs.push_back(nullptr);
   return options;
+}
+
+bool readSeed(const std::string& text, std::uint64_t& seed) {
+  if (text.empty() || text[0] < '0' || text[0] > '9') return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long read = std::strtoull(text.c_str(), &end, 10);
+  seed = read;
+  return errno == 0 && *end == '\0';
 }
 
 std::uint64_t dailySeed(std::time_t now) {

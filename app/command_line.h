@@ -22,6 +22,9 @@ struct CommandLine {
   Difficulty difficulty = Difficulty::Medium;
   bool difficultyGiven = false;  // --difficulty D
   bool fromStart = false;        // --from-start
+  // The value of the toolkit's -geometry, empty when not given; the window
+  // takes the size and the place it names.
+  std::string geometry;
   // The program name and the toolkit's options, with a null at the end, as
   // glutInit takes them.
   std::vector<char*> toolkitArgs;
@@ -30,6 +33,9 @@ struct CommandLine {
 // Reads the options without opening anything; the arguments must outlive
 // the result, whose toolkitArgs point into them.
 CommandLine parseCommandLine(int argc, char** argv);
+
+// Reads the whole of text as a seed: a whole number from 0 to 2^64 - 1.
+bool readSeed(const std::string& text, std::uint64_t& seed);
 
 // The seed of the day: the UTC date of now written as YYYYMMDD.
 std::uint64_t dailySeed(std::time_t now);

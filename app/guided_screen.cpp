@@ -16,6 +16,7 @@
 #include "puzzle/guided_play.h"
 #include "puzzle/hint_search.h"
 #include "puzzle/level_set.h"
+#include "puzzle/link_editing.h"
 #include "render/board_parts.h"
 #include "render/glyph_font.h"
 #include "render/guided_draw.h"
@@ -41,8 +42,10 @@ constexpr TextColour kPanel{0.06f, 0.09f, 0.20f, 0.78f};
 constexpr TextColour kWhite{1.0f, 1.0f, 1.0f, 1.0f};
 // The game-over count stands where the classic picture has its sentence.
 constexpr float kSummaryBaseline = kWorldTop - 282.0f / kPixelsPerUnit;
-// The daily's result line stands a line below it.
-constexpr float kResultLineDrop = 5.5f;
+// The levels solved with and without hints a line below it, and the
+// daily's result line below that.
+constexpr float kHelpLineDrop = 3.8f;
+constexpr float kResultLineDrop = 6.9f;
 
 // While playing, a frame comes at least every second for the clock, so a
 // longer gap is time away from the level (the instructions, a hidden
@@ -118,6 +121,8 @@ void beginGuidedPlay(const std::string& puzzleName) {
   scenery().files = {guidedBackgroundFile, guidedInstructionsFile,
                      guidedGameOverFile};
   boardLook().offChainLinkAlpha = kOffChainLinkAlpha;
+  boardLook().doubleRingOnSelection = true;
+  hoverRule() = HoverRule::PressEffect;
 }
 
 void updateGuidedPlay(double dt) {
@@ -128,6 +133,9 @@ void updateGuidedPlay(double dt) {
   play.advance(board(), gameState(), std::min(dt, kLongestClockStep));
   if (play.levelStarts != startsBefore) startHintSearch();
   if (board().levelIndex >= levelSetSize()) stopHintSearch();
+  // A press, a key or the level pause may have changed what a press under
+  // the still pointer would do.
+  judgeHover(board());
   if (play.levelsSolved != solvedBefore)
     keepSolvedLevel(play.levelIndex, play.levelSeconds, play.levelHints);
   showTitle();
@@ -140,8 +148,9 @@ void noteGuidedPress() {
 
 void restartGuidedPlay() {
   if (!guidedPlay().on) return;
-  stopHintSearch();
-  guidedPlay().restart();
+  // The restart starts level 1 at once, so its search starts with it.
+  guidedPlay().restart(board());
+  startHintSearch();
 }
 
 void drawLevelWait() {
@@ -155,8 +164,10 @@ void drawGuidedPlaying() {
   const GuidedPlay& play = guidedPlay();
   if (!play.on) return;
   const Board& shown = board();
-  drawChainTrace(shown);
+  drawShapeNumbers(shown);
+  // The hint under the labels, which keep clear of its link's head.
   drawHint(shown, play.hint);
+  drawChainTrace(shown, play.hint);
   const GlyphFont& font = glyphFont();
   drawText(font, play.statusText(shown), kWorldLeft + kMargin,
            kWorldTop - kMargin - kStatusEm * 0.75f, kStatusEm, TextAlign::Left,
@@ -178,9 +189,11 @@ void drawGuidedScreen(ScreenState screen) {
   if (!play.on || screen != ScreenState::GameOver) return;
   drawText(glyphFont(), play.summaryText(), kWorldMiddleX, kSummaryBaseline,
            3.6f, TextAlign::Centre, kPaleInk);
+  drawText(glyphFont(), play.helpText(), kWorldMiddleX,
+           kSummaryBaseline - kHelpLineDrop, 2.6f, TextAlign::Centre, kPaleInk);
   // The daily's result line below the count, as it was printed.
   if (!dailyResult().empty())
     drawText(glyphFont(), dailyResult(), kWorldMiddleX,
-             kSummaryBaseline - kResultLineDrop, 2.6f, TextAlign::Centre,
+             kSummaryBaseline - kResultLineDrop, 1.9f, TextAlign::Centre,
              kPaleInk);
 }

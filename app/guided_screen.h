@@ -8,24 +8,27 @@
 #include "puzzle/game_state.h"
 
 // Turns guided play on for the named puzzle, before start-up loads the
-// pictures: its own playing field, instructions and game over, and links
-// off the live chain dimmed.
+// pictures: its own playing field, instructions and game over, links off
+// the live chain dimmed, two rings on the selected node, and a hover mark
+// that is red wherever a press would do nothing.
 void beginGuidedPlay(const std::string& puzzleName);
 
 // After Game::update's level progression, dt seconds after the previous
 // frame: the clock, a level loaded afresh with its hints' search started
-// beside play, the window title naming it, and the frame that shows the
-// clock's next whole second.
+// beside play, the hover mark judged again, the window title naming it,
+// and the frame that shows the clock's next whole second.
 void updateGuidedPlay(double dt);
 // After a button event that reached the board: an edit becomes undoable.
 void noteGuidedPress();
 // Back to the first level after the game-over screen.
 void restartGuidedPlay();
 
-// Over the board on the playing screen: the trace, the hint, the status
-// line, the key list and, during the level pause, "Level N cleared".
+// Over the board on the playing screen: the numbers of the three shapes,
+// the hint, the trace, the status line, the key list and, during the level
+// pause, "Level N cleared".
 void drawGuidedPlaying();
 // Over the playing field while the level in play is still being made.
 void drawLevelWait();
-// Over another screen's picture: the count on the game-over screen.
+// Over another screen's picture: the count on the game-over screen, the
+// levels solved without and with hints, and the daily's result line.
 void drawGuidedScreen(ScreenState screen);

@@ -2,10 +2,12 @@
 #include "app/kept_progress.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/progress_file.h"
 #include "app/redraw.h"
@@ -97,8 +99,11 @@ void keepSolvedLevel(int level, double seconds, int hints) {
                          : 0;
   play.result = dailyResultLine(puzzle ? *puzzle : PuzzleProgress{},
                                 levelSetSize(), play.dailyDate, streak);
-  std::printf("%s\n", play.result.c_str());
-  std::fflush(stdout);
+  // Standard output may be a dead pipe or a full disk: a line on standard
+  // error says so, and the game-over screen still shows the result.
+  if (std::printf("%s\n", play.result.c_str()) < 0 || std::fflush(stdout) != 0)
+    std::fprintf(stderr, "linkloom: cannot write the daily's result: %s\n",
+                 std::strerror(errno));
 }
 
 void keepWaitingLevels() {

@@ -1,9 +1,11 @@
 // The browser page's address, read into the command line's options.
 #include "app/page_address.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "app/option_reader.h"
+#include "puzzle/level_generator.h"
 #include "puzzle/level_set.h"
 
 namespace {
@@ -35,6 +37,33 @@ bool levelNumber(std::string_view text, int& level) {
   return level >= 1 && level <= maxLevelsInSet;
 }
 
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Text as the person who typed it wrote it: each %XX becomes its byte, but
+// for a control character, which stays written out, so that a line about
+// the address stays one line.
+std::string decoded(std::string_view text) {
+  std::string plain;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const int high = at + 2 < text.size() ? hexDigit(text[at + 1]) : -1;
+    const int low = at + 2 < text.size() ? hexDigit(text[at + 2]) : -1;
+    const int byte = high * 16 + low;
+    if (text[at] == '%' && high >= 0 && low >= 0 && byte >= 0x20 &&
+        byte != 0x7f) {
+      plain += static_cast<char>(byte);
+      at += 2;
+    } else {
+      plain += text[at];
+    }
+  }
+  return plain;
+}
+
 PageAddress failing(const std::string& why) {
   PageAddress address;
   address.error = "This address names no puzzle: " + why;
@@ -50,7 +79,7 @@ PageAddress readPageAddress(std::string_view fragment) {
   if (fragment.size() > kLongestFragment) return failing("it is too long");
   // The command line the address stands for, read by the game's own rules.
   std::vector<std::string> args = {"linkloom"};
-  bool named = false;
+  bool named = false, seeded = false, difficultyGiven = false;
   while (!fragment.empty()) {
     const std::size_t amp = fragment.find('&');
     const std::string part(fragment.substr(0, amp));
@@ -58,15 +87,26 @@ PageAddress readPageAddress(std::string_view fragment) {
                                              : fragment.substr(amp + 1);
     const std::size_t equals = part.find('=');
     const bool hasValue = equals != std::string::npos;
-    const std::string key = part.substr(0, equals);
-    const std::string value = hasValue ? part.substr(equals + 1) : "";
+    const std::string key = decoded(part.substr(0, equals));
+    const std::string value = hasValue ? decoded(part.substr(equals + 1)) : "";
     const bool namesPuzzle =
         key == "daily" || key == "seed" || key == "pack" || key == "file";
     if (namesPuzzle && named) return failing("it names two puzzles");
     named = named || namesPuzzle;
     if (key == "daily" && !hasValue) {
+      seeded = true;
       args.push_back("--daily");
     } else if ((key == "seed" || key == "difficulty") && hasValue) {
+      // Checked here, so that the line says what the address, not the
+      // command line, got wrong.
+      std::uint64_t seed = 0;
+      if (key == "seed" && !readSeed(value, seed))
+        return failing("seed takes a whole number, not " + clipped(value));
+      if (key == "difficulty" && !difficultyNamed(value))
+        return failing("difficulty takes easy, medium or hard, not " +
+                       clipped(value));
+      seeded = seeded || key == "seed";
+      difficultyGiven = difficultyGiven || key == "difficulty";
       args.push_back("--" + key);
       args.push_back(value);
     } else if ((key == "pack" || key == "file") && hasValue) {
@@ -84,10 +124,12 @@ PageAddress readPageAddress(std::string_view fragment) {
                        std::to_string(maxLevelsInSet) + ", not " +
                        clipped(value));
     } else {
-      return failing("\"" + clipped(part) + "\" is unknown");
+      return failing("\"" + clipped(decoded(part)) + "\" is unknown");
     }
   }
   if (!named) return failing("daily, seed, pack or file is missing");
+  if (difficultyGiven && !seeded)
+    return failing("difficulty goes with seed or daily");
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   const int level = address.level;

@@ -30,7 +30,8 @@ struct PageAddress {
 // else one of "daily", "seed=N" or "pack=NAME", with "difficulty=D" beside
 // the first two, "file=NAME" for a pack opened from the disk, and
 // "level=N" with any of them, joined by '&'. A NAME is 1 to 100 letters,
-// digits, '.', '_' or '-', not starting with '.'.
+// digits, '.', '_' or '-', not starting with '.'. Each key and value is
+// read percent-decoded, and a fault is told in the address's own words.
 PageAddress readPageAddress(std::string_view fragment);
 
 // The fragment for the puzzle of address at level (from 1), such as

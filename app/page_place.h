@@ -11,6 +11,7 @@
 // classic game is played at the plain address.
 void startPagePuzzle(void (*play)());
 
-// After each frame: the address follows the level played, and the daily's
-// result line, once there, is offered to copy.
+// After each frame: the address follows the level played, guided play's
+// notice is shown in the page's note, and the daily's result line, once
+// there, is offered to copy.
 void followPlayer();

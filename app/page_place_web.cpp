@@ -33,6 +33,7 @@ struct PagePlace {
   PageAddress address;
   int shownLevel = 0;  // the level the address names, from 1
   bool resultShown = false;
+  std::string notice;  // guided play's notice last told the page
   void (*play)() = nullptr;
 };
 
@@ -103,6 +104,15 @@ void playAddress() {
     playClassic(error);
     return;
   }
+  const int asked = place.address.level;
+  if (asked > levelSetSize()) {
+    // Past the last level: the last is played, and the address says so.
+    place.address.level = levelSetSize();
+    tellPage("showPlace", placeFragment(place.address, place.address.level));
+    tellPage("showNote", "This puzzle has no level " + std::to_string(asked) +
+                             "; its last is level " +
+                             std::to_string(levelSetSize()));
+  }
   if (place.address.level > 0) startKeptAt(place.address.level - 1);
   place.play();
 }
@@ -155,6 +165,12 @@ void followPlayer() {
       index >= 0 && index < levelSetSize() && index + 1 != place.shownLevel) {
     place.shownLevel = index + 1;
     tellPage("showPlace", placeFragment(place.address, place.shownLevel));
+  }
+  // The page's note speaks, so a notice is heard as well as drawn.
+  const std::string& notice = guidedPlay().notice;
+  if (notice != place.notice) {
+    place.notice = notice;
+    if (!notice.empty()) tellPage("showNote", notice);
   }
   if (!place.resultShown && !dailyResult().empty()) {
     place.resultShown = true;

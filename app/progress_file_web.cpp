@@ -44,8 +44,10 @@ void ProgressFile::save(const std::function<void(Progress&)>& change) {
   }
   if (!damage.empty()) {
     // As on the desktop: what cannot be kept aside is not written over.
+    // The copy is the stored text itself, so that nothing the game could
+    // not read is altered.
     const std::string aside = damagedName(path, isStored);
-    if (!store(aside, *text)) {
+    if (!keepCopy(path, aside)) {
       std::fprintf(messages,
                    "linkloom: the kept progress is damaged (%s) and cannot be "
                    "kept aside; playing unsaved\n",

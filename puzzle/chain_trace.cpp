@@ -11,9 +11,9 @@ std::vector<TracedNode> traceChain(const Board& board) {
   for (Node* node = board.sourceNode; node != nullptr; node = node->next) {
     for (const TracedNode& passed : trace)
       if (passed.node == node) return trace;  // the link closes a loop
-    addAndClamp(working, *node);
+    const unsigned clamps = addAndClamp(working, *node);
     working.refreshColour();
-    trace.push_back({node, working});
+    trace.push_back({node, working, clamps});
   }
   return trace;
 }

@@ -9,7 +9,8 @@
 
 struct TracedNode {
   Node* node = nullptr;
-  Shape leaving;  // the shape after this node's deltas and the clamps
+  Shape leaving;        // the shape after this node's deltas and the clamps
+  unsigned clamps = 0;  // the ClampFlag bits of the limits this node hit
 };
 
 // The chain from the source node along the links, the source first, up to

@@ -56,18 +56,17 @@ DailyStreak streakAfterFinishing(DailyStreak streak, int date) {
 std::string dailyResultLine(const PuzzleProgress& puzzle, int levelCount,
                             int date, int streakDays) {
   long milliseconds = 0;
-  int hints = 0, solved = 0;
+  HintCount count;
   for (const SolvedLevel& level : puzzle.solved) {
     if (level.level >= levelCount) continue;
     milliseconds += level.milliseconds;
-    hints += level.hints;
-    ++solved;
+    count.add(level.hints);
   }
-  char line[160];
+  char line[200];
   std::snprintf(line, sizeof line,
-                "Linkloom daily %04d-%02d-%02d: %d/%d in %s, %d %s, streak %d",
-                date / 10000, date / 100 % 100, date % 100, solved, levelCount,
-                clockText(milliseconds / 1000.0).c_str(), hints,
-                hints == 1 ? "hint" : "hints", streakDays);
+                "Linkloom daily %04d-%02d-%02d: %d/%d in %s, %s, streak %d",
+                date / 10000, date / 100 % 100, date % 100, count.solved(),
+                levelCount, clockText(milliseconds / 1000.0).c_str(),
+                count.text().c_str(), streakDays);
   return line;
 }

@@ -24,8 +24,9 @@ long daysSinceEpoch(int date);
 // the same when it was that day or later, else a streak of 1 from that day.
 DailyStreak streakAfterFinishing(DailyStreak streak, int date);
 
-// "Linkloom daily 2026-12-08: 6/6 in 7:42, 1 hint, streak 3": the levels
-// of the puzzle solved of levelCount, their time and hints added up, and
-// the streak's days.
+// "Linkloom daily 2026-12-08: 6/6 in 7:42, 5 without a hint, 1 with 1
+// hint, streak 3": the levels of the puzzle solved of levelCount, their
+// time added up, how many were solved without a hint and how many with
+// how many hints, and the streak's days.
 std::string dailyResultLine(const PuzzleProgress& puzzle, int levelCount,
                             int date, int streakDays);

@@ -18,18 +18,11 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
                          double dt) {
   // Past the last level the game-over screen follows; nothing starts.
   if (board.levelIndex >= levelSetSize()) return;
-  if (board.levelIndex != levelIndex) {
-    levelIndex = board.levelIndex;
-    levelSeconds = 0.0;
-    levelHints = 0;
-    history.reset(board);
-    solutions = {};
-    searching = true;
-    hintWaiting = false;
-    ++levelStarts;
-    hint = {};
+  if (board.levelIndex != levelIndex) startLevel(board);
+  if (state.levelPause && !wasPaused) {
+    ++levelsSolved;
+    solvedCount.add(levelHints);
   }
-  if (state.levelPause && !wasPaused) ++levelsSolved;
   wasPaused = state.levelPause;
   if (!state.levelPause) {
     levelSeconds += dt;
@@ -43,6 +36,7 @@ void GuidedPlay::takeSolutions(Board& board, const GameState& state,
   searching = false;
   if (!hintWaiting) return;
   hintWaiting = false;
+  notice.clear();
   askHint(board, state);
 }
 
@@ -82,20 +76,41 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
   }
   if (searching) {
     hintWaiting = true;
+    notice = searchingText;
     return;
   }
   hint = findHint(board, solutions);
-  if (hint.kind == Hint::Kind::None) return;
+  if (hint.kind == Hint::Kind::None) {
+    if (solutions.solvingChains == 0) notice = noChainSolvesText;
+    return;
+  }
   ++hintsUsed;
   ++levelHints;
 }
 
-void GuidedPlay::restart() {
-  levelIndex = -1;
+void GuidedPlay::startLevel(const Board& board) {
+  levelIndex = board.levelIndex;
+  levelSeconds = 0.0;
+  levelHints = 0;
+  history.reset(board);
+  solutions = {};
+  searching = true;
+  hintWaiting = false;
+  ++levelStarts;
+  hint = {};
+  notice.clear();
+}
+
+void GuidedPlay::restart(const Board& board) {
   totalSeconds = 0.0;
   hintsUsed = 0;
   levelsSolved = 0;
+  solvedCount = {};
   wasPaused = false;
+  // At once, not at the next frame: a key in the same batch of events as
+  // the restarting click must find the first level's history, not the
+  // last one's.
+  startLevel(board);
 }
 
 std::string GuidedPlay::placeText(const Board& board) const {
@@ -105,8 +120,8 @@ std::string GuidedPlay::placeText(const Board& board) const {
 }
 
 std::string GuidedPlay::statusText(const Board& board) const {
-  return placeText(board) + " - " + clockText(levelSeconds) +
-         (hintWaiting ? " - Searching..." : "");
+  const std::string status = placeText(board) + " - " + clockText(levelSeconds);
+  return notice.empty() ? status : status + " - " + notice;
 }
 
 std::string GuidedPlay::clearedText(const Board& board) const {
@@ -122,6 +137,24 @@ std::string GuidedPlay::summaryText() const {
           : std::to_string(hintsUsed) + (hintsUsed == 1 ? " hint" : " hints");
   return levels + " solved in " + clockText(totalSeconds) + ", " + hints +
          " used";
+}
+
+std::string GuidedPlay::helpText() const { return solvedCount.text(); }
+
+void HintCount::add(int levelHints) {
+  if (levelHints <= 0) {
+    ++unaided;
+    return;
+  }
+  ++aided;
+  hints += levelHints;
+}
+
+std::string HintCount::text() const {
+  std::string text = std::to_string(unaided) + " without a hint, " +
+                     std::to_string(aided) + " with ";
+  if (aided == 0) return text + "hints";
+  return text + std::to_string(hints) + (hints == 1 ? " hint" : " hints");
 }
 
 std::string clockText(double seconds) {

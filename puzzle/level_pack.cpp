@@ -115,7 +115,9 @@ bool parseChannel(const Word& word, int line, float& value, Fault& fault) {
              "colour channel " + quoted(word.text) + " is not a number"};
     return false;
   }
-  if (!(value >= 0.0f && value <= 1.0f)) {
+  // The digits decide, not the rounded value: a channel a hair above 1
+  // rounds to 1.
+  if (!decimalFromZeroToOne(word.text)) {
     fault = {line, word.column,
              "colour channel " + std::string(word.text) + " is beyond 0 to 1"};
     return false;

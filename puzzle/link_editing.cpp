@@ -11,6 +11,26 @@ LinkMode& linkMode() {
   return mode;
 }
 
+HoverRule& hoverRule() {
+  static HoverRule rule = HoverRule::ReachOnly;
+  return rule;
+}
+
+bool pressWouldChange(const Board& board, const Node* node) {
+  if (node == nullptr || gameState().levelPause) return false;
+  if (linkMode() == LinkMode::Idle) return node != board.sinkNode;
+  // Pressed again, the selected node drops its link and the selection.
+  if (node == board.selectedNode) return true;
+  return node != board.sourceNode &&
+         withinLinkReach(*board.selectedNode, *node) &&
+         node->next != board.selectedNode;
+}
+
+void judgeHover(Board& board) {
+  if (hoverRule() == HoverRule::PressEffect)
+    board.hoverValid = pressWouldChange(board, board.hoveredNode);
+}
+
 Node* Board::nearestNode(float x, float y) const {
   Node* best = nullptr;
   double bestDistance = -1.0;
@@ -56,6 +76,10 @@ void Board::pressAt(float x, float y, bool leftPress, bool /*rightPress*/,
 void Board::hoverAt(float x, float y) {
   Node* hovered = nearestNode(x, y);
   hoveredNode = hovered;
+  if (hoverRule() == HoverRule::PressEffect) {
+    judgeHover(*this);
+    return;
+  }
   if (linkMode() == LinkMode::Idle) {
     hoverValid = hovered != sinkNode;
     return;

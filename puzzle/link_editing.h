@@ -11,5 +11,22 @@ enum class LinkMode : std::int32_t {
 // Process-wide, beside the board; only Board::pressAt changes it.
 LinkMode& linkMode();
 
+// What the hover mark judges: the link's reach alone (a node linking back
+// to the selected one shows as valid, the selected node as not), or
+// whether a press there would change anything at all.
+enum class HoverRule { ReachOnly, PressEffect };
+// Process-wide; guided play chooses PressEffect.
+HoverRule& hoverRule();
+
+struct Board;
+struct Node;
+// Whether a left press on node would change the board or the selection,
+// under the link editing rules and outside the level pause.
+bool pressWouldChange(const Board& board, const Node* node);
+// hoverValid for the hovered node, again, under the hover rule: after a
+// press or a key has changed the links or the selection under a still
+// pointer.
+void judgeHover(Board& board);
+
 // A node is under a position within 4 world units of its centre.
 constexpr double pickRadiusSquared = 16.0;

@@ -178,3 +178,10 @@ NumberReading readDecimal(std::string_view text, float& value) {
   value = number.negative && magnitude != 0.0f ? -magnitude : magnitude;
   return NumberReading::Good;
 }
+
+bool decimalFromZeroToOne(std::string_view text) {
+  Scanned number;
+  if (scan(text, number) != NumberReading::Good) return false;
+  if (number.digits.empty()) return true;  // zero, with any sign
+  return !number.negative && compareWith(number, 1.0) <= 0;
+}

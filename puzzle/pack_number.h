@@ -20,3 +20,8 @@ NumberReading readWholeNumber(std::string_view text, int& value);
 // (ties to even), exactly, however many digits it has. One beyond the float
 // range reads as infinity, so that the caller's range check reports it.
 NumberReading readDecimal(std::string_view text, float& value);
+
+// Whether text, which readDecimal reads as Good, is from 0 to 1 as written,
+// digit for digit, before any rounding: "1.000" and "-0" are, while
+// "1.0000000000000000000001", which rounds to 1, is not.
+bool decimalFromZeroToOne(std::string_view text);

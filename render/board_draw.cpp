@@ -17,6 +17,8 @@ namespace {
 
 constexpr float kNodeSide = 4.0f;  // world units
 constexpr float kMarkSide = 8.0f;  // the selector ring, twice a node
+// The selection's second ring, clear of the first.
+constexpr float kOuterMarkSide = 10.5f;
 // A link picture spans this share of the distance between the two node
 // centres, along the link and across it, leaving the nodes uncovered.
 constexpr double kLinkShare = 0.6;
@@ -156,8 +158,14 @@ void drawSprites(const std::vector<SpriteDraw>& sprites) {
 void drawMarks(const Board& board) {
   enableSpriteState();
   glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  if (board.selectedNode != nullptr)
+  if (board.selectedNode != nullptr) {
     drawMark(*board.selectedNode, board.selectorSprite);
+    if (boardLook().doubleRingOnSelection) {
+      SpriteDraw outer = markDraw(*board.selectedNode, board.selectorSprite);
+      outer.scale = kOuterMarkSide;
+      outer.place();
+    }
+  }
   // A press there would be refused: the hover mark turns translucent red.
   if (!board.hoverValid) glColor4f(1.0f, 0.0f, 0.0f, 0.4f);
   if (board.hoveredNode != nullptr)

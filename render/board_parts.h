@@ -13,6 +13,9 @@ struct BoardLook {
   // Opacity of links that are not on the live chain: 1 draws every link
   // alike; guided play dims the others so the chain that counts stands out.
   float offChainLinkAlpha = 1.0f;
+  // Whether the selected node wears a second, wider ring, so that it
+  // differs from the hovered node's single ring by shape.
+  bool doubleRingOnSelection = false;
 };
 
 // Process-wide; the board reads it every frame.
@@ -52,8 +55,8 @@ SpriteDraw shapeDraw(const Shape& shape);
 // node's body in the level colour, its white outline and its link, then the
 // start, result (when the chain reaches the sink) and target shapes.
 std::vector<SpriteDraw> boardBase(const Board& board);
-// The selected node's ring, then the hovered node's, translucent red when a
-// press there would be refused.
+// The selected node's ring (two rings when the look asks for them), then
+// the hovered node's, translucent red when a press there would be refused.
 void drawMarks(const Board& board);
 // Draws records in order, with the board's sprite state around them.
 void drawSprites(const std::vector<SpriteDraw>& sprites);

@@ -1,12 +1,25 @@
-// The traced chain and the hint's marks.
+// The traced chain, the shapes' numbers and the hint's marks.
 #include "render/guided_draw.h"
 
 #include <GL/gl.h>
 
 #include "puzzle/chain_trace.h"
+#include "puzzle/shape_numbers.h"
 #include "render/board_parts.h"
+#include "render/glyph_font.h"
+#include "render/text_draw.h"
 
 namespace {
+
+constexpr TextColour kInk{0.10f, 0.13f, 0.20f, 1.0f};
+// A pale ground under each label, so its numbers read over a dimmed link
+// and its extent shows which square of the grid it stands in.
+constexpr TextColour kLabelGround{1.0f, 1.0f, 1.0f, 0.72f};
+// The frame round a number a limit cut: dark red, but its shape tells.
+constexpr TextColour kClampFrame{0.70f, 0.05f, 0.05f, 1.0f};
+constexpr float kClampLine = 0.22f;  // the frame's stroke, world units
+constexpr float kTextGap = 0.3f;     // between the shape and its numbers
+constexpr float kLineStep = 1.75f;   // from one baseline to the next
 
 // Board::draw's state: sprites blended, fully clear texels left alone.
 struct SpriteState {
@@ -27,18 +40,103 @@ struct SpriteState {
   SpriteState& operator=(const SpriteState&) = delete;
 };
 
+void drawFrame(float left, float bottom, float right, float top) {
+  const float w = kClampLine;
+  drawPanel(left, bottom, right, bottom + w, kClampFrame);
+  drawPanel(left, top - w, right, top, kClampFrame);
+  drawPanel(left, bottom, left + w, top, kClampFrame);
+  drawPanel(right - w, bottom, right, top, kClampFrame);
+}
+
+// One line of a trace's numbers, each cut number framed.
+void drawTraceLine(const TracedNode& step, const WorldBox& box, int line) {
+  const GlyphFont& font = glyphFont();
+  const float baseline = traceLineBaseline(box, line);
+  float x = traceTextLeft(box);
+  const TraceLine& parts = kTraceLines[line];
+  for (int i = parts.first; i < parts.first + parts.count; ++i) {
+    const QuantityFacts& facts = kQuantities[i];
+    const std::string number = shortNumber(step.leaving, facts);
+    const float width = textWidth(font, number, kTraceNumberEm);
+    if (wasClamped(step.clamps, facts))
+      drawFrame(x - 0.25f, baseline - 0.35f, x + width + 0.25f,
+                baseline + kTraceNumberEm * 0.8f);
+    drawText(font, number, x, baseline, kTraceNumberEm, TextAlign::Left, kInk);
+    x += width + textWidth(font, " ", kTraceNumberEm);
+  }
+}
+
+// A shape's three numbers in words, one a line, the first line's baseline
+// at topBaseline.
+void drawLongNumbers(const Shape& shape, float x, float topBaseline,
+                     TextAlign align) {
+  float baseline = topBaseline;
+  for (const QuantityFacts& facts : kQuantities) {
+    drawText(glyphFont(), longNumber(shape, facts), x, baseline, kShapeNumberEm,
+             align, kInk);
+    baseline -= kShapeNumberEm * 1.05f;
+  }
+}
+
 }  // namespace
 
-void drawChainTrace(const Board& board) {
-  const SpriteState state;
+float traceShapeX(const WorldBox& box) {
+  return box.left + kTraceShapeSide * 0.5f;
+}
+
+float traceShapeY(const WorldBox& box) { return (box.bottom + box.top) * 0.5f; }
+
+float traceTextLeft(const WorldBox& box) {
+  return box.left + kTraceShapeSide + kTextGap;
+}
+
+float traceLineBaseline(const WorldBox& box, int line) {
+  return box.top - 1.45f - kLineStep * static_cast<float>(line);
+}
+
+std::string traceLineText(const Shape& shape, int line) {
+  std::string text;
+  const TraceLine& parts = kTraceLines[line];
+  for (int i = parts.first; i < parts.first + parts.count; ++i) {
+    if (!text.empty()) text += ' ';
+    text += shortNumber(shape, kQuantities[i]);
+  }
+  return text;
+}
+
+void drawChainTrace(const Board& board, const Hint& hint) {
+  ShownLink shown;
+  if (hint.kind != Hint::Kind::None) shown = {hint.from, hint.to};
   for (const TracedNode& step : traceChain(board)) {
     if (step.node == board.sourceNode || step.node == board.sinkNode) continue;
-    Shape small = step.leaving;
-    small.x = step.node->x + kTraceOffsetX;
-    small.y = step.node->y + kTraceOffsetY;
-    small.size = step.leaving.size * kTraceScale;
-    small.draw();
+    const WorldBox box = placeTraceLabel(board, *step.node, kTraceLabelWidth,
+                                         kTraceLabelHeight, shown);
+    drawPanel(box.left, box.bottom, box.right, box.top, kLabelGround);
+    {
+      const SpriteState state;
+      Shape shown = step.leaving;
+      shown.x = traceShapeX(box);
+      shown.y = traceShapeY(box);
+      shown.size = kTraceShapeSide * 0.5f;  // a shape is twice its size across
+      shown.draw();
+    }
+    for (int line = 0; line < kTraceLineCount; ++line)
+      drawTraceLine(step, box, line);
   }
+}
+
+void drawShapeNumbers(const Board& board) {
+  // Under the start and result shapes, which reach kMaxSize units below
+  // their centres.
+  const float below = board.startShape.y - kMaxSize - 2.0f;
+  drawLongNumbers(board.startShape, board.startShape.x, below,
+                  TextAlign::Centre);
+  if (board.reachesSink)
+    drawLongNumbers(board.resultShape, board.resultShape.x, below,
+                    TextAlign::Centre);
+  // Over the target's name, which the playing field writes to the right of
+  // the target, from x -11.5.
+  drawLongNumbers(board.targetShape, -11.5f, 16.6f, TextAlign::Left);
 }
 
 void drawHint(const Board& board, const Hint& hint) {

@@ -1,24 +1,55 @@
-// Guided play's drawing over the board: the shape beside every node of the
-// live chain, and the hint's marks.
+// Guided play's drawing over the board: a label beside every node of the
+// live chain with the shape leaving it, the numbers beside the start,
+// target and result shapes, and the hint's marks.
 #pragma once
+
+#include <iterator>
+#include <string>
 
 #include "puzzle/board.h"
 #include "puzzle/hint.h"
+#include "puzzle/trace_place.h"
 
-// Where a traced shape sits from its node's centre, world units: below and
-// a little right, between the vertical and the diagonal links and clear of
-// the node, its selector ring and the link ends near it (a link picture
-// leaves a fifth of its length free at each end).
-constexpr float kTraceOffsetX = 3.0f;
-constexpr float kTraceOffsetY = -6.0f;
-// A traced shape is drawn this share of its shape's size: a quarter, 1
-// unit across at the smallest size (2) and 4 at the largest (8).
-constexpr float kTraceScale = 0.25f;
+// A traced shape's picture is this many world units across whatever the
+// shape's size (3.5 units, 28 pixels at 800 x 600), so its corners can be
+// counted; its numbers say the size.
+constexpr float kTraceShapeSide = 3.5f;
+// The em of the numbers beside traced shapes and the three big shapes,
+// world units (13 and 15 pixels at 800 x 600).
+constexpr float kTraceNumberEm = 1.65f;
+constexpr float kShapeNumberEm = 1.9f;
 
-// A small copy of the shape leaving each grid node on the live chain (the
-// source's is the start shape and the sink's the result, both drawn
-// already), with its sides, size and colour.
-void drawChainTrace(const Board& board);
+// The lines of numbers beside a traced shape: "s3 c5", then "h200".
+struct TraceLine {
+  int first;  // index into kQuantities of the line's first number
+  int count;
+};
+constexpr TraceLine kTraceLines[] = {{0, 2}, {2, 1}};
+constexpr int kTraceLineCount = static_cast<int>(std::size(kTraceLines));
+
+// The label's size, world units: the shape, then its lines of numbers,
+// the widest ("s8 c8") with room to spare.
+constexpr float kTraceLabelWidth = 8.4f;
+constexpr float kTraceLabelHeight = kTraceShapeSide;
+// Where the label's parts stand inside its box: the shape's centre, and
+// each line's left end and baseline.
+float traceShapeX(const WorldBox& box);
+float traceShapeY(const WorldBox& box);
+float traceTextLeft(const WorldBox& box);
+float traceLineBaseline(const WorldBox& box, int line);
+// A line of a traced shape's numbers, as drawn: "s3 c5".
+std::string traceLineText(const Shape& shape, int line);
+
+// A label beside each grid node on the live chain (the source's shape is
+// the start shape and the sink's the result, both drawn already): the
+// shape leaving it with its corners and colour, and its size, corners and
+// hue as numbers, each number a limit cut framed by an outline. The labels
+// keep clear of the hint's link as of the board's.
+void drawChainTrace(const Board& board, const Hint& hint);
+
+// Size, corners and hue under the start and result shapes (the result only
+// when the chain reaches the sink) and over the target's name.
+void drawShapeNumbers(const Board& board);
 
 // A next link as a golden link with rings on both its nodes; a wrong link
 // as a red one with a ring on the node it leaves.

@@ -101,9 +101,15 @@ build_game() {
   cmake --build "$out/game" -j "$jobs" --target linkloom
   mkdir -p "$out/site"
   cp "$out"/game/linkloom.{js,wasm,data} "$out/site/"
-  cp "$source"/web/{index.html,service-worker.js,manifest.webmanifest} \
-    "$out/site/"
+  cp "$source"/web/{index.html,manifest.webmanifest} "$out/site/"
   cp "$out/desktop/images/webicon.png" "$out/site/"
+  # The worker caches the site's files under the name of their build, a
+  # digest of them, so that a new build replaces them all at once.
+  local build
+  build=$(cd "$out/site" && cat index.html linkloom.js linkloom.wasm \
+    linkloom.data manifest.webmanifest webicon.png | sha256sum | cut -c1-16)
+  sed "s/@BUILD@/$build/" "$source/web/service-worker.js" \
+    >"$out/site/service-worker.js"
 }
 
 fetch_sources

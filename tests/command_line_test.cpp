@@ -268,9 +268,38 @@ TEST(PageAddress, AnAddressNamingNoPuzzleIsOneLine) {
         << address.error;
     EXPECT_LT(address.error.size(), 300u) << fragment;
     EXPECT_EQ(address.error.find('\n'), std::string::npos) << fragment;
+    EXPECT_EQ(address.error.find("--"), std::string::npos) << address.error;
     EXPECT_FALSE(address.options.seeded) << "nothing is half-read";
     EXPECT_TRUE(address.options.levelsFile.empty());
   }
+}
+
+// The page shows these lines to someone who typed an address: they speak
+// of its words, decoded as typed, never of the desktop's options.
+TEST(PageAddress, FaultsAreToldInTheAddresssOwnWordsDecoded) {
+  const std::string none = "This address names no puzzle: ";
+  const struct {
+    const char* fragment;
+    const char* error;
+  } cases[] = {
+      {"#seed=1%26pack=x", "seed takes a whole number, not 1&pack=x"},
+      {"#seed=x", "seed takes a whole number, not x"},
+      {"#seed=%E2%82%AC", "seed takes a whole number, not \xe2\x82\xac"},
+      {"#seed=1&difficulty=very%20hard",
+       "difficulty takes easy, medium or hard, not very hard"},
+      {"#pack=a.pack&difficulty=hard", "difficulty goes with seed or daily"},
+      {"#pack=my%20levels", "\"my levels\" is not a file name"},
+      {"#se%65d=1&b%6Fgus", "\"bogus\" is unknown"},
+      {"#seed=%0A%7f%", "seed takes a whole number, not %0A%7f%"},
+  };
+  for (const auto& c : cases) {
+    const PageAddress address = readPageAddress(c.fragment);
+    EXPECT_EQ(address.error, none + c.error) << c.fragment;
+  }
+  // Decoded, a good address plays as typed plainly.
+  EXPECT_EQ(readPageAddress("#%73eed=%34%32").options.seed, 42u);
+  expectSamePuzzle("#seed=%34%32&difficulty=h%61rd",
+                   {"--seed", "42", "--difficulty", "hard"});
 }
 
 TEST(PageAddress, ThePlaceWrittenBackReadsAsThePuzzleAtThatLevel) {

@@ -3,11 +3,14 @@
 // window that tried to open would fail the run.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 
+#include "puzzle/progress.h"
 #include "tests/support/run_command.h"
 
 namespace {
@@ -37,6 +40,13 @@ struct CommandRunTest : ::testing::Test {
     return runCommand(LEVEL_CHECKER, args);
   }
 };
+
+// Runs a shell script in which $0 is the program and $1 the word given, as
+// a user's shell line with its redirections and limits.
+CommandRun shell(const std::string& script, const char* program,
+                 const std::string& word = "") {
+  return runCommand("/bin/sh", {"-c", script, program, word});
+}
 
 bool firstLineIs(const std::string& text, const std::string& line) {
   return text.substr(0, text.find('\n')) == line;
@@ -92,6 +102,8 @@ TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
            {"-help"},
            {"-levels", "x"},
            {"-display", ":99", "--levels="},
+           {"-geometry", "large"},
+           {"-geometry", "0x600"},
            {"--seed", std::string(10000, '7') + "x"}}) {
     const CommandRun run = game(args);
     EXPECT_EQ(run.status, 2) << args[0];
@@ -241,6 +253,73 @@ TEST_F(CommandRunTest, TheCheckerNeverLosesItsOutputSilently) {
   EXPECT_NE(checker({write("cut.pack", pack.substr(0, lastRowEnd))})
                 .err.find("it was cut short"),
             std::string::npos);
+}
+
+// --help and --version check their writes as the checker does: a full disk
+// is one line and status 1.
+TEST_F(CommandRunTest, TheGamesHelpAndVersionNeverLoseTheirOutputSilently) {
+  for (const char* option : {"--help", "--version", "-h"}) {
+    const CommandRun full = shell(
+        std::string("exec \"$0\" ") + option + " >/dev/full", LINKLOOM_BINARY);
+    EXPECT_EQ(full.status, 1) << option;
+    EXPECT_EQ(full.err,
+              "linkloom: cannot write the output: No space left on device\n")
+        << option;
+  }
+}
+
+// Both programs started with descriptors 0, 1 and 2 closed: nothing they
+// open takes those numbers, so what they print goes nowhere, and no file
+// they read is written over.
+TEST_F(CommandRunTest, ClosedStandardDescriptorsAreNoFault) {
+  const std::string pack = write("builtin.pack", checker({"--dump"}).out);
+  const CommandRun checked =
+      shell("exec \"$0\" \"$1\" <&- >&- 2>&-", LEVEL_CHECKER, pack);
+  EXPECT_EQ(checked.status, 0);
+  const CommandRun noError =
+      shell("exec \"$0\" \"$1\" <&- >&-", LEVEL_CHECKER, pack);
+  EXPECT_EQ(noError.err, "");
+  EXPECT_EQ(noError.status, 0);
+  EXPECT_EQ(shell("exec \"$0\" --version <&- >&-", LINKLOOM_BINARY).status, 0);
+}
+
+// A file-size limit makes a write past it fail, with the line of any
+// failed write, rather than end the program by SIGXFSZ.
+TEST_F(CommandRunTest, AFileSizeLimitIsAFailedWriteNotASignal) {
+  const std::string out = scratch + "/out.pack";
+  const CommandRun checked =
+      shell("ulimit -f 1; exec \"$0\" --generate --seed 1 --count 10 >\"$1\"",
+            LEVEL_CHECKER, out);
+  EXPECT_EQ(checked.status, 1);
+  EXPECT_EQ(checked.err,
+            "level_checker: cannot write the output: File too large\n");
+  std::remove(out.c_str());
+
+  // A progress file larger than the limit: the game's save at its start
+  // fails, the file stays whole, and no temporary file is left beside it.
+  namespace fs = std::filesystem;
+  const fs::path state = fs::path(scratch) / "state";
+  fs::create_directories(state / "linkloom");
+  Progress progress;
+  for (int seed = 0; seed < 40; ++seed)
+    for (int level = 0; level < 6; ++level)
+      recordSolved(progress, "seed " + std::to_string(seed) + " easy",
+                   {level, 60000 + level, 0});
+  const std::string kept = formatProgress(progress);
+  ASSERT_GT(kept.size(), 4096u);
+  const fs::path file = state / "linkloom" / "progress";
+  std::ofstream(file, std::ios::binary) << kept;
+  const CommandRun game =
+      shell("ulimit -f 1; XDG_STATE_HOME=\"$1\" exec \"$0\" --seed 1",
+            LINKLOOM_BINARY, state.string());
+  EXPECT_NE(game.status, 128 + SIGXFSZ);
+  EXPECT_NE(game.err.find("(File too large)"), std::string::npos) << game.err;
+  EXPECT_EQ(readText(file.string()), kept);
+  for (const auto& entry : fs::directory_iterator(state / "linkloom"))
+    EXPECT_TRUE(entry.path().filename() == "progress" ||
+                entry.path().filename() == "progress.lock")
+        << entry.path();
+  fs::remove_all(state);
 }
 
 }  // namespace

@@ -58,11 +58,18 @@ TEST(Daily, TheResultLineAddsUpTheKeptLevels) {
   day.solved[3].hints = 1;
   day.solved[5].milliseconds += 999;  // a part second is not shown
   EXPECT_EQ(dailyResultLine(day, 6, 20261208, 3),
-            "Linkloom daily 2026-12-08: 6/6 in 7:42, 1 hint, streak 3");
+            "Linkloom daily 2026-12-08: 6/6 in 7:42, 5 without a hint, 1 "
+            "with 1 hint, streak 3");
   day.solved.erase(day.solved.begin());
-  day.solved[0].hints = 2;
+  day.solved[0].hints = 2;  // two levels with hints now, three hints
   EXPECT_EQ(dailyResultLine(day, 6, 20261208, 0),
-            "Linkloom daily 2026-12-08: 5/6 in 6:41, 3 hints, streak 0");
+            "Linkloom daily 2026-12-08: 5/6 in 6:41, 3 without a hint, 2 "
+            "with 3 hints, streak 0");
+  // No hint at all still says so, beside the levels without one.
+  for (SolvedLevel& level : day.solved) level.hints = 0;
+  EXPECT_EQ(dailyResultLine(day, 6, 20261208, 1),
+            "Linkloom daily 2026-12-08: 5/6 in 6:41, 5 without a hint, 0 "
+            "with hints, streak 1");
 }
 
 }  // namespace

@@ -181,6 +181,34 @@ TEST_F(GuidedTest, HAgainTakesTheHintSoHRepeatedSolvesAndUndoTakesItBack) {
   EXPECT_FALSE(b.evaluate()) << "the last hint taken is one edit";
 }
 
+// A pack may hold a level no chain solves: h says so in the status line,
+// shows no hint and counts none.
+TEST_F(GuidedTest, HOnALevelNoChainSolvesSaysSo) {
+  Level stuck = levels[0];
+  stuck.targetSize += 1.0f;  // no size delta of level 1 ever leaves 2
+  useLevels({stuck, levels[1]});
+  b.loadLevel();
+  GuidedPlay play;
+  play.puzzleName = "stuck.pack";
+  play.advance(b, state, 0.0);
+  EXPECT_EQ(play.statusText(b), "stuck.pack - level 1 of 2 - 0:00");
+  // h during the level's search waits for it; then it says what it found.
+  play.askHint(b, state);
+  EXPECT_EQ(play.statusText(b),
+            "stuck.pack - level 1 of 2 - 0:00 - Searching...");
+  play.takeSolutions(b, state, solveLoadedLevel(b, true));
+  ASSERT_EQ(play.solutions.solvingChains, 0);
+  EXPECT_EQ(play.statusText(b),
+            "stuck.pack - level 1 of 2 - 0:00 - No chain solves this level");
+  EXPECT_EQ(play.hint.kind, Hint::Kind::None);
+  EXPECT_EQ(play.hintsUsed, 0);
+  // The next level, which has solutions, starts without it.
+  b.levelIndex = 1;
+  b.loadLevel();
+  play.advance(b, state, 0.0);
+  EXPECT_EQ(play.notice, "");
+}
+
 TEST_F(GuidedTest, ALevelEveryChainSolvesKeepsItsSolutionsInLittleMemory) {
   // No deltas and the target equal to the start: every legal chain solves.
   Level open = levels[0];
@@ -261,8 +289,36 @@ TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
   EXPECT_EQ(state.screenState, ScreenState::GameOver);
   EXPECT_EQ(play.placeText(b), "Seed 42 - hard - level 2 of 2");
   EXPECT_EQ(play.summaryText(), "2 levels solved in 1:06, 1 hint used");
-  play.restart();
+  // The hint was taken on level 1; level 2 was solved without one.
+  EXPECT_EQ(play.helpText(), "1 without a hint, 1 with 1 hint");
+  restartPlay(b, state);
+  play.restart(b);
   EXPECT_EQ(play.summaryText(), "0 levels solved in 0:00, no hints used");
+  EXPECT_EQ(play.helpText(), "0 without a hint, 0 with hints");
+}
+
+// The click that leaves the game-over screen and a u may come in one batch
+// of events, before any frame: the u must find level 1's history.
+TEST_F(GuidedTest, ARestartClearsTheHistoryBeforeTheNextFrame) {
+  GuidedPlay play;
+  useLevels({levels[0], levels[1]});
+  b.loadLevel();
+  for (int level = 0; level < 2; ++level) {
+    play.advance(b, state, 0.5);
+    linkChain(b, solvingChains[level]);
+    play.afterPress(b);
+    advancePlay(b, state, 0.5f);
+    play.advance(b, state, 0.5);
+    advancePlay(b, state, 1.0f);
+  }
+  ASSERT_EQ(state.screenState, ScreenState::GameOver);
+  restartPlay(b, state);
+  play.restart(b);
+  const LinkHistory::Links start = LinkHistory::linksOf(b);
+  EXPECT_FALSE(play.undo(b, state)) << "level 1 has nothing to take back";
+  EXPECT_EQ(LinkHistory::linksOf(b), start);
+  EXPECT_EQ(play.levelIndex, 0);
+  EXPECT_TRUE(play.searching) << "level 1's search starts with it";
 }
 
 }  // namespace

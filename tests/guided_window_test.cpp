@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <thread>
@@ -13,8 +14,9 @@
 #include "puzzle/chain_trace.h"
 #include "puzzle/level_generator.h"
 #include "puzzle/level_pack.h"
-#include "puzzle/pack_format.h"
 #include "puzzle/levels.h"
+#include "puzzle/pack_format.h"
+#include "puzzle/trace_place.h"
 #include "render/guided_draw.h"
 #include "render/world.h"
 #include "tests/chain.h"
@@ -35,6 +37,11 @@ Rgb colourOf(const Shape& shape) {
   return {static_cast<int>(shape.red * 255),
           static_cast<int>(shape.green * 255),
           static_cast<int>(shape.blue * 255)};
+}
+
+// Where the game puts the label of a node on the board's chain.
+WorldBox labelOf(const Board& board, const Node& node) {
+  return placeTraceLabel(board, node, kTraceLabelWidth, kTraceLabelHeight);
 }
 
 // Three grid nodes from the source, neither reaching the sink nor passing
@@ -133,10 +140,11 @@ TEST_F(GuidedWindow, ASeedShowsItsPlaceTheKeysAndTheShapeAfterEveryNode) {
   for (std::size_t i = 1; i < trace.size(); ++i) {
     const Node& node = *trace[i].node;
     const Rgb want = colourOf(trace[i].leaving);
+    const WorldBox label = labelOf(expected, node);
     EXPECT_TRUE(waitUntil(
         [&] {
-          return close(pixelAt(node.x + kTraceOffsetX, node.y + kTraceOffsetY),
-                       want, 60);
+          return close(pixelAt(traceShapeX(label), traceShapeY(label)), want,
+                       60);
         },
         5s))
         << "the shape after node " << i;
@@ -172,10 +180,14 @@ TEST_F(GuidedWindow, TheClassicGameShowsNoTraceStatusOrKeys) {
   linkFromSource(kThreeNodes);
   std::this_thread::sleep_for(500ms);
   Spots spots = {{8 + 40, 14}, {600, 590}};
+  Board linked;
+  linked.build();
+  linkChain(linked, kThreeNodes);
+  linked.gridNode(2, 1)->next = nullptr;
   for (const auto& [row, column] : kThreeNodes) {
-    const Node& node = *boardLayout().gridNode(row, column);
-    spots.push_back({static_cast<int>(pixelX(node.x + kTraceOffsetX)),
-                     static_cast<int>(pixelY(node.y + kTraceOffsetY))});
+    const WorldBox label = labelOf(linked, *linked.gridNode(row, column));
+    spots.push_back({static_cast<int>(pixelX(traceShapeX(label))),
+                     static_cast<int>(pixelY(traceShapeY(label)))});
   }
   EXPECT_TRUE(game.showsPicture("background.png", 2s, spots));
   EXPECT_EQ(client.title(window), kWindowTitle);
@@ -196,6 +208,100 @@ struct GuidedPack : GuidedWindow {
     std::remove(packPath.c_str());
   }
 };
+
+// A level of the pack's own: the first level with a start of size 3 and a
+// second-row node taking 4 away, which the size's limit holds at 2.
+struct SmallTrace : GuidedWindow {
+  std::string packPath = std::string(LINKLOOM_RUN_DIR) + "/small_trace_" +
+                         std::to_string(getpid()) + ".pack";
+
+  void SetUp() override {
+    Level level = levels[0];
+    level.startSize = 3.0f;
+    level.deltas[4] = {-4.0f, 0, 0.0f};  // row 1, column 0
+    std::ofstream(packPath) << formatPack({level});
+    ASSERT_NO_FATAL_FAILURE(start({"--levels", packPath}));
+    ASSERT_NO_FATAL_FAILURE(startPlaying());
+  }
+  void TearDown() override {
+    GuidedWindow::TearDown();
+    std::remove(packPath.c_str());
+  }
+  bool reddish(const Rgb& p) { return p.r > p.g + 50 && p.r > p.b + 50; }
+};
+
+TEST_F(SmallTrace, ASizeTwoTraceIsDrawnAtLeast24PixelsAcrossAndItsLimitFramed) {
+  linkFromSource({{1, 0}});
+  Board expected;
+  expected.build();
+  linkChain(expected, {{1, 0}});
+  expected.gridNode(1, 0)->next = nullptr;
+  const WorldBox label = labelOf(expected, *expected.gridNode(1, 0));
+  // The shape's square of the label: the widest run of its pixels, which
+  // stand out from the label's pale ground, on any row.
+  const int left = static_cast<int>(pixelX(label.left));
+  const int top = static_cast<int>(pixelY(label.top));
+  const int side = static_cast<int>(kTraceShapeSide * kPixelsPerUnit);
+  const auto widestRun = [&] {
+    int widest = 0;
+    for (int y = top; y < top + side; ++y) {
+      int first = -1, last = -1;
+      for (int x = left; x < left + side + 2; ++x) {
+        const Rgb p = client.pixel(window, x, y);
+        if (p.r + p.g + p.b > 3 * 215) continue;  // the ground
+        if (first < 0) first = x;
+        last = x;
+      }
+      if (first >= 0) widest = std::max(widest, last - first + 1);
+    }
+    return widest;
+  };
+  EXPECT_TRUE(waitUntil([&] { return widestRun() >= 24; }, 5s))
+      << widestRun() << " pixels";
+  // The size's number stands in a red frame: red pixels in the label's
+  // first line of numbers, none in its second.
+  const auto redIn = [&](int line) {
+    const float baseline = traceLineBaseline(label, line);
+    int red = 0;
+    for (int y = static_cast<int>(pixelY(baseline + 1.3f));
+         y <= static_cast<int>(pixelY(baseline - 0.4f)); ++y)
+      for (int x = static_cast<int>(pixelX(traceTextLeft(label)));
+           x < static_cast<int>(pixelX(label.right)); ++x)
+        red += reddish(client.pixel(window, x, y));
+    return red;
+  };
+  EXPECT_GT(redIn(0), 20);
+  EXPECT_EQ(redIn(1), 0);
+}
+
+TEST_F(SmallTrace, ThePointerMarkIsRedOnARefusedLinkBack) {
+  // (1, 1) links to (1, 0); with (1, 0) selected, a press on (1, 1) would
+  // link back and is refused.
+  const Board& layout = boardLayout();
+  const Node& first = *layout.gridNode(1, 0);
+  const Node& second = *layout.gridNode(1, 1);
+  clickWorld(client, window, second.x, second.y);
+  clickWorld(client, window, first.x, first.y);
+  clickWorld(client, window, first.x, first.y);  // selected
+  moveToWorld(client, window, second.x, second.y);
+  // The ring, 23 pixels out from the node's centre, below it.
+  const auto ring = [&] {
+    return client.pixel(window, static_cast<int>(pixelX(second.x)),
+                        static_cast<int>(pixelY(second.y)) + 23);
+  };
+  EXPECT_TRUE(waitUntil([&] { return reddish(ring()); }, 5s))
+      << ring().r << ", " << ring().g << ", " << ring().b;
+  // Another neighbour of the selected node would link: a white ring.
+  const Node& below = *layout.gridNode(2, 0);
+  moveToWorld(client, window, below.x, below.y);
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        const Rgb p = client.pixel(window, static_cast<int>(pixelX(below.x)),
+                                   static_cast<int>(pixelY(below.y)) + 23);
+        return p.r > 200 && p.g > 200 && p.b > 200;
+      },
+      5s));
+}
 
 TEST_F(GuidedPack, KeysUndoRedoHelpAndClearAndTheCountAtTheEndSaysTwo) {
   EXPECT_TRUE(

@@ -37,8 +37,8 @@ constexpr int kStripWidth = 560;
 constexpr int kStripHeight = 40;
 // Rows of the game-over screen below the count, where the daily's result
 // line stands, pixels.
-constexpr int kResultTop = 298;
-constexpr int kResultBottom = 330;
+constexpr int kResultTop = 324;
+constexpr int kResultBottom = 344;
 // The clock at the line's end ("0:00") is narrower than this, pixels.
 constexpr int kClockWidth = 60;
 
@@ -65,13 +65,15 @@ struct KeptPlayTest : ::testing::Test {
   const std::string title = std::string(kWindowTitle) + " - Seed 5 - easy";
 
   // Starts the game, on seed 5 unless told otherwise, and clicks through
-  // to the playing screen.
+  // to the playing screen. A binary other than the game's is a shell that
+  // runs the game, named as its $0, with the args.
   void start(RunningGame& game, const std::vector<std::string>& extra = {},
              std::vector<std::string> args = {"--seed", "5", "--difficulty",
-                                              "easy"}) {
+                                              "easy"},
+             const std::string& binary = LINKLOOM_BINARY) {
     args.insert(args.end(), extra.begin(), extra.end());
     ASSERT_NO_FATAL_FAILURE(
-        game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR,
+        game.start(binary, LINKLOOM_RUN_DIR,
                    {"XDG_STATE_HOME=" + state.path.string()}, args));
     ASSERT_TRUE(game.showsTitle(10s));
     for (int screen = 0; screen < 2; ++screen) {
@@ -252,28 +254,44 @@ std::string dateText(int date) {
   return text;
 }
 
-TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
+// Plays today's daily from its last level, the five before it solved
+// earlier today after a streak of two days that ended yesterday, to its
+// end; binary and args as KeptPlayTest::start takes them.
+void finishDaily(KeptPlayTest& test, RunningGame& game,
+                 const std::vector<std::string>& args = {"--daily"},
+                 const std::string& binary = LINKLOOM_BINARY) {
   const int today = utcDate(0);
   const std::string day = dateText(today);
-  // Five levels solved earlier today, in a minute each with one hint among
-  // them, after a streak of two days that ended yesterday.
-  std::filesystem::create_directories(state.path / "linkloom");
+  // In a minute each with one hint among them.
+  std::filesystem::create_directories(test.state.path / "linkloom");
   std::string kept = "linkloom progress 1\nstreak " + dateText(utcDate(-1)) +
                      " 2\npuzzle 1 daily " + day + "\n";
   for (int level = 1; level <= 5; ++level)
     kept += "solved " + std::to_string(level) + " 60000 " +
             (level == 3 ? "1" : "0") + "\n";
-  std::ofstream(state.path / "linkloom" / "progress") << kept;
+  std::ofstream(test.state.path / "linkloom" / "progress") << kept;
 
   const auto chain = solvingChain(dailyLevels(today)[5]);
   ASSERT_FALSE(chain.empty());
-  RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(start(game, {}, {"--daily"}));
-  ASSERT_TRUE(titled(game, 6, std::string(kWindowTitle) + " - Daily " + day))
+  ASSERT_NO_FATAL_FAILURE(test.start(game, {}, args, binary));
+  ASSERT_TRUE(
+      test.titled(game, 6, std::string(kWindowTitle) + " - Daily " + day))
       << "the daily did not resume at its last level";
   clickChain(game.client, game.window, chain);
+}
+
+// The game-over screen's corners, which the daily's end leads to.
+bool showsGameOver(RunningGame& game) {
+  return game.showsPicture(guidedGameOverFile, 10s,
+                           {{2, 2}, {797, 2}, {2, 597}, {797, 597}});
+}
+
+TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
+  const std::string day = dateText(utcDate(0));
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(finishDaily(*this, game));
   const std::string start = "Linkloom daily " + day + ": 6/6 in 5:";
-  const std::string end = ", 1 hint, streak 3\n";
+  const std::string end = ", 5 without a hint, 1 with 1 hint, streak 3\n";
   ASSERT_TRUE(waitUntil(
       [&] { return game.process.stdoutText().find(end) != std::string::npos; },
       10s))
@@ -288,9 +306,7 @@ TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
       std::string(LINKLOOM_RUN_DIR "/images/") + guidedGameOverFile;
   const auto picture = decodePngFile(over.c_str(), 4096);
   ASSERT_TRUE(picture && picture->width == kWindowWidth);
-  ASSERT_TRUE(game.showsPicture(guidedGameOverFile, 10s,
-                                {{2, 2}, {797, 2}, {2, 597}, {797, 597}}))
-      << "no game-over screen";
+  ASSERT_TRUE(showsGameOver(game)) << "no game-over screen";
   const auto lettersInResultRows = [&] {
     const Strip shown =
         pixels(game, kResultTop, kWindowWidth, kResultBottom - kResultTop);
@@ -314,6 +330,32 @@ TEST_F(KeptPlayTest, TheDailyFinishedPrintsItsResultLineAndTheStreakGoesOn) {
   saved << file.rdbuf();
   EXPECT_NE(saved.str().find("streak " + day + " 3\n"), std::string::npos)
       << saved.str();
+}
+
+// Standard output closed at the start: nothing else may take its number (the
+// display's connection did, and the result line written into it hung the
+// game), so the game plays to its game-over screen and closes as usual.
+TEST_F(KeptPlayTest, TheDailyEndsAsUsualWithStandardOutputClosed) {
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(finishDaily(
+      *this, game, {"-c", "exec \"$0\" --daily >&-", LINKLOOM_BINARY},
+      "/bin/sh"));
+  EXPECT_TRUE(showsGameOver(game)) << game.process.stderrText();
+  close(game);
+  EXPECT_EQ(game.process.stderrText(), "");
+}
+
+// Standard output a pipe nobody reads: the result line's write fails, which
+// is one line on standard error, not a SIGPIPE that ends the game.
+TEST_F(KeptPlayTest, TheDailyEndsAsUsualWhenItsResultMeetsADeadPipe) {
+  RunningGame game;
+  ASSERT_NO_FATAL_FAILURE(finishDaily(
+      *this, game, {"-c", "exec \"$0\" --daily > >(exit 0)", LINKLOOM_BINARY},
+      "/bin/bash"));
+  EXPECT_TRUE(showsGameOver(game)) << game.process.stderrText();
+  close(game);
+  EXPECT_EQ(game.process.stderrText(),
+            "linkloom: cannot write the daily's result: Broken pipe\n");
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
   const struct {
     const char* what;
     std::string text;
-    const char* error;
+    std::string error;
   } cases[] = {
       {"empty", "", "p:1:1: the pack holds no level"},
       {"only comments", "# nothing\n\n", "p:3:1: the pack holds no level"},
@@ -171,6 +171,15 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
       {"a colour channel below 0",
        oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "-0.1 0 0"),
        "p:4:8: colour channel -0.1 is beyond 0 to 1"},
+      {"a colour channel a hair above 1, which rounds to 1",
+       oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0",
+                "1.0000000000000000000001 0 0"),
+       "p:4:8: colour channel 1.0000000000000000000001 is beyond 0 to 1"},
+      {"a colour channel a hair below 0, which rounds to 0",
+       oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0",
+                "0 -0." + std::string(60, '0') + "1 0"),
+       "p:4:10: colour channel -0." + std::string(60, '0') +
+           "1 is beyond 0 to 1"},
       {"a colour channel that is no number",
        oneLevel("2/4/0", "0/0/0 0/0/0 0/0/0 0/0/0", "0 0 nan"),
        "p:4:12: colour channel \"nan\" is not a number"},

@@ -204,3 +204,50 @@ TEST_F(LinkEditingTest, ALevelLoadKeepsLinkModeAndSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+// Guided play's hover rule: the mark tells whether a press would change
+// anything, where the classic rule shows only the link's reach.
+struct HoverRuleTest : LinkEditingTest {
+  void TearDown() override { hoverRule() = HoverRule::ReachOnly; }
+};
+
+TEST_F(HoverRuleTest, ARefusedLinkBackIsMarkedRefusedOnlyUnderThePressRule) {
+  click(at(1, 1));
+  click(at(1, 0));  // (1, 1) links to (1, 0)
+  click(at(1, 0));  // (1, 0) selected
+  hover(at(1, 1));
+  EXPECT_TRUE(b.hoverValid) << "the classic game's mark stays as it was";
+  EXPECT_FALSE(pressWouldChange(b, at(1, 1)));
+  hoverRule() = HoverRule::PressEffect;
+  hover(at(1, 1));
+  EXPECT_FALSE(b.hoverValid);
+  click(at(1, 1));  // and indeed the press changes nothing
+  EXPECT_EQ(at(1, 0)->next, nullptr);
+  EXPECT_EQ(b.selectedNode, at(1, 0));
+}
+
+TEST_F(HoverRuleTest, UnderThePressRuleEveryMarkSaysWhatAPressWouldDo) {
+  hoverRule() = HoverRule::PressEffect;
+  hover(b.sinkNode);  // nothing selected: the sink cannot be selected
+  EXPECT_FALSE(b.hoverValid);
+  hover(b.sourceNode);
+  EXPECT_TRUE(b.hoverValid);
+  click(b.sourceNode);
+  hover(b.sourceNode);  // pressed again, the selection ends: a change
+  EXPECT_TRUE(b.hoverValid);
+  hover(at(1, 0));  // within reach
+  EXPECT_TRUE(b.hoverValid);
+  hover(at(1, 2));  // two columns away
+  EXPECT_FALSE(b.hoverValid);
+  // A press during the level pause changes nothing; judgeHover says so
+  // under the still pointer.
+  hover(at(1, 0));
+  gameState().levelPause = true;
+  judgeHover(b);
+  EXPECT_FALSE(b.hoverValid);
+  EXPECT_FALSE(pressWouldChange(b, nullptr));
+}
+
+}  // namespace

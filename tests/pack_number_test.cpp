@@ -81,4 +81,21 @@ TEST(PackNumber, DecimalsRoundToTheNearestFloatTiesToEven) {
   expectAsCLibrary("0." + std::string(600, '0') + "1");
 }
 
+// A range is checked on the digits as written: a hair past 1 or below 0
+// rounds into the range, but is not in it.
+TEST(PackNumber, TheDigitsDecideWhetherADecimalIsFromZeroToOne) {
+  for (const char* inside : {"0", "-0", "-0.000", "+0", "1", "1.000", "+1.0",
+                             "0.5", "0.99999999999999999999999999"})
+    EXPECT_TRUE(decimalFromZeroToOne(inside)) << inside;
+  const std::string hair = std::string(60, '0') + "1";
+  for (const std::string& outside :
+       {std::string("1.0000000000000000000001"), "1." + hair, "-0." + hair,
+        std::string("-0.1"), std::string("1.5"), std::string("10"),
+        std::string("nan"), std::string("1e0")})
+    EXPECT_FALSE(decimalFromZeroToOne(outside)) << outside;
+  float rounded = 0.0f;
+  ASSERT_EQ(readDecimal("1." + hair, rounded), NumberReading::Good);
+  EXPECT_EQ(rounded, 1.0f) << "why the value alone cannot tell";
+}
+
 }  // namespace

@@ -27,12 +27,52 @@ bool reaches(RunningGame& game, int width, int height) {
   return reached;
 }
 
+// Whether the window's top left corner comes to x, y on the screen, which
+// has no window manager to move it; the toolkit moves a window after
+// creating it.
+bool placedAt(RunningGame& game, int x, int y) {
+  Display* display = game.client.display;
+  int atX = -1, atY = -1;
+  const bool placed = waitUntil(
+      [&] {
+        Window child = 0;
+        return XTranslateCoordinates(display, game.window,
+                                     DefaultRootWindow(display), 0, 0, &atX,
+                                     &atY, &child) &&
+               atX == x && atY == y;
+      },
+      5s);
+  EXPECT_TRUE(placed) << atX << ", " << atY << " for " << x << ", " << y;
+  return placed;
+}
+
 TEST(Window, OpensAt800By600WithTheGameTitle) {
   RunningGame game;
   ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR));
   EXPECT_TRUE(reaches(game, 800, 600));
+  EXPECT_TRUE(placedAt(game, 100, 100));
   // Still running after some frames: start-up did not crash.
   EXPECT_EQ(game.process.waitExit(500ms), -1) << game.process.stderrText();
+}
+
+// The toolkit's -geometry gives the size, the place or both, and the game
+// then holds its window at 4:3 as after any resize.
+TEST(Window, OpensWhereAndAsLargeAsGeometrySaysAt4To3) {
+  const struct {
+    const char* geometry;
+    int width, height, x, y;
+  } cases[] = {{"640x480+0+0", 640, 480, 0, 0},
+               {"640x400+30+40", 640, 480, 30, 40},
+               {"700x500", 700, 525, 100, 100},
+               {"+50+60", 800, 600, 50, 60}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.geometry);
+    RunningGame game;
+    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, {},
+                                       {"-geometry", c.geometry}));
+    EXPECT_TRUE(reaches(game, c.width, c.height));
+    EXPECT_TRUE(placedAt(game, c.x, c.y));
+  }
 }
 
 TEST(Window, ResizesAreHeldAt4To3WithinTheScreen) {

@@ -11,6 +11,7 @@ import functools
 import http.server
 import io
 import json
+import os
 import re
 import sys
 import tempfile
@@ -467,6 +468,9 @@ class PuzzlesByAddressTest(SiteTest):
                             "seed42hard")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
         self.assertEqual(page.note(), "")
+        # The menu's difficulty box shows the puzzle being played.
+        self.assertEqual(page.driver.execute_script(
+            "return document.getElementById('difficulty').value"), "hard")
         self.assertEqual(console_faults(page.console()), [])
 
     def test_the_address_follows_the_player_and_a_reload_resumes(self):
@@ -495,7 +499,10 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertEqual(console_faults(page.console()), [])
 
     def test_a_bad_address_says_so_and_plays_the_classic_game(self):
-        for fragment, said in (("#seed=x", "--seed takes a whole number"),
+        for fragment, said in (("#seed=x", "seed takes a whole number, not x"),
+                               # Decoded, and in the address's words.
+                               ("#seed=1%26pack=x",
+                                "seed takes a whole number, not 1&pack=x"),
                                ("#pack=absent.pack",
                                 "absent.pack could not be downloaded"),
                                ("#file=never.pack", "never.pack is not kept")):
@@ -504,6 +511,7 @@ class PuzzlesByAddressTest(SiteTest):
                 self.expect_matches(page.wait_for(self.title), self.title,
                                     "title_after_bad_address")
                 self.assertIn(said, page.wait_until(page.note, 10))
+                self.assertNotIn("--", page.note())
                 self.assertEqual(page.fragment, "")
                 page.start_playing(self.title)
                 blue = page.pixel_at_world(page.frame(), *grid_node(3, 3))
@@ -518,6 +526,31 @@ class PuzzlesByAddressTest(SiteTest):
         self.expect_playing(page, "two.pack - level 1 of 2")
         self.solve_first_of_two(page, "#pack=two.pack")
         self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_level_past_the_last_is_written_back_as_the_last(self):
+        (SITE / "two.pack").write_text(TWO_LEVEL_PACK)
+        self.addCleanup((SITE / "two.pack").unlink)
+        page = self.open(fragment="#pack=two.pack&level=3")
+        self.assertTrue(page.wait_until(
+            page.moved_to("#pack=two.pack&level=2"), 10), page.fragment)
+        self.assertIn("no level 3", page.note())
+        page.start_playing(self.title)
+        self.expect_playing(page, "two.pack - level 2 of 2")
+        self.assertEqual(page.fragment, "#pack=two.pack&level=2")
+
+    def test_h_on_a_level_no_chain_solves_says_so(self):
+        # Level 1 with its target out of reach: no size delta leaves 2.
+        stuck = one_level_pack("0 0 1").replace("target 6/4/0",
+                                                "target 6/5/0")
+        (SITE / "stuck.pack").write_text(stuck)
+        self.addCleanup((SITE / "stuck.pack").unlink)
+        page = self.open(fragment="#pack=stuck.pack")
+        page.start_playing(self.title)
+        self.expect_playing(page, "stuck.pack - level 1 of 1")
+        self.assertEqual(page.note(), "")
+        page.press_key("h", "KeyH", 72)
+        self.assertEqual(page.wait_until(page.note, 5),
+                         "No chain solves this level")
 
     def test_a_pack_opened_from_a_file_plays(self):
         folder = tempfile.TemporaryDirectory()
@@ -572,7 +605,7 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertRegex(
             page.driver.find_element(By.ID, "shared").get_attribute("value"),
             r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
-            r"\d+ hints?, streak 1$")
+            r"\d+ without a hint, \d+ with \d+ hints?, streak 1$")
 
     def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
         page = self.open()
@@ -594,6 +627,20 @@ class PuzzlesByAddressTest(SiteTest):
                 if "progress is damaged" in entry["message"]]
         self.assertEqual(len(said), 1, said)
         self.assertIn("progress is damaged", page.note())
+
+    def test_damaged_text_is_kept_aside_character_for_character(self):
+        damaged = "h\u00e9llo \u20ac\u4e2d garbage \U0001f600"
+        page = self.open()
+        page.wait_for(self.title)
+        page.driver.execute_script(
+            "localStorage.setItem('linkloom progress', arguments[0]);",
+            damaged)
+        page.driver.get(self.url + self.SEED)
+        page.start_playing(self.title)
+        self.assertIn("progress is damaged", page.note())
+        kept = page.driver.execute_script(
+            "return localStorage.getItem('linkloom progress.damaged');")
+        self.assertEqual(kept, damaged)
 
     def test_the_menu_works_from_the_keyboard(self):
         page = self.open()
@@ -645,6 +692,57 @@ class PuzzlesByAddressTest(SiteTest):
         page.start_playing(self.title)
         self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
+
+    def test_a_new_build_replaces_the_old_one_whole(self):
+        # A copy of the site, its files a week old, so that the browser's
+        # HTTP cache would hold them for most of a day by their age alone.
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        site = Path(folder.name)
+        week_ago = time.time() - 7 * 86400
+        for file in SITE.iterdir():
+            if file.is_file():
+                (site / file.name).write_bytes(file.read_bytes())
+                os.utime(site / file.name, (week_ago, week_ago))
+        server = serve(site, set())
+        self.addCleanup(server.shutdown)
+        url = f"http://127.0.0.1:{server.server_port}/{self.SEED}"
+        page = Page(url, 800, 600 + MENU_HEIGHT)
+        self.addCleanup(page.close)
+        page.start_playing(self.title)
+        self.assertTrue(page.wait_until(lambda: page.driver.execute_script(
+            "return navigator.serviceWorker.controller !== null;"), 10))
+        def caches():
+            return page.driver.execute_async_script(
+                "caches.keys().then(arguments[arguments.length - 1]);")
+        first = re.search(r'const build = "(\w+)"',
+                          (site / "service-worker.js").read_text()).group(1)
+        self.assertTrue(page.wait_until(
+            lambda: caches() == [f"linkloom {first}"], 10), caches())
+
+        # The site rebuilt: a page, a game and a worker of a new build.
+        index = (site / "index.html").read_text()
+        (site / "index.html").write_text(index.replace(
+            "</body>", "<script>window.pageBuild = 2;</script>\n</body>"))
+        with open(site / "linkloom.js", "a") as game:
+            game.write("\nwindow.gameBuild = 2;\n")
+        worker = (site / "service-worker.js").read_text()
+        (site / "service-worker.js").write_text(
+            worker.replace(first, "second0build0000"))
+        page.driver.refresh()
+        page.start_playing(self.title)
+        self.assertEqual(page.driver.execute_script(
+            "return [window.pageBuild, window.gameBuild];"), [2, 2],
+            "the page and the game of the new build, together")
+        self.assertTrue(page.wait_until(
+            lambda: caches() == ["linkloom second0build0000"], 20), caches())
+        cached = page.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "caches.open('linkloom second0build0000').then(cache =>"
+            "  Promise.all(['index.html', 'linkloom.js'].map(file =>"
+            "    cache.match(file).then(r => r.text())))).then(done);")
+        self.assertIn("window.pageBuild = 2", cached[0])
+        self.assertIn("window.gameBuild = 2", cached[1])
 
     def test_the_site_can_be_installed(self):
         manifest = json.loads((SITE / "manifest.webmanifest").read_text())

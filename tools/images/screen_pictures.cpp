@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "puzzle/levels.h"
+#include "puzzle/shape_numbers.h"
 #include "render/world.h"
 #include "tools/images/text.h"
 
@@ -187,35 +188,49 @@ Canvas titlePicture(const FontPaths& fonts) {
 
 namespace {
 
-// How to play; the last step differs between the classic game and guided
-// play.
-Canvas instructionsWith(const FontPaths& fonts, const std::string& lastStep) {
+// How to play, step by step, each step a node in a level colour and its
+// lines wrapped in the font's size.
+struct Steps {
+  std::vector<std::string> texts;
+  float fontPixels;
+  float lineHeight;
+  float gap;  // between steps
+};
+
+Canvas instructionsWith(const FontPaths& fonts, const Steps& steps) {
   Canvas canvas = backdrop();
   centredLine(canvas, fonts.bold, 54, "How to play", 92.0f, kWhite);
-
-  const std::array<std::string, 5> steps = {
-      "Click a node to select it, then click a neighbouring node to link "
-      "the two.",
-      "Click the selected node again to remove its link.",
-      "Build a chain from the source on the left to the sink on the right. "
-      "Every node on the way changes the shape's size, corners or colour.",
-      "The shape that reaches the sink must match the target shape.", lastStep};
-  constexpr float left = 128.0f, textWidth = 590.0f, lineHeight = 33.0f;
-  const Font font(fonts.regular, 24);
+  constexpr float left = 128.0f, textWidth = 590.0f;
+  const Font font(fonts.regular, steps.fontPixels);
   const Mask text = makeMask(kWindowWidth, kWindowHeight);
   float baseline = 162.0f;
-  for (std::size_t i = 0; i < steps.size(); ++i) {
+  for (std::size_t i = 0; i < steps.texts.size(); ++i) {
     node(canvas, left - 28.0f, baseline - 8.0f, 9.0f,
          levelColour(static_cast<int>(i)));
-    for (const std::string& line : font.wrap(steps[i], textWidth)) {
+    for (const std::string& line : font.wrap(steps.texts[i], textWidth)) {
       font.draw(text.cr(), line, left, baseline);
-      baseline += lineHeight;
+      baseline += steps.lineHeight;
     }
-    baseline += 16.0f;
+    baseline += steps.gap;
   }
   letter(canvas, text, kWhite);
   clickPrompt(canvas, fonts, "click to continue");
   return canvas;
+}
+
+// The classic game's steps, the last one its own.
+Steps classicSteps(const std::string& lastStep) {
+  return {{"Click a node to select it, then click a neighbouring node to link "
+           "the two.",
+           "Click the selected node again to remove its link.",
+           "Build a chain from the source on the left to the sink on the "
+           "right. Every node on the way changes the shape's size, corners or "
+           "colour.",
+           "The shape that reaches the sink must match the target shape.",
+           lastStep},
+          24.0f,
+          33.0f,
+          16.0f};
 }
 
 // The closing screen, with a sentence under its heading when one is given.
@@ -235,12 +250,30 @@ Canvas gameOverWith(const FontPaths& fonts, const std::string& sentence) {
 }  // namespace
 
 Canvas instructionsPicture(const FontPaths& fonts) {
-  return instructionsWith(fonts, "Press T to test your chain.");
+  return instructionsWith(fonts, classicSteps("Press T to test your chain."));
 }
 
 Canvas guidedInstructionsPicture(const FontPaths& fonts) {
-  // One line: the playing screen lists every key.
-  return instructionsWith(fonts, "The result updates as you link; h hints.");
+  // The limits and the trace's marks as well: a hard level turns on them.
+  return instructionsWith(
+      fonts,
+      {{"Click a node, then a neighbour to link them; click the selected "
+        "node (two rings) again to unlink it. A red ring: a click there "
+        "does nothing.",
+        "Link the source (left) to the sink (right). Each node changes the "
+        "shape's size, corners and hue (degrees); the result must match the "
+        "target.",
+        "Limits: " + limitsText() +
+            ". A change past a limit stops at it: size 3 and -4 makes 2, as "
+            "-1 does.",
+        "Beside each node of your chain, in its own square of the grid, a "
+        "label shows the shape leaving it: s size, c corners, h hue. A red "
+        "frame: that number hit a limit there.",
+        "Keys: r clear, u or Ctrl+Z undo, Ctrl+Y or Shift+U redo, h hint "
+        "(again takes it), ? or F1 this page."},
+       18.0f,
+       23.0f,
+       9.0f});
 }
 
 Canvas gameOverPicture(const FontPaths& fonts) {

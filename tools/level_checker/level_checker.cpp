@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/option_reader.h"
+#include "files/checked_output.h"
+#include "files/standard_streams.h"
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
 #include "puzzle/clamp.h"
@@ -16,7 +18,6 @@
 #include "puzzle/level_set.h"
 #include "puzzle/levels.h"
 #include "puzzle/pack_format.h"
-#include "tools/level_checker/checked_output.h"
 
 namespace {
 
@@ -105,7 +106,8 @@ bool numberIn(const std::string& text, unsigned long long low,
 }  // namespace
 
 int main(int argc, char** argv) {
-  CheckedOutput output;
+  guardStandardStreams();
+  CheckedOutput output{"level_checker"};
   enum Option { Help, Dump, Generate, Seed, Count, DifficultyOption };
   const std::vector<LongOption> options = {
       {"help", false}, {"dump", false}, {"generate", false},

@@ -72,8 +72,10 @@ bool classicShots(const char* binary, const char* runDir,
   return client.savePng(window, out + "/level1.png");
 }
 
-// A hard generated level in guided play: a chain of four grid nodes traced
-// node by node, an old link off the chain dimmed, and a hint asked for.
+// A hard generated level in guided play: the first five links of one of
+// its shortest solutions traced node by node, where the second node holds
+// the hue at 320 and the third the size at 8 (both framed), an old link off
+// the chain dimmed, and a hint asked for.
 bool guidedShot(const char* binary, const char* runDir,
                 const std::string& out) {
   Session session;
@@ -91,9 +93,9 @@ bool guidedShot(const char* binary, const char* runDir,
              layout.gridNode(3, 2)->y);
   clickWorld(client, window, layout.gridNode(3, 3)->x,
              layout.gridNode(3, 3)->y);
-  const Node* chain[] = {layout.sourceNode, layout.gridNode(1, 0),
-                         layout.gridNode(1, 1), layout.gridNode(2, 1),
-                         layout.gridNode(2, 2)};
+  const Node* chain[] = {layout.sourceNode,     layout.gridNode(2, 0),
+                         layout.gridNode(1, 1), layout.gridNode(0, 2),
+                         layout.gridNode(0, 1), layout.gridNode(1, 2)};
   for (std::size_t i = 0; i + 1 < std::size(chain); ++i) {
     clickWorld(client, window, chain[i]->x, chain[i]->y);
     clickWorld(client, window, chain[i + 1]->x, chain[i + 1]->y);

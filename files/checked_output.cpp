@@ -1,5 +1,5 @@
-// The checker's standard output: the first failure is kept and reported.
-#include "tools/level_checker/checked_output.h"
+// Standard output checked: the first failure is kept and reported.
+#include "files/checked_output.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -17,7 +17,7 @@ int CheckedOutput::finish(int status) {
   if (std::ferror(stdout) && error == 0) error = EIO;
   if (std::fclose(stdout) != 0 && error == 0) error = errno;
   if (error == 0) return status;
-  std::fprintf(stderr, "level_checker: cannot write the output: %s\n",
+  std::fprintf(stderr, "%s: cannot write the output: %s\n", program,
                std::strerror(error));
   return 1;
 }

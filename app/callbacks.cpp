@@ -6,6 +6,7 @@
 #include "app/game.h"
 #include "app/guided_keys.h"
 #include "app/guided_screen.h"
+#include "app/level_supply.h"
 #include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -49,6 +50,7 @@ void onMouseMove(int x, int y) { trackPointer(x, y); }
 
 void onMouseButton(int button, int state, int, int) {
   finishStartUp();
+  if (waitsForLevel()) return;
   const PlayView before = viewOf(board(), gameState());
   // The click's own pixel is not mapped again: the board acts on the
   // position of the last motion event.
@@ -65,6 +67,7 @@ void onMouseButton(int button, int state, int, int) {
 
 void onKey(unsigned char key, int, int) {
   finishStartUp();
+  if (waitsForLevel()) return;
   const PlayView before = viewOf(board(), gameState());
   if (key == 't') board().evaluate();
   // A guided key may change what no view compares, such as the hint.

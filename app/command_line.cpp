@@ -135,10 +135,11 @@ bool chooseLevels(const CommandLine& options, std::time_t now,
     useLevels(std::move(pack.levels));
   } else if (options.seeded) {
     const std::uint64_t seed = options.daily ? dailySeed(now) : options.seed;
-    useLevels(
+    // Made beside play once the title shows.
+    planLevels(
         options.daily && !options.difficultyGiven
-            ? dailyLevels(seed)
-            : generateLevels(seed, generatedLevelCount, options.difficulty));
+            ? dailyRecipes(seed)
+            : levelRecipes(seed, generatedLevelCount, options.difficulty));
   }
   return true;
 }

@@ -40,7 +40,8 @@ bool readSeed(const std::string& text, std::uint64_t& seed);
 // The seed of the day: the UTC date of now written as YYYYMMDD.
 std::uint64_t dailySeed(std::time_t now);
 
-// Makes the level set the command line asks for: a pack, generated levels,
-// or the built-in ones. False with a one-line error for a bad pack.
+// Makes the level set the command line asks for: a pack, generated levels
+// (planned, to be made beside play) or the built-in ones. False with a one-line
+// error for a bad pack.
 bool chooseLevels(const CommandLine& options, std::time_t now,
                   std::string& error);

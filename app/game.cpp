@@ -13,6 +13,7 @@
 #include "app/frame_clock.h"
 #include "app/guided_screen.h"
 #include "app/kept_progress.h"
+#include "app/level_supply.h"
 #include "app/redraw.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
@@ -33,7 +34,9 @@ constexpr unsigned fontPoints = 46;
 constexpr const char* musicPath = "./audio/backgroundmusic.mp3";
 
 // Start-up after the title, in order. The rest of the pictures come first:
-// a click on the title needs the instructions.
+// a click on the title needs the instructions. Generated levels are made
+// beside play once the rest has loaded, so no thread of ours competes with
+// the title on its way to the screen; a player's two clicks take longer.
 constexpr void (*startUpSteps[])() = {
     [] { scenery().load(); },
     [] { audioPlayer().init(); },
@@ -44,6 +47,7 @@ constexpr void (*startUpSteps[])() = {
     },
     [] { glyphFont().load(gameFontPath, fontPoints); },
     [] { audioPlayer().playMusic(musicPath); },
+    [] { makePlannedLevels(); },
 };
 constexpr int startUpStepCount = static_cast<int>(std::size(startUpSteps));
 
@@ -135,11 +139,18 @@ void Game::display() {
     return;
   }
   const PlayView before = viewOf(board(), gameState());
-  if (active) update();
-  camera().apply();
-  boardLayer().draw(board());
-  drawMarks(board());
-  drawGuidedPlaying();
+  if (waitsForLevel()) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    camera().apply();
+    scenery().drawBackground();
+    drawLevelWait();
+  } else {
+    if (active) update();
+    camera().apply();
+    boardLayer().draw(board());
+    drawMarks(board());
+    drawGuidedPlaying();
+  }
   glutSwapBuffers();
   glPopMatrix();
   // The pause runs down frame by frame; a frame that loaded a level or

@@ -4,13 +4,18 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
+#include <utility>
 
+#include "app/background_job.h"
 #include "app/guided_keys.h"
 #include "app/kept_progress.h"
 #include "app/redraw.h"
 #include "app/window_title.h"
 #include "puzzle/board.h"
 #include "puzzle/guided_play.h"
+#include "puzzle/hint_search.h"
+#include "puzzle/level_set.h"
 #include "puzzle/link_editing.h"
 #include "render/board_parts.h"
 #include "render/glyph_font.h"
@@ -77,6 +82,36 @@ void showTitle() {
   showWindowTitle(title.c_str());
 }
 
+// The search for the hints of the level in play, 0 when none runs.
+JobId& hintSearchJob() {
+  static JobId id = 0;
+  return id;
+}
+
+// Leaving a level before its search has ended stops that search.
+void stopHintSearch() {
+  cancelJob(hintSearchJob());
+  hintSearchJob() = 0;
+}
+
+// The level just started is searched beside play, on a copy of it.
+void startHintSearch() {
+  stopHintSearch();
+  auto search = std::make_shared<HintSearch>();
+  search->start(board());
+  hintSearchJob() = startJob(
+      [search](long steps) { return search->advance(steps); },
+      [search] {
+        hintSearchJob() = 0;
+        // Its shortest chains point into the search's own board,
+        // which goes with it; hints read the indices of every one.
+        LevelSolutions found = std::move(search->search.found);
+        found.shortest.clear();
+        guidedPlay().takeSolutions(board(), gameState(), std::move(found));
+        askForFrame();
+      });
+}
+
 }  // namespace
 
 void beginGuidedPlay(const std::string& puzzleName) {
@@ -94,7 +129,10 @@ void updateGuidedPlay(double dt) {
   GuidedPlay& play = guidedPlay();
   if (!play.on) return;
   const int solvedBefore = play.levelsSolved;
+  const int startsBefore = play.levelStarts;
   play.advance(board(), gameState(), std::min(dt, kLongestClockStep));
+  if (play.levelStarts != startsBefore) startHintSearch();
+  if (board().levelIndex >= levelSetSize()) stopHintSearch();
   // A press, a key or the level pause may have changed what a press under
   // the still pointer would do.
   judgeHover(board());
@@ -109,7 +147,17 @@ void noteGuidedPress() {
 }
 
 void restartGuidedPlay() {
-  if (guidedPlay().on) guidedPlay().restart(board());
+  if (!guidedPlay().on) return;
+  // The restart starts level 1 at once, so its search starts with it.
+  guidedPlay().restart(board());
+  startHintSearch();
+}
+
+void drawLevelWait() {
+  const std::string words =
+      "Making level " + std::to_string(board().levelIndex + 1) + "...";
+  drawText(glyphFont(), words, kWorldMiddleX, 40.0f, 4.0f, TextAlign::Centre,
+           kInk);
 }
 
 void drawGuidedPlaying() {

@@ -14,9 +14,9 @@
 void beginGuidedPlay(const std::string& puzzleName);
 
 // After Game::update's level progression, dt seconds after the previous
-// frame: the clock, a level loaded afresh, the hover mark judged again,
-// the window title naming it, and the frame that shows the clock's next
-// whole second.
+// frame: the clock, a level loaded afresh with its hints' search started
+// beside play, the hover mark judged again, the window title naming it,
+// and the frame that shows the clock's next whole second.
 void updateGuidedPlay(double dt);
 // After a button event that reached the board: an edit becomes undoable.
 void noteGuidedPress();
@@ -27,6 +27,8 @@ void restartGuidedPlay();
 // the hint, the trace, the status line, the key list and, during the level
 // pause, "Level N cleared".
 void drawGuidedPlaying();
+// Over the playing field while the level in play is still being made.
+void drawLevelWait();
 // Over another screen's picture: the count on the game-over screen, the
 // levels solved without and with hints, and the daily's result line.
 void drawGuidedScreen(ScreenState screen);

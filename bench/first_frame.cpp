@@ -40,13 +40,14 @@ Window nextWindow(XClient& client, Clock::time_point deadline) {
 
 FirstFrame firstFrame(XClient& client, const std::string& display,
                       const std::string& binary, const std::string& runDir,
-                      const std::vector<Spot>& spots) {
+                      const std::vector<Spot>& spots,
+                      const std::vector<std::string>& args) {
   Display* x = client.display;
   XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
   XSync(x, True);
   GameProcess process;
   const auto start = Clock::now();
-  if (!process.start(binary, runDir, display)) return {};
+  if (!process.start(binary, runDir, display, {}, args)) return {};
   const auto deadline = start + kPatience;
   const Window window = nextWindow(client, deadline);
   XSelectInput(x, DefaultRootWindow(x), NoEventMask);

@@ -19,12 +19,13 @@ struct FirstFrame {
   double cpuMs = -1.0;   // the program's CPU time when the swap was seen
 };
 
-// Exec of binary in runDir to the first swap that puts every spot on
-// screen, on the display client is connected to; negative times when the
+// Exec of binary in runDir, given args, to the first swap that puts every spot
+// on screen, on the display client is connected to; negative times when the
 // program showed nothing within ten seconds, or drew before its window
 // could be watched. The CPU time is read as soon as a swap arrives, before
 // its pixels are checked, so little of what the program does after it
 // counts.
 FirstFrame firstFrame(XClient& client, const std::string& display,
                       const std::string& binary, const std::string& runDir,
-                      const std::vector<Spot>& spots);
+                      const std::vector<Spot>& spots,
+                      const std::vector<std::string>& args = {});

@@ -18,6 +18,7 @@
 #include "bench/first_frame.h"
 #include "bench/floors.h"
 #include "bench/hint_time.h"
+#include "bench/level_start.h"
 #include "bench/progress_read.h"
 #include "puzzle/board.h"
 #include "render/camera.h"
@@ -121,6 +122,37 @@ void measureFirstFrames(XClient& client, const std::string& display) {
   std::printf("first_frame_wall_ratio: %.2f\n",
               median(gameWall) / median(floorWall));
   std::printf("first_frame_ratio: %.2f\n", median(gameCpu) / median(floorCpu));
+}
+
+// Exec to the title on screen of a hard seed, whose levels are made after
+// it, against the classic game's, interleaved: wall time, and CPU time.
+void measureGeneratedFirstFrame(XClient& client, const std::string& display) {
+  const std::vector<Spot> spots = titleSpots();
+  const std::vector<std::string> hardSeed = {"--seed", "27182", "--difficulty",
+                                             "hard"};
+  std::vector<double> generatedWall, classicWall, generatedCpu, classicCpu;
+  for (int round = 0; round < 9; ++round) {
+    const FirstFrame generated =
+        firstFrame(client, display, LINKLOOM_BINARY, ".", spots, hardSeed);
+    const FirstFrame classic =
+        firstFrame(client, display, LINKLOOM_BINARY, ".", spots);
+    if (generated.wallMs > 0 && classic.wallMs > 0) {
+      generatedWall.push_back(generated.wallMs);
+      classicWall.push_back(classic.wallMs);
+      generatedCpu.push_back(generated.cpuMs);
+      classicCpu.push_back(classic.cpuMs);
+    }
+  }
+  if (generatedWall.empty()) {
+    std::printf("warning: no first frame of a generated puzzle seen\n");
+    return;
+  }
+  std::printf("first_frame_generated_ms: %.1f\n", median(generatedWall));
+  std::printf("first_frame_generated_ratio: %.2f\n",
+              median(generatedWall) / median(classicWall));
+  // CPU time, as for first_frame_ratio: what a loaded machine leaves alone.
+  std::printf("first_frame_generated_cpu_ratio: %.2f\n",
+              median(generatedCpu) / median(classicCpu));
 }
 
 // Waits until no frame has reached the window for a second.
@@ -254,6 +286,8 @@ void measureFrames() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Each figure shows as soon as it is measured.
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   // Start-up is measured without a sound server's latency, and without the
   // session-bus start that SDL tries on a bare X server (a desktop has one
   // running already). Child processes inherit both.
@@ -269,8 +303,10 @@ int main(int argc, char** argv) {
   measureHint();
   measureProgressRead();
   measureFirstFrames(client, display);
+  measureGeneratedFirstFrame(client, display);
   measureIdleCost(client, display);
   openWindow(argc, argv);
   measureFrames();
+  measureLevelStarts();
   return 0;
 }

@@ -18,7 +18,7 @@ Node* addNode(std::vector<std::unique_ptr<Node>>& nodes, float x, float y) {
 
 Board& board() { return theBoard; }
 
-void Board::build() {
+void Board::layOut() {
   nodes.clear();
   for (int row = 0; row < gridRows; ++row) {
     for (int column = 0; column < gridColumns; ++column) {
@@ -38,7 +38,10 @@ void Board::build() {
   targetShape.init();
   targetShape.x = -22.0f;
   targetShape.y = 10.0f;
+}
 
+void Board::build() {
+  layOut();
   // A second build leaves no selection pointing at a node it replaced.
   linkMode() = LinkMode::Idle;
   hoveredNode = nullptr;
@@ -50,7 +53,7 @@ void Board::build() {
 }
 
 void Board::loadLevel() {
-  if (levelIndex < 0 || levelIndex >= levelSetSize()) return;
+  if (!levelReady(levelIndex)) return;
   setLevel(levelSet()[levelIndex]);
 }
 

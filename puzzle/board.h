@@ -41,9 +41,12 @@ struct Board {
   // Building again replaces the nodes instead of adding a second set, and
   // ends any link editing (the link mode goes back to Idle).
   void build();
+  // Only the nodes and shapes of build, without a level or the process-wide
+  // link mode: a board of its own for a search on another thread.
+  void layOut();
   // Writes the deltas and shapes of the level set's levelIndex and removes
   // every link. Keeps positions, the result shape, selection and hover. An
-  // index outside the set loads nothing.
+  // index outside the set, or of a level not made yet, loads nothing.
   void loadLevel();
   // The same for a level given directly (the level checker and generator).
   void setLevel(const Level& level);

@@ -3,6 +3,8 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
+#include <utility>
 
 #include "puzzle/clamp.h"
 #include "puzzle/link_reach.h"
@@ -38,59 +40,6 @@ struct Search {
   }
 };
 
-// The chains of forEachLegalChain with the shape carried along: node i's
-// links, the nodes on the chain as bits of a mask.
-struct IncrementalSearch {
-  const Board& board;
-  bool keepEvery;
-  LevelSolutions found;
-  std::array<std::vector<int>, boardNodeCount> targets;
-  std::vector<Node*> chain;
-
-  void linkTargets() {
-    for (int from = 0; from < boardNodeCount; ++from) {
-      for (int to = 0; to < boardNodeCount; ++to) {
-        if (mayFollow(board, *board.node(from), *board.node(to)))
-          targets[from].push_back(to);
-      }
-    }
-  }
-
-  void reachSink(const Shape& shape, unsigned clamps) {
-    ++found.legalChains;
-    if (!shape.equals(board.targetShape)) return;
-    ++found.solvingChains;
-    if (keepEvery) {
-      for (const Node* node : chain)
-        found.every.push_back(static_cast<std::uint8_t>(board.indexOf(node)));
-      found.every.push_back(chainEnd);
-    }
-    if (clamps == 0) found.solvableWithoutClamp = true;
-    auto& shortest = found.shortest;
-    if (!shortest.empty() && chain.size() > shortest.front().size()) return;
-    if (!shortest.empty() && chain.size() < shortest.front().size())
-      shortest.clear();
-    shortest.push_back(chain);
-  }
-
-  void extend(int tail, std::uint32_t onChain, const Shape& shape,
-              unsigned clamps) {
-    if (board.node(tail) == board.sinkNode) {
-      reachSink(shape, clamps);
-      return;
-    }
-    for (const int next : targets[tail]) {
-      if (onChain & (1u << next)) continue;
-      Node* node = board.node(next);
-      Shape passed = shape;
-      const unsigned more = addAndClamp(passed, *node);
-      chain.push_back(node);
-      extend(next, onChain | (1u << next), passed, clamps | more);
-      chain.pop_back();
-    }
-  }
-};
-
 }  // namespace
 
 bool mayFollow(const Board& board, const Node& from, const Node& to) {
@@ -112,12 +61,69 @@ unsigned clampsAlong(const Board& board, const std::vector<Node*>& chain) {
   return clamps;
 }
 
+void ChainSearch::start(const Board& searched, bool keepEveryChain) {
+  board = &searched;
+  keepEvery = keepEveryChain;
+  found = {};
+  for (int from = 0; from < boardNodeCount; ++from) {
+    targets[from].clear();
+    for (int to = 0; to < boardNodeCount; ++to) {
+      if (mayFollow(searched, *searched.node(from), *searched.node(to)))
+        targets[from].push_back(to);
+    }
+  }
+  Shape shape;
+  shape.copyFrom(searched.startShape);
+  const unsigned clamps = addAndClamp(shape, *searched.sourceNode);
+  const int source = boardNodeCount - 2;
+  chain = {searched.sourceNode};
+  walk = {{source, 1u << source, shape, clamps, 0}};
+  stepsWalked = 0;
+}
+
+void ChainSearch::reachSink(const Shape& shape, unsigned clamps) {
+  ++found.legalChains;
+  if (!shape.equals(board->targetShape)) return;
+  ++found.solvingChains;
+  if (keepEvery) {
+    for (const Node* node : chain)
+      found.every.push_back(static_cast<std::uint8_t>(board->indexOf(node)));
+    found.every.push_back(chainEnd);
+  }
+  if (clamps == 0) found.solvableWithoutClamp = true;
+  auto& shortest = found.shortest;
+  if (!shortest.empty() && chain.size() > shortest.front().size()) return;
+  if (!shortest.empty() && chain.size() < shortest.front().size())
+    shortest.clear();
+  shortest.push_back(chain);
+}
+
+bool ChainSearch::advance(long steps) {
+  for (; steps > 0 && !walk.empty(); --steps) {
+    ++stepsWalked;
+    Step& top = walk.back();
+    const bool atSink = board->node(top.tail) == board->sinkNode;
+    if (atSink) reachSink(top.shape, top.clamps);
+    if (atSink || top.nextTarget == targets[top.tail].size()) {
+      walk.pop_back();
+      chain.pop_back();
+      continue;
+    }
+    const int next = targets[top.tail][top.nextTarget++];
+    if (top.onChain & (1u << next)) continue;
+    Node* node = board->node(next);
+    Step passed{next, top.onChain | (1u << next), top.shape, top.clamps, 0};
+    passed.clamps |= addAndClamp(passed.shape, *node);
+    chain.push_back(node);
+    walk.push_back(passed);
+  }
+  return walk.empty();
+}
+
 LevelSolutions solveLoadedLevel(const Board& board, bool keepEvery) {
-  IncrementalSearch search{board, keepEvery, {}, {}, {board.sourceNode}};
-  search.linkTargets();
-  Shape start;
-  start.copyFrom(board.startShape);
-  const unsigned clamps = addAndClamp(start, *board.sourceNode);
-  search.extend(boardNodeCount - 2, 1u << (boardNodeCount - 2), start, clamps);
-  return search.found;
+  ChainSearch search;
+  search.start(board, keepEvery);
+  while (!search.advance(std::numeric_limits<long>::max())) {
+  }
+  return std::move(search.found);
 }

@@ -2,6 +2,8 @@
 // solvable and for the level checker tool.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -44,6 +46,38 @@ constexpr std::uint8_t chainEnd = 0xFF;
 // Walks the same chains as forEachLegalChain, in the same order, but adds
 // each node's deltas once as the walk extends the chain instead of
 // evaluating every chain from the source again: about twenty times faster,
-// fast enough to grade generated levels. Leaves the board's links alone.
-// keepEvery fills LevelSolutions::every as well.
+// fast enough to grade generated levels. The walk keeps its own stack, so
+// it can stop after any number of steps and go on later, beside play.
+struct ChainSearch {
+  // One node on the chain being walked: its index in Board::nodes, the
+  // chain's nodes as bits, the shape and clamps after it, and the next of
+  // its link targets to try.
+  struct Step {
+    int tail;
+    std::uint32_t onChain;
+    Shape shape;
+    unsigned clamps;
+    std::size_t nextTarget;
+  };
+  const Board* board = nullptr;
+  bool keepEvery = false;
+  LevelSolutions found;
+  std::array<std::vector<int>, boardNodeCount> targets;  // node i's links
+  std::vector<Node*> chain;
+  std::vector<Step> walk;
+  long stepsWalked = 0;  // since start
+
+  // Begins the walk over the level loaded on searched, which must stay
+  // unchanged, and alive, until the walk ends. Leaves its links alone.
+  // keepEveryChain fills LevelSolutions::every as well.
+  void start(const Board& searched, bool keepEveryChain);
+  // Walks on for at most steps steps (each tries one link, a few tens of
+  // nanoseconds); true once every chain has been walked and found holds
+  // the result, the same however the steps were divided.
+  bool advance(long steps);
+  // A chain reached the sink with this shape and these clamps.
+  void reachSink(const Shape& shape, unsigned clamps);
+};
+
+// The whole walk of a ChainSearch at once.
 LevelSolutions solveLoadedLevel(const Board& board, bool keepEvery = false);

@@ -12,14 +12,21 @@ namespace {
 constexpr int kLevelsPerDifficulty = generatedLevelCount / 3;
 }  // namespace
 
-std::vector<Level> dailyLevels(std::uint64_t seed) {
-  std::vector<Level> levels;
+std::vector<LevelRecipe> dailyRecipes(std::uint64_t seed) {
+  std::vector<LevelRecipe> recipes;
   for (Difficulty difficulty :
        {Difficulty::Easy, Difficulty::Medium, Difficulty::Hard}) {
-    const std::vector<Level> some =
-        generateLevels(seed, kLevelsPerDifficulty, difficulty);
-    levels.insert(levels.end(), some.begin(), some.end());
+    const std::vector<LevelRecipe> some =
+        levelRecipes(seed, kLevelsPerDifficulty, difficulty);
+    recipes.insert(recipes.end(), some.begin(), some.end());
   }
+  return recipes;
+}
+
+std::vector<Level> dailyLevels(std::uint64_t seed) {
+  std::vector<Level> levels;
+  for (const LevelRecipe& recipe : dailyRecipes(seed))
+    levels.push_back(generateLevel(recipe));
   return levels;
 }
 

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "puzzle/level_generator.h"
 #include "puzzle/levels.h"
 #include "puzzle/progress.h"
 
 // The day's levels from its seed: two easy, two medium, then two hard.
+std::vector<LevelRecipe> dailyRecipes(std::uint64_t seed);
+// The levels of dailyRecipes, at once.
 std::vector<Level> dailyLevels(std::uint64_t seed);
 
 // Days since 1970-01-01 of a date written YYYYMMDD, in the proleptic

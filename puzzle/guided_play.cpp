@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "puzzle/level_set.h"
 #include "puzzle/link_editing.h"
@@ -27,6 +28,16 @@ void GuidedPlay::advance(const Board& board, const GameState& state,
     levelSeconds += dt;
     totalSeconds += dt;
   }
+}
+
+void GuidedPlay::takeSolutions(Board& board, const GameState& state,
+                               LevelSolutions found) {
+  solutions = std::move(found);
+  searching = false;
+  if (!hintWaiting) return;
+  hintWaiting = false;
+  notice.clear();
+  askHint(board, state);
 }
 
 void GuidedPlay::afterPress(const Board& board) {
@@ -63,6 +74,11 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
     afterPress(board);
     return;
   }
+  if (searching) {
+    hintWaiting = true;
+    notice = searchingText;
+    return;
+  }
   hint = findHint(board, solutions);
   if (hint.kind == Hint::Kind::None) {
     if (solutions.solvingChains == 0) notice = noChainSolvesText;
@@ -77,7 +93,10 @@ void GuidedPlay::startLevel(const Board& board) {
   levelSeconds = 0.0;
   levelHints = 0;
   history.reset(board);
-  solutions = solveLoadedLevel(board, true);
+  solutions = {};
+  searching = true;
+  hintWaiting = false;
+  ++levelStarts;
   hint = {};
   notice.clear();
 }

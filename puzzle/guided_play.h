@@ -12,6 +12,9 @@
 
 // What h says on a level no chain solves, which a pack may hold.
 constexpr const char* noChainSolvesText = "No chain solves this level";
+// What h says while the level's search runs beside play (the glyph font
+// holds ASCII alone, so no ellipsis character).
+constexpr const char* searchingText = "Searching...";
 
 // Levels solved with and without hints, which the closing count and the
 // daily's result line keep apart: help is not skill.
@@ -40,19 +43,28 @@ struct GuidedPlay {
   HintCount solvedCount;   // the levels solved, by hints taken
   bool wasPaused = false;  // the level pause ran at the last frame
   LinkHistory history;
-  // Every solving chain of the level, found by the chain search when the
-  // level starts, so a hint takes no search.
+  // Every solving chain of the level, found by the chain search that runs
+  // beside play from the level's start (takeSolutions), so a hint takes no
+  // search.
   LevelSolutions solutions;
-  Hint hint;  // shown until the links change
+  bool searching = false;    // the level's search has not ended
+  bool hintWaiting = false;  // h was pressed during it
+  int levelStarts = 0;       // levels started, so each gets its own search
+  Hint hint;                 // shown until the links change
   // A sentence the status line ends with until the level changes, such as
-  // noChainSolvesText once h is asked for on a level without a solution.
+  // noChainSolvesText once h is asked for on a level without a solution,
+  // or searchingText while a hint waits for the search.
   std::string notice;
 
   // One frame of dt seconds on the playing screen, after the level
   // progression has run: starts a loaded level afresh (its history, and
-  // its solutions searched, a fifth of a second on a hard level), runs the
-  // clocks while the level is unsolved and counts a level solved.
+  // searching for its solutions, which the caller starts), runs the clocks
+  // while the level is unsolved and counts a level solved.
   void advance(const Board& board, const GameState& state, double dt);
+  // The search of the level started last has ended with found: a hint
+  // asked for during it is given now.
+  void takeSolutions(Board& board, const GameState& state,
+                     LevelSolutions found);
   // After every button event on the playing screen: an edit of the links
   // becomes undoable and drops the hint.
   void afterPress(const Board& board);
@@ -66,7 +78,8 @@ struct GuidedPlay {
   // again while it shows (the links unchanged), it is taken: the marked
   // link is made, or the wrong one removed, as an undoable edit. So h
   // pressed over and over solves any solvable level. On a level no chain
-  // solves it says so, in the notice.
+  // solves it says so, in the notice. Asked while the search runs, the
+  // hint waits for its end.
   void askHint(Board& board, const GameState& state);
   // Starts the level loaded on the board afresh: its clock, its history
   // and its solutions.

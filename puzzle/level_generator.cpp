@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
@@ -147,11 +148,7 @@ bool worthSearching(const Level& level, const Style& style) {
 }
 
 // Proven: the search found solving chains, and grades the level as asked.
-bool keeps(Board& board, const Level& level, const Style& style,
-           Difficulty difficulty) {
-  if (!worthSearching(level, style)) return false;
-  board.setLevel(level);
-  const LevelSolutions found = solveLoadedLevel(board);
+bool keeps(const LevelSolutions& found, Difficulty difficulty) {
   return found.solvingChains > 0 && gradeOf(found) == difficulty;
 }
 
@@ -184,27 +181,67 @@ Difficulty gradeOf(const LevelSolutions& solutions) {
   return Difficulty::Medium;
 }
 
-std::vector<Level> generateLevels(std::uint64_t seed, int count,
-                                  Difficulty difficulty) {
-  Board board;
-  board.build();
-  const Style style = styleOf(difficulty);
-  std::vector<Level> levels;
+std::vector<LevelRecipe> levelRecipes(std::uint64_t seed, int count,
+                                      Difficulty difficulty) {
+  std::vector<LevelRecipe> recipes;
+  for (int index = 0; index < count; ++index)
+    recipes.push_back({seed, difficulty, index});
+  return recipes;
+}
+
+void LevelMaking::start(const LevelRecipe& recipe) {
+  board.layOut();
   // Each level has a stream of its own, so a level does not depend on how
   // many candidates the levels before it needed.
-  Random streams{seed};
+  Random streams{recipe.seed};
   const int firstColour = streams.below(nodeColourCount);
-  for (int index = 0; index < count; ++index) {
-    Random random{streams.next() ^ static_cast<std::uint64_t>(difficulty)};
-    Level level;
-    do {
+  for (int skipped = 0; skipped < recipe.index; ++skipped) streams.next();
+  randomState = streams.next() ^ static_cast<std::uint64_t>(recipe.difficulty);
+  difficulty = recipe.difficulty;
+  colour = (firstColour + recipe.index) % nodeColourCount;
+  searching = false;
+}
+
+bool LevelMaking::advance(long steps) {
+  const Style style = styleOf(difficulty);
+  while (steps > 0) {
+    if (!searching) {
+      Random random{randomState};
       level = candidate(random, board, style);
-    } while (!keeps(board, level, style, difficulty));
-    const Colour colour = nodeColour((firstColour + index) % nodeColourCount);
-    level.nodeRed = colour.red;
-    level.nodeGreen = colour.green;
-    level.nodeBlue = colour.blue;
-    levels.push_back(level);
+      randomState = random.state;
+      --steps;
+      if (!worthSearching(level, style)) continue;
+      board.setLevel(level);
+      search.start(board, false);
+      searching = true;
+    }
+    const long walkedBefore = search.stepsWalked;
+    if (!search.advance(steps)) return false;
+    steps -= search.stepsWalked - walkedBefore;
+    searching = false;
+    if (keeps(search.found, difficulty)) {
+      const Colour shown = nodeColour(colour);
+      level.nodeRed = shown.red;
+      level.nodeGreen = shown.green;
+      level.nodeBlue = shown.blue;
+      return true;
+    }
   }
+  return false;
+}
+
+Level generateLevel(const LevelRecipe& recipe) {
+  LevelMaking making;
+  making.start(recipe);
+  while (!making.advance(std::numeric_limits<long>::max())) {
+  }
+  return making.level;
+}
+
+std::vector<Level> generateLevels(std::uint64_t seed, int count,
+                                  Difficulty difficulty) {
+  std::vector<Level> levels;
+  for (const LevelRecipe& recipe : levelRecipes(seed, count, difficulty))
+    levels.push_back(generateLevel(recipe));
   return levels;
 }

@@ -138,8 +138,16 @@ TEST(CommandLine, TheChosenLevelsBecomeTheLevelSet) {
             "/nonexistent/pack:1:1: cannot read: No such file or directory");
   EXPECT_EQ(levelSetSize(), levelCount) << "a bad pack changes nothing";
 
+  // Generated levels are planned, and made later beside play: here at once.
+  const auto makeEveryPlannedLevel = [] {
+    while (const auto recipe = nextLevelToMake())
+      addMadeLevel(generateLevel(*recipe));
+  };
   ASSERT_TRUE(chooseLevels(parse({"--daily", "--difficulty", "easy"}),
                            1700000000, error));
+  EXPECT_EQ(levelSetSize(), generatedLevelCount);
+  EXPECT_TRUE(levelSet().empty());
+  makeEveryPlannedLevel();
   const std::vector<Level> daily = levelSet();
   const std::vector<Level> seeded =
       generateLevels(20231114, generatedLevelCount, Difficulty::Easy);
@@ -148,6 +156,7 @@ TEST(CommandLine, TheChosenLevelsBecomeTheLevelSet) {
     EXPECT_EQ(daily[i].targetHue, seeded[i].targetHue);
   // Without a difficulty the daily's levels rise from easy to hard.
   ASSERT_TRUE(chooseLevels(parse({"--daily"}), 1700000000, error));
+  makeEveryPlannedLevel();
   const std::vector<Level> rising = dailyLevels(20231114);
   ASSERT_EQ(levelSet().size(), rising.size());
   for (std::size_t i = 0; i < rising.size(); ++i)

@@ -169,6 +169,7 @@ TEST_F(GuidedTest, HAgainTakesTheHintSoHRepeatedSolvesAndUndoTakesItBack) {
   useLevels(generateLevels(27182, 1, Difficulty::Hard));
   b.loadLevel();
   play.advance(b, state, 0.0);
+  play.takeSolutions(b, state, solveLoadedLevel(b, true));
   linkChain(b, {{0, 0}, {0, 1}, {0, 2}, {0, 3}});  // a wrong chain to start
   play.afterPress(b);
   int presses = 0;
@@ -192,9 +193,13 @@ TEST_F(GuidedTest, HOnALevelNoChainSolvesSaysSo) {
   GuidedPlay play;
   play.puzzleName = "stuck.pack";
   play.advance(b, state, 0.0);
-  ASSERT_EQ(play.solutions.solvingChains, 0);
   EXPECT_EQ(play.statusText(b), "stuck.pack - level 1 of 2 - 0:00");
+  // h during the level's search waits for it; then it says what it found.
   play.askHint(b, state);
+  EXPECT_EQ(play.statusText(b),
+            "stuck.pack - level 1 of 2 - 0:00 - Searching...");
+  play.takeSolutions(b, state, solveLoadedLevel(b, true));
+  ASSERT_EQ(play.solutions.solvingChains, 0);
   EXPECT_EQ(play.statusText(b),
             "stuck.pack - level 1 of 2 - 0:00 - No chain solves this level");
   EXPECT_EQ(play.hint.kind, Hint::Kind::None);
@@ -265,8 +270,14 @@ TEST_F(GuidedTest, TextsNameThePlaceTheClockAndTheCount) {
   EXPECT_EQ(clockText(3723.9), "1:02:03");
 
   // Two levels played through to the game over, with one hint; the clock
-  // stops during the pauses (65.2 s on level 1, 1 s on level 2).
+  // stops during the pauses (65.2 s on level 1, 1 s on level 2). The hint
+  // asked for during the level's search comes when it ends.
   play.askHint(b, state);
+  EXPECT_EQ(play.statusText(b),
+            "Seed 42 - hard - level 1 of 2 - 1:05 - Searching...");
+  play.takeSolutions(b, state, solveLoadedLevel(b, true));
+  EXPECT_EQ(play.hint.kind, Hint::Kind::NextLink);
+  EXPECT_EQ(play.statusText(b), "Seed 42 - hard - level 1 of 2 - 1:05");
   for (int level = 0; level < 2; ++level) {
     linkChain(b, solvingChains[level]);
     advancePlay(b, state, 0.5f);
@@ -309,7 +320,7 @@ TEST_F(GuidedTest, ARestartClearsTheHistoryBeforeTheNextFrame) {
   EXPECT_FALSE(play.undo(b, state)) << "level 1 has nothing to take back";
   EXPECT_EQ(LinkHistory::linksOf(b), start);
   EXPECT_EQ(play.levelIndex, 0);
-  EXPECT_FALSE(play.solutions.shortest.empty()) << "level 1's solutions";
+  EXPECT_TRUE(play.searching) << "level 1's search starts with it";
 }
 
 }  // namespace

@@ -460,11 +460,12 @@ class PuzzlesByAddressTest(SiteTest):
         page = self.open(fragment=self.SEED)
         page.start_playing(self.title)
         page.move_to_world(0, 14)  # the pointer off the board
+        # Level 1 is made beside play after the title: it may need a moment.
+        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         time.sleep(0.5)
         self.expect_matches(page.frame(),
                             Image.open(DESKTOP_FRAMES / "seed42hard.png"),
                             "seed42hard")
-        self.expect_playing(page, "Seed 42 - hard - level 1 of 6")
         self.assertEqual(page.fragment, self.SEED + "&level=1")
         self.assertEqual(page.note(), "")
         # The menu's difficulty box shows the puzzle being played.
@@ -756,6 +757,99 @@ class PuzzlesByAddressTest(SiteTest):
         errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
                                              {})
         self.assertEqual(errors["installabilityErrors"], [])
+
+
+# Counts the page's requests for animation frames from now on: the game's
+# loop asks through the global requestAnimationFrame at each request.
+COUNT_ANIMATION_FRAMES = """
+window.animationFramesAsked = 0;
+const ask = window.requestAnimationFrame.bind(window);
+window.requestAnimationFrame = callback => {
+  window.animationFramesAsked += 1;
+  return ask(callback);
+};
+"""
+
+
+class StillPageTest(SiteTest):
+    """A still page asks the browser for nothing: no animation frames on a
+    still title, only the level clock's seconds on a still level, and the
+    main thread about as idle as on a blank page."""
+
+    SPAN = 2.0  # seconds watched
+    BUSY_SPAN = 5.0
+    # A seed's six levels are made beside play after the title, in slices
+    # between animation frames: the page is still once they are.
+    PATIENCE = 60.0
+
+    def quiet_span(self, page, most):
+        """Watches spans of SPAN seconds until one asks for at most most
+        animation frames; returns the frames of the last span watched and
+        the seconds waited before it."""
+        page.driver.execute_script(COUNT_ANIMATION_FRAMES)
+        start = time.monotonic()
+        while True:
+            before = page.driver.execute_script(
+                "return window.animationFramesAsked;")
+            time.sleep(self.SPAN)
+            asked = page.driver.execute_script(
+                "return window.animationFramesAsked;") - before
+            waited = time.monotonic() - start - self.SPAN
+            if asked <= most or waited > self.PATIENCE:
+                return asked, waited
+
+    def busy_share(self, page):
+        """The main thread's share of time in tasks over BUSY_SPAN, in
+        percent, from the browser's own task accounting."""
+        page.driver.execute_cdp_cmd("Performance.enable", {})
+
+        def task_seconds():
+            metrics = page.driver.execute_cdp_cmd("Performance.getMetrics", {})
+            return next(m["value"] for m in metrics["metrics"]
+                        if m["name"] == "TaskDuration")
+        before, start = task_seconds(), time.monotonic()
+        time.sleep(self.BUSY_SPAN)
+        return 100 * (task_seconds() - before) / (time.monotonic() - start)
+
+    def test_a_still_title_asks_for_no_frames(self):
+        for fragment in ("", PuzzlesByAddressTest.SEED):
+            page = self.open(fragment=fragment)
+            page.wait_for(self.title)
+            asked, waited = self.quiet_span(page, 0)
+            print(f"still title {fragment or 'classic'}: {asked} animation "
+                  f"frames asked in {self.SPAN:.0f} s, from {waited:.1f} s "
+                  "after the title")
+            self.assertEqual(asked, 0, fragment)
+            self.assertEqual(console_faults(page.console()), [])
+
+    def test_a_still_level_asks_only_for_its_clocks_seconds(self):
+        page = self.open(fragment=PuzzlesByAddressTest.SEED)
+        page.start_playing(self.title)
+        page.move_to_world(0, 14)
+        # A frame for each of the clock's seconds, and the one after it.
+        most = 2 * (self.SPAN + 1)
+        asked, waited = self.quiet_span(page, most)
+        print(f"still level: {asked} animation frames asked in "
+              f"{self.SPAN:.0f} s, from {waited:.1f} s after level 1 showed")
+        self.assertLessEqual(asked, most)
+
+    def test_a_still_page_keeps_the_main_thread_as_idle_as_a_blank_one(self):
+        blank = self.open()
+        blank.driver.get("about:blank")
+        shares = {"blank page": self.busy_share(blank)}
+        page = self.open(fragment=PuzzlesByAddressTest.SEED)
+        page.wait_for(self.title)
+        self.quiet_span(page, 0)
+        shares["still title"] = self.busy_share(page)
+        page.start_playing(self.title)
+        page.move_to_world(0, 14)
+        self.quiet_span(page, 2 * (self.SPAN + 1))
+        shares["still level"] = self.busy_share(page)
+        for name, share in shares.items():
+            print(f"main thread busy, {name}: {share:.2f} %")
+        for name in ("still title", "still level"):
+            print(f"{name} against a blank page: "
+                  f"{shares[name] - shares['blank page']:+.2f} points")
 
 
 if __name__ == "__main__":

@@ -39,6 +39,15 @@ struct Session {
     clickWorld(client, window, kWorldMiddleX, kWorldMiddleY);
     std::this_thread::sleep_for(300ms);
   }
+
+  // Guided play's level shows once it is made: the window title then names
+  // it after the game's name.
+  void waitForGuidedLevel() {
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (client.title(window) == kWindowTitle &&
+           std::chrono::steady_clock::now() < deadline)
+      std::this_thread::sleep_for(50ms);
+  }
 };
 
 bool classicShots(const char* binary, const char* runDir,
@@ -77,6 +86,7 @@ bool guidedShot(const char* binary, const char* runDir,
   const Window window = session.window;
   std::this_thread::sleep_for(1s);
   session.startPlaying();
+  session.waitForGuidedLevel();
   const Board& layout = boardLayout();
   // The off-chain link first: from row 3 column 2 to row 3 column 3.
   clickWorld(client, window, layout.gridNode(3, 2)->x,
@@ -104,6 +114,7 @@ bool seedShot(const char* binary, const char* runDir, const std::string& out) {
     return false;
   std::this_thread::sleep_for(1s);
   session.startPlaying();
+  session.waitForGuidedLevel();
   moveToWorld(session.client, session.window, 0.0f, 14.0f);
   std::this_thread::sleep_for(500ms);
   return session.client.savePng(session.window, out + "/seed42hard.png");

@@ -47,7 +47,7 @@ bool levelReady(int index) {
 
 const Level& levelOrLast(int index) {
   const std::vector<Level>& ready = currentLevels().ready;
-  if (ready.empty()) return levels.front();
+  if (ready.empty()) return builtInLevels.front();
   if (index < 0) return ready.front();
   if (index >= static_cast<int>(ready.size())) return ready.back();
   return ready[index];

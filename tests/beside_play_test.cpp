@@ -30,7 +30,7 @@ constexpr long kBudgets[] = {3, 1L << 14};
 
 // The six built-in levels, then the hard seed's six.
 std::vector<Level> levelsToSearch() {
-  std::vector<Level> all(levels.begin(), levels.end());
+  std::vector<Level> all(builtInLevels.begin(), builtInLevels.end());
   for (const Level& level :
        generateLevels(kHardSeed, generatedLevelCount, Difficulty::Hard))
     all.push_back(level);
@@ -64,12 +64,14 @@ struct BesidePlay : ::testing::Test {
   Board b;
   GameState state;
   void SetUp() override {
-    useLevels({levels.begin(), levels.end()});
+    useLevels({builtInLevels.begin(), builtInLevels.end()});
     linkMode() = LinkMode::Idle;
     b.build();
   }
   // The level set is process-wide: later tests find the built-in one.
-  void TearDown() override { useLevels({levels.begin(), levels.end()}); }
+  void TearDown() override {
+    useLevels({builtInLevels.begin(), builtInLevels.end()});
+  }
 };
 
 TEST_F(BesidePlay, TheSearchInSlicesFindsWhatTheWholeSearchFinds) {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -93,66 +94,67 @@ std::vector<Spot> titleSpots() {
   return spots;
 }
 
+// Medians of nine interleaved first frames of two programs (or two
+// command lines of one), in wall and CPU time; none when no frame was seen.
+struct FirstFramePair {
+  double wallA = 0, wallB = 0, cpuA = 0, cpuB = 0;
+};
+
+std::optional<FirstFramePair> interleavedFirstFrames(
+    XClient& client, const std::string& display, const std::string& binaryA,
+    const std::vector<std::string>& argsA, const std::string& binaryB) {
+  const std::vector<Spot> spots = titleSpots();
+  std::vector<double> wallA, wallB, cpuA, cpuB;
+  for (int round = 0; round < 9; ++round) {
+    const FirstFrame a =
+        firstFrame(client, display, binaryA, ".", spots, argsA);
+    const FirstFrame b = firstFrame(client, display, binaryB, ".", spots);
+    if (a.wallMs > 0 && b.wallMs > 0) {
+      wallA.push_back(a.wallMs);
+      wallB.push_back(b.wallMs);
+      cpuA.push_back(a.cpuMs);
+      cpuB.push_back(b.cpuMs);
+    }
+  }
+  if (wallA.empty()) return std::nullopt;
+  return FirstFramePair{median(wallA), median(wallB), median(cpuA),
+                        median(cpuB)};
+}
+
 // Exec to the title on screen, the game's against the minimal program's,
 // interleaved. CPU time is the figure that a loaded machine leaves alone;
 // wall times are printed beside it.
 void measureFirstFrames(XClient& client, const std::string& display) {
-  const std::vector<Spot> spots = titleSpots();
-  std::vector<double> gameWall, floorWall, gameCpu, floorCpu;
-  for (int round = 0; round < 9; ++round) {
-    const FirstFrame game =
-        firstFrame(client, display, LINKLOOM_BINARY, ".", spots);
-    const FirstFrame floor =
-        firstFrame(client, display, LINKLOOM_FIRST_FRAME_FLOOR, ".", spots);
-    if (game.wallMs > 0 && floor.wallMs > 0) {
-      gameWall.push_back(game.wallMs);
-      floorWall.push_back(floor.wallMs);
-      gameCpu.push_back(game.cpuMs);
-      floorCpu.push_back(floor.cpuMs);
-    }
-  }
-  if (gameWall.empty()) {
+  const auto times = interleavedFirstFrames(client, display, LINKLOOM_BINARY,
+                                            {}, LINKLOOM_FIRST_FRAME_FLOOR);
+  if (!times) {
     std::printf("warning: no first frame seen\n");
     return;
   }
-  std::printf("first_frame_ms: %.1f\n", median(gameWall));
-  std::printf("first_frame_floor_ms: %.1f\n", median(floorWall));
-  std::printf("first_frame_cpu_ms: %.1f\n", median(gameCpu));
-  std::printf("first_frame_floor_cpu_ms: %.1f\n", median(floorCpu));
-  std::printf("first_frame_wall_ratio: %.2f\n",
-              median(gameWall) / median(floorWall));
-  std::printf("first_frame_ratio: %.2f\n", median(gameCpu) / median(floorCpu));
+  std::printf("first_frame_ms: %.1f\n", times->wallA);
+  std::printf("first_frame_floor_ms: %.1f\n", times->wallB);
+  std::printf("first_frame_cpu_ms: %.1f\n", times->cpuA);
+  std::printf("first_frame_floor_cpu_ms: %.1f\n", times->cpuB);
+  std::printf("first_frame_wall_ratio: %.2f\n", times->wallA / times->wallB);
+  std::printf("first_frame_ratio: %.2f\n", times->cpuA / times->cpuB);
 }
 
 // Exec to the title on screen of a hard seed, whose levels are made after
 // it, against the classic game's, interleaved: wall time, and CPU time.
 void measureGeneratedFirstFrame(XClient& client, const std::string& display) {
-  const std::vector<Spot> spots = titleSpots();
-  const std::vector<std::string> hardSeed = {"--seed", "27182", "--difficulty",
-                                             "hard"};
-  std::vector<double> generatedWall, classicWall, generatedCpu, classicCpu;
-  for (int round = 0; round < 9; ++round) {
-    const FirstFrame generated =
-        firstFrame(client, display, LINKLOOM_BINARY, ".", spots, hardSeed);
-    const FirstFrame classic =
-        firstFrame(client, display, LINKLOOM_BINARY, ".", spots);
-    if (generated.wallMs > 0 && classic.wallMs > 0) {
-      generatedWall.push_back(generated.wallMs);
-      classicWall.push_back(classic.wallMs);
-      generatedCpu.push_back(generated.cpuMs);
-      classicCpu.push_back(classic.cpuMs);
-    }
-  }
-  if (generatedWall.empty()) {
+  const auto times = interleavedFirstFrames(
+      client, display, LINKLOOM_BINARY,
+      {"--seed", "27182", "--difficulty", "hard"}, LINKLOOM_BINARY);
+  if (!times) {
     std::printf("warning: no first frame of a generated puzzle seen\n");
     return;
   }
-  std::printf("first_frame_generated_ms: %.1f\n", median(generatedWall));
+  std::printf("first_frame_generated_ms: %.1f\n", times->wallA);
   std::printf("first_frame_generated_ratio: %.2f\n",
-              median(generatedWall) / median(classicWall));
+              times->wallA / times->wallB);
   // CPU time, as for first_frame_ratio: what a loaded machine leaves alone.
   std::printf("first_frame_generated_cpu_ratio: %.2f\n",
-              median(generatedCpu) / median(classicCpu));
+              times->cpuA / times->cpuB);
 }
 
 // Waits until no frame has reached the window for a second.

@@ -1,5 +1,5 @@
 // Level packs: levels written as plain text, read with every fault reported
-// by line and column. The format is described in docs/levels.md.
+// by line and column. The format is described in docs/pack-format.md.
 #pragma once
 
 #include <string>

@@ -102,7 +102,7 @@ TEST_F(GuidedDraw, TheWidestLabelHoldsItsNumbers) {
 
 TEST_F(GuidedDraw, ATraceOfSizeTwoIsDrawnAtLeast24PixelsAcross) {
   drawnFrame();
-  const Shape& leaving = traceChain(b)[2].leaving;
+  const Shape leaving = traceChain(b)[2].leaving;
   ASSERT_EQ(leaving.size, 2.0f);
   const WorldBox box = labelOf(*chain[1]);
   const float y = traceShapeY(box);

@@ -656,8 +656,10 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertTrue(page.wait_until(
             lambda: page.fragment.startswith("#daily"), 10), page.fragment)
         page.start_playing(self.title)
-        self.assertRegex(page.driver.title,
-                         r" - Daily \d{4}-\d\d-\d\d - level 1 of 6$")
+        # The level is made beside play after the title: it may need a moment.
+        self.assertTrue(page.wait_until(lambda: re.search(
+            r" - Daily \d{4}-\d\d-\d\d - level 1 of 6$", page.driver.title),
+            10), page.driver.title)
         self.assertRegex(page.fragment, r"^#daily&level=1$")
 
         # A letter typed in the list chooses there, and is no hint.
@@ -669,7 +671,9 @@ class PuzzlesByAddressTest(SiteTest):
             lambda: re.fullmatch(r"#seed=\d+&difficulty=hard", page.fragment),
             10), page.fragment)
         page.start_playing(self.title)
-        self.assertRegex(page.driver.title, r" - Seed \d+ - hard - level 1")
+        self.assertTrue(page.wait_until(lambda: re.search(
+            r" - Seed \d+ - hard - level 1", page.driver.title), 10),
+            page.driver.title)
 
     def test_the_page_plays_offline_after_one_visit(self):
         # A server of its own, stopped for the offline visit.

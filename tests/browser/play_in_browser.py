@@ -35,7 +35,10 @@ SOURCE = Path(__file__).resolve().parents[2]
 # difference of 4 per channel (0 to 255), yet the browser draws the same
 # pixels, and a frame with its links missing differs by less than 3.
 MAX_MEAN_DIFFERENCE = 1.0
-MAX_SECONDS_TO_TITLE = 3.0
+# The time to the title is a figure, printed for docs/performance.md; the
+# bound only catches a page that hangs, since a machine shared with builds
+# takes twice the quiet 2 s.
+MAX_SECONDS_TO_TITLE = 15.0
 MAX_SITE_BYTES = 3 * 1000 * 1000
 # The page's menu row above the canvas (web/index.html): a window this much
 # taller than a canvas size shows the canvas at that size.

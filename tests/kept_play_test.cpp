@@ -102,6 +102,14 @@ struct KeptPlayTest : ::testing::Test {
   Strip strip(RunningGame& game) {
     return pixels(game, 0, kStripWidth, kStripHeight);
   }
+  // Starts the game and clicks the chain in on level 1, which it solves.
+  void solveLevelOne(RunningGame& game,
+                     const std::vector<std::pair<int, int>>& chain) {
+    ASSERT_NO_FATAL_FAILURE(start(game));
+    ASSERT_TRUE(titled(game, 1)) << game.process.stderrText();
+    clickChain(game.client, game.window, chain);
+    ASSERT_TRUE(titled(game, 2)) << "level 1 was not solved";
+  }
   void close(RunningGame& game) {
     game.client.close(game.window);
     EXPECT_EQ(game.process.waitExit(10s), 0) << game.process.stderrText();
@@ -134,10 +142,7 @@ TEST_F(KeptPlayTest, ASolvedLevelIsNotAskedAgainUnlessFromTheStart) {
   Strip solvedInPlay;
   {
     RunningGame game;
-    ASSERT_NO_FATAL_FAILURE(start(game));
-    ASSERT_TRUE(titled(game, 1)) << game.process.stderrText();
-    clickChain(game.client, game.window, chain);
-    ASSERT_TRUE(titled(game, 2)) << "level 1 was not solved";
+    ASSERT_NO_FATAL_FAILURE(solveLevelOne(game, chain));
     std::this_thread::sleep_for(300ms);
     solvedInPlay = strip(game);
     close(game);
@@ -193,10 +198,7 @@ TEST_F(KeptPlayTest, ALevelSolvedWhileTheLockIsHeldIsSavedOnceItIsFree) {
     return text.str();
   };
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(start(game));
-  ASSERT_TRUE(titled(game, 1)) << game.process.stderrText();
-  clickChain(game.client, game.window, chain);
-  ASSERT_TRUE(titled(game, 2)) << "level 1 was not solved";
+  ASSERT_NO_FATAL_FAILURE(solveLevelOne(game, chain));
   std::this_thread::sleep_for(500ms);
   EXPECT_EQ(kept().find("seed 5 easy"), std::string::npos) << kept();
   // Let go, and leave the game alone: it saves by itself.

@@ -3,6 +3,7 @@
 
 #include "puzzle/level_set.h"
 #include "puzzle/link_editing.h"
+#include "puzzle/quantities.h"
 
 namespace {
 Board theBoard;
@@ -60,20 +61,18 @@ void Board::loadLevel() {
 void Board::setLevel(const Level& level) {
   for (int k = 0; k < gridNodeCount; ++k) {
     Node& grid = *nodes[k];
-    grid.hueDelta = level.deltas[k].hueDelta;
-    grid.sizeDelta = level.deltas[k].sizeDelta;
-    grid.sidesDelta = level.deltas[k].sidesDelta;
+    forEachQuantity([&](const auto& entry) {
+      grid.*entry.delta = level.deltas[k].*entry.cell;
+    });
     grid.next = nullptr;
   }
   sourceNode->next = nullptr;
 
-  startShape.hue = level.startHue;
-  startShape.size = level.startSize;
-  startShape.sides = level.startSides;
+  forEachQuantity([&](const auto& entry) {
+    startShape.*entry.amount = level.*entry.start;
+    targetShape.*entry.amount = level.*entry.target;
+  });
   startShape.refreshColour();
-  targetShape.hue = level.targetHue;
-  targetShape.size = level.targetSize;
-  targetShape.sides = level.targetSides;
   targetShape.refreshColour();
 }
 

@@ -3,18 +3,7 @@
 
 #include <algorithm>
 
-#include "puzzle/node.h"
-#include "puzzle/shape.h"
-
-// Which limits one node's deltas ran into, as bits.
-enum ClampFlag : unsigned {
-  hueRaised = 1u << 0,
-  hueLowered = 1u << 1,
-  sidesRaised = 1u << 2,
-  sidesLowered = 1u << 3,
-  sizeRaised = 1u << 4,
-  sizeLowered = 1u << 5,
-};
+#include "puzzle/quantities.h"
 
 // Written as min and max rather than two branches, so evaluation (which
 // ignores the flags) compiles to branch-free code.
@@ -31,12 +20,10 @@ void clampInto(T& value, T low, T high, unsigned& clamps, unsigned raised,
 // clamps applied.
 inline unsigned addAndClamp(Shape& shape, const Node& node) {
   unsigned clamps = 0;
-  shape.hue += node.hueDelta;
-  shape.sides += node.sidesDelta;
-  shape.size += node.sizeDelta;
-  clampInto(shape.hue, kMinHue, kMaxHue, clamps, hueRaised, hueLowered);
-  clampInto(shape.sides, kMinSides, kMaxSides, clamps, sidesRaised,
-            sidesLowered);
-  clampInto(shape.size, kMinSize, kMaxSize, clamps, sizeRaised, sizeLowered);
+  forEachQuantity([&](const auto& entry) {
+    shape.*entry.amount += node.*entry.delta;
+    clampInto(shape.*entry.amount, entry.lowest(), entry.highest(), clamps,
+              entry.facts.raised, entry.facts.lowered);
+  });
   return clamps;
 }

@@ -26,15 +26,14 @@ struct Random {
   int below(int n) {
     return static_cast<int>(next() % static_cast<unsigned>(n));
   }
-  template <typename T, std::size_t N>
-  T pick(const std::array<T, N>& choices) {
-    return choices[below(static_cast<int>(N))];
-  }
+  int pick(const Steps& steps) { return steps.values[below(steps.count)]; }
 };
+
+constexpr int allQuantities = static_cast<int>(kQuantityCount);
 
 // What a grade's candidates look like, so that most of them land in it.
 struct Style {
-  int quantities;         // how many of size, sides and hue the nodes change
+  int quantities;         // how many of the quantities the nodes change
   int doubleCellPercent;  // cells that change two quantities at once
   int plantedGridNodes;   // fewest grid nodes on the planted chain
   // A target on a limit is met by every chain that runs into the clamp;
@@ -46,14 +45,10 @@ Style styleOf(Difficulty difficulty) {
   switch (difficulty) {
     case Difficulty::Easy: return {1, 0, 4, false};
     case Difficulty::Medium: return {2, 20, 5, false};
-    case Difficulty::Hard: return {3, 50, 6, true};
+    case Difficulty::Hard: return {allQuantities, 50, 6, true};
   }
-  return {3, 50, 6, true};
+  return {allQuantities, 50, 6, true};
 }
-
-const std::array<float, 8> sizeSteps = {-6, -4, -2, -1, 1, 2, 4, 6};
-const std::array<int, 6> sidesSteps = {-3, -2, -1, 1, 2, 3};
-const std::array<float, 6> hueSteps = {-180, -120, -60, 60, 120, 180};
 
 // Node colours: the built-in levels' own, then two more, all of them
 // written exactly in a pack.
@@ -70,23 +65,23 @@ Colour nodeColour(int index) {
 }
 
 void changeQuantity(Random& random, NodeDeltas& cell, int quantity) {
-  if (quantity == 0) cell.sizeDelta = random.pick(sizeSteps);
-  if (quantity == 1) cell.sidesDelta = random.pick(sidesSteps);
-  if (quantity == 2) cell.hueDelta = random.pick(hueSteps);
+  visitQuantity(static_cast<Quantity>(quantity), [&](const auto& entry) {
+    cell.*entry.cell = entry.ofWhole(random.pick(entry.facts.steps));
+  });
 }
 
 void fillCells(Random& random, const Style& style, Level& level) {
   // The quantities that change are style.quantities of the three in turn,
   // starting at a random one.
-  const int first = random.below(3);
+  const int first = random.below(allQuantities);
   for (NodeDeltas& cell : level.deltas) {
-    cell = {0, 0, 0};
+    cell = {};
     const int one = random.below(style.quantities);
-    changeQuantity(random, cell, (first + one) % 3);
+    changeQuantity(random, cell, (first + one) % allQuantities);
     if (style.quantities > 1 && random.below(100) < style.doubleCellPercent) {
       const int other =
           (one + 1 + random.below(style.quantities - 1)) % style.quantities;
-      changeQuantity(random, cell, (first + other) % 3);
+      changeQuantity(random, cell, (first + other) % allQuantities);
     }
   }
 }
@@ -117,9 +112,12 @@ std::vector<Node*> randomChain(Random& random, const Board& board,
 // A level whose target is what the planted chain makes of its start shape.
 Level candidate(Random& random, Board& board, const Style& style) {
   Level level{};
-  level.startSize = static_cast<float>(2 + random.below(7));
-  level.startSides = kMinSides + random.below(kMaxSides - kMinSides + 1);
-  level.startHue = static_cast<float>(60 * random.below(6));
+  forEachQuantity([&](const auto& entry) {
+    const QuantityFacts& facts = entry.facts;
+    const int choices = facts.widestDelta() / facts.startStep + 1;
+    level.*entry.start =
+        entry.ofWhole(facts.lowest + facts.startStep * random.below(choices));
+  });
   fillCells(random, style, level);
   board.setLevel(level);
   std::vector<Node*> chain;
@@ -128,23 +126,24 @@ Level candidate(Random& random, Board& board, const Style& style) {
   Shape shape;
   shape.copyFrom(board.startShape);
   for (const Node* node : chain) addAndClamp(shape, *node);
-  level.targetSize = shape.size;
-  level.targetSides = shape.sides;
-  level.targetHue = shape.hue;
+  forEachQuantity(
+      [&](const auto& entry) { level.*entry.target = shape.*entry.amount; });
   return level;
 }
 
 // Whether a candidate is worth the search: a start that is already the
 // target is no puzzle.
 bool worthSearching(const Level& level, const Style& style) {
-  if (level.startSize == level.targetSize &&
-      level.startSides == level.targetSides &&
-      level.startHue == level.targetHue)
-    return false;
-  if (!style.targetInsideLimits) return true;
-  return level.targetSize > kMinSize && level.targetSize < kMaxSize &&
-         level.targetSides > kMinSides && level.targetSides < kMaxSides &&
-         level.targetHue > kMinHue && level.targetHue < kMaxHue;
+  bool startIsTarget = true;
+  bool insideLimits = true;
+  forEachQuantity([&](const auto& entry) {
+    const auto target = level.*entry.target;
+    startIsTarget = startIsTarget && level.*entry.start == target;
+    insideLimits =
+        insideLimits && target > entry.lowest() && target < entry.highest();
+  });
+  if (startIsTarget) return false;
+  return !style.targetInsideLimits || insideLimits;
 }
 
 // Proven: the search found solving chains, and grades the level as asked.

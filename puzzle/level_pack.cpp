@@ -1,13 +1,14 @@
 // Level packs: reading levels written as text.
 #include "puzzle/level_pack.h"
 
+#include <array>
 #include <cstring>
 
 #include "files/read_file.h"
 #include "puzzle/board.h"
 #include "puzzle/level_set.h"
 #include "puzzle/pack_number.h"
-#include "puzzle/shape.h"
+#include "puzzle/quantities.h"
 
 namespace {
 
@@ -48,40 +49,47 @@ std::vector<Word> wordsOf(std::string_view line) {
 }
 
 struct Limits {
-  const char* name;
+  std::string name;
   int low, high;
 };
 
-// The three quantities in the order a cell writes them.
-struct Triple {
-  int size, sides, hue;
-};
+// The quantities in the order a cell writes them, as whole numbers.
+using Amounts = std::array<int, kQuantityCount>;
+using AllLimits = std::array<Limits, kQuantityCount>;
+
+// "size/sides/hue": how a shape or a cell is written.
+std::string cellSpelling() {
+  std::string spelling;
+  for (const QuantityFacts& facts : kQuantities)
+    spelling += (spelling.empty() ? "" : "/") + std::string(facts.packName);
+  return spelling;
+}
 
 // Parses "size/sides/hue" within the given limits, or describes the fault.
-bool parseTriple(const Word& word, int line, const Limits (&limits)[3],
-                 Triple& triple, Fault& fault) {
-  int* values[3] = {&triple.size, &triple.sides, &triple.hue};
+bool parseAmounts(const Word& word, int line, const AllLimits& limits,
+                  Amounts& values, Fault& fault) {
   std::size_t at = 0;
-  for (int part = 0; part < 3; ++part) {
+  for (std::size_t part = 0; part < kQuantityCount; ++part) {
     const std::size_t slash = word.text.find('/', at);
-    const bool last = part == 2;
+    const bool last = part + 1 == kQuantityCount;
     if (last != (slash == std::string_view::npos)) {
-      fault = {line, word.column, quoted(word.text) + " is not size/sides/hue"};
+      fault = {line, word.column,
+               quoted(word.text) + " is not " + cellSpelling()};
       return false;
     }
     const std::string_view text =
         word.text.substr(at, last ? std::string_view::npos : slash - at);
     const int column = word.column + static_cast<int>(at);
-    if (readWholeNumber(text, *values[part]) != NumberReading::Good) {
-      fault = {line, column,
-               std::string(limits[part].name) + " " + quoted(text) +
-                   " is not a whole number"};
+    if (readWholeNumber(text, values[part]) != NumberReading::Good) {
+      fault = {
+          line, column,
+          limits[part].name + " " + quoted(text) + " is not a whole number"};
       return false;
     }
-    if (*values[part] < limits[part].low || *values[part] > limits[part].high) {
+    if (values[part] < limits[part].low || values[part] > limits[part].high) {
       fault = {line, column,
-               std::string(limits[part].name) + " " + std::string(text) +
-                   " is beyond " + std::to_string(limits[part].low) + " to " +
+               limits[part].name + " " + std::string(text) + " is beyond " +
+                   std::to_string(limits[part].low) + " to " +
                    std::to_string(limits[part].high)};
       return false;
     }
@@ -92,15 +100,20 @@ bool parseTriple(const Word& word, int line, const Limits (&limits)[3],
 
 // A shape stays within the limits evaluation clamps to; a delta needs no
 // more than the width of those limits.
-const Limits shapeLimits[3] = {
-    {"size", static_cast<int>(kMinSize), static_cast<int>(kMaxSize)},
-    {"sides", kMinSides, kMaxSides},
-    {"hue", static_cast<int>(kMinHue), static_cast<int>(kMaxHue)}};
-const Limits deltaLimits[3] = {
-    {"size delta", -shapeLimits[0].high + shapeLimits[0].low,
-     shapeLimits[0].high - shapeLimits[0].low},
-    {"sides delta", kMinSides - kMaxSides, kMaxSides - kMinSides},
-    {"hue delta", -shapeLimits[2].high, shapeLimits[2].high}};
+AllLimits shapeLimits() {
+  AllLimits limits;
+  for (std::size_t i = 0; i < kQuantityCount; ++i)
+    limits[i] = {kQuantities[i].packName, kQuantities[i].lowest,
+                 kQuantities[i].highest};
+  return limits;
+}
+AllLimits deltaLimits() {
+  AllLimits limits;
+  for (std::size_t i = 0; i < kQuantityCount; ++i)
+    limits[i] = {kQuantities[i].packName + std::string(" delta"),
+                 -kQuantities[i].widestDelta(), kQuantities[i].widestDelta()};
+  return limits;
+}
 
 bool parseChannel(const Word& word, int line, float& value, Fault& fault) {
   const NumberReading reading = readDecimal(word.text, value);
@@ -151,16 +164,19 @@ struct PackParser {
     return "level " + std::to_string(levels.size());
   }
 
-  bool shapeLine(const std::vector<Word>& words, float& size, int& sides,
-                 float& hue) {
+  bool shapeLine(const std::vector<Word>& words, Level& level,
+                 LevelShape shape) {
     if (words.size() != 2)
       return fail(words[0].column, std::string(partNames[part]) +
-                                       " takes one size/sides/hue shape");
-    Triple triple{};
-    if (!parseTriple(words[1], line, shapeLimits, triple, fault)) return false;
-    size = static_cast<float>(triple.size);
-    sides = triple.sides;
-    hue = static_cast<float>(triple.hue);
+                                       " takes one " + cellSpelling() +
+                                       " shape");
+    Amounts amounts{};
+    if (!parseAmounts(words[1], line, shapeLimits(), amounts, fault))
+      return false;
+    forEachQuantity([&](const auto& entry) {
+      level.*entry.shapeField(shape) =
+          entry.ofWhole(amounts[indexOf(entry.facts.quantity)]);
+    });
     return true;
   }
 
@@ -187,12 +203,16 @@ struct PackParser {
       return fail(column, "a row has " + std::to_string(gridColumns) +
                               " cells, found " + std::to_string(words.size()));
     }
+    const AllLimits limits = deltaLimits();
     for (int column = 0; column < gridColumns; ++column) {
-      Triple t{};
-      if (!parseTriple(words[column], line, deltaLimits, t, fault))
+      Amounts amounts{};
+      if (!parseAmounts(words[column], line, limits, amounts, fault))
         return false;
-      level.deltas[row * gridColumns + column] = {
-          static_cast<float>(t.size), t.sides, static_cast<float>(t.hue)};
+      NodeDeltas& cell = level.deltas[row * gridColumns + column];
+      forEachQuantity([&](const auto& entry) {
+        cell.*entry.cell =
+            entry.ofWhole(amounts[indexOf(entry.facts.quantity)]);
+      });
     }
     return true;
   }
@@ -253,11 +273,9 @@ struct PackParser {
                                        std::string(partNames[part]) +
                                        "\", found " + quoted(words[0].text));
     if (part == 1)
-      good =
-          shapeLine(words, level.startSize, level.startSides, level.startHue);
+      good = shapeLine(words, level, LevelShape::Start);
     else if (part == 2)
-      good = shapeLine(words, level.targetSize, level.targetSides,
-                       level.targetHue);
+      good = shapeLine(words, level, LevelShape::Target);
     else if (part == 3)
       good = colourLine(words, level);
     else

@@ -4,17 +4,32 @@
 #include <charconv>
 
 #include "puzzle/board.h"
+#include "puzzle/quantities.h"
 
 namespace {
 
-std::string signedWhole(float value) {
-  const int whole = static_cast<int>(value);
+std::string signedWhole(int whole) {
   return (whole > 0 ? "+" : "") + std::to_string(whole);
 }
 
-std::string shapeText(float size, int sides, float hue) {
-  return std::to_string(static_cast<int>(size)) + "/" + std::to_string(sides) +
-         "/" + std::to_string(static_cast<int>(hue));
+// "size/sides/hue", each amount a whole number.
+std::string shapeText(const Level& level, LevelShape shape) {
+  std::string text;
+  forEachQuantity([&](const auto& entry) {
+    if (!text.empty()) text += "/";
+    text += std::to_string(static_cast<int>(level.*entry.shapeField(shape)));
+  });
+  return text;
+}
+
+// A cell's deltas, each signed: "+2/0/-60".
+std::string cellText(const NodeDeltas& cell) {
+  std::string text;
+  forEachQuantity([&](const auto& entry) {
+    if (!text.empty()) text += "/";
+    text += signedWhole(static_cast<int>(cell.*entry.cell));
+  });
+  return text;
 }
 
 // The shortest decimal that reads back as the same float, in plain
@@ -34,19 +49,13 @@ std::string formatPack(const std::vector<Level>& levels) {
   for (std::size_t index = 0; index < levels.size(); ++index) {
     const Level& level = levels[index];
     text += "# level " + std::to_string(index + 1) + "\nlevel\n";
-    text += "start " +
-            shapeText(level.startSize, level.startSides, level.startHue) + "\n";
-    text += "target " +
-            shapeText(level.targetSize, level.targetSides, level.targetHue) +
-            "\n";
+    text += "start " + shapeText(level, LevelShape::Start) + "\n";
+    text += "target " + shapeText(level, LevelShape::Target) + "\n";
     text += "colour " + channelText(level.nodeRed) + " " +
             channelText(level.nodeGreen) + " " + channelText(level.nodeBlue) +
             "\n";
     for (int k = 0; k < gridNodeCount; ++k) {
-      const NodeDeltas& d = level.deltas[k];
-      text += signedWhole(d.sizeDelta) + "/" +
-              signedWhole(static_cast<float>(d.sidesDelta)) + "/" +
-              signedWhole(d.hueDelta);
+      text += cellText(level.deltas[k]);
       text += (k % gridColumns == gridColumns - 1) ? "\n" : " ";
     }
     text += "\n";

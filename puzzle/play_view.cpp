@@ -10,9 +10,7 @@ PlayView viewOf(const Board& board, const GameState& state) {
   view.hovered = board.hoveredNode;
   view.hoverValid = board.hoverValid;
   view.reachesSink = board.reachesSink;
-  view.resultSize = board.resultShape.size;
-  view.resultSides = board.resultShape.sides;
-  view.resultHue = board.resultShape.hue;
+  view.result = board.resultShape;
   for (std::size_t i = 0; i < board.nodes.size() && i < view.links.size(); ++i)
     view.links[i] = board.nodes[i]->next;
   return view;
@@ -28,10 +26,9 @@ bool PlayView::looksLike(const PlayView& other) const {
   if (screen != ScreenState::Playing) return true;
   const bool sameMark = hovered == other.hovered &&
                         (hovered == nullptr || hoverValid == other.hoverValid);
+  // Colour follows the hue, so the quantities decide how the result looks.
   const bool sameResult = reachesSink == other.reachesSink &&
-                          (!reachesSink || (resultSize == other.resultSize &&
-                                            resultSides == other.resultSides &&
-                                            resultHue == other.resultHue));
+                          (!reachesSink || result.equals(other.result));
   return levelIndex == other.levelIndex && selected == other.selected &&
          sameMark && sameResult && links == other.links;
 }

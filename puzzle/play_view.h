@@ -15,9 +15,7 @@ struct PlayView {
   const Node* hovered = nullptr;
   bool hoverValid = false;  // the mark's colour; shown only with hovered
   bool reachesSink = false;
-  float resultSize = 0.0f;  // the result shape, shown only with reachesSink
-  int resultSides = 0;
-  float resultHue = 0.0f;
+  Shape result;  // shown only with reachesSink; compared by its quantities
   std::array<const Node*, boardNodeCount> links{};  // each node's next
 
   // Whether a frame drawn now would show the same as one drawn at the

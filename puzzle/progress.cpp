@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "puzzle/level_set.h"
+#include "puzzle/quantities.h"
 
 namespace {
 
@@ -274,12 +275,20 @@ std::string packPuzzleName(const std::vector<Level>& levels) {
       hash *= 0x100000001b3ull;
     }
   };
+  // A shape's amounts go in from the table's last quantity back to its
+  // first, as keys were made before the table, so kept progress keeps them.
+  const auto addShape = [&add](const Level& level, LevelShape shape) {
+    for (std::size_t i = kQuantityCount; i-- > 0;)
+      visitQuantity(static_cast<Quantity>(i), [&](const auto& entry) {
+        add(level.*entry.shapeField(shape));
+      });
+  };
   for (const Level& level : levels) {
-    add(level.startHue), add(level.startSides), add(level.startSize);
-    add(level.targetHue), add(level.targetSides), add(level.targetSize);
+    addShape(level, LevelShape::Start);
+    addShape(level, LevelShape::Target);
     add(level.nodeRed), add(level.nodeGreen), add(level.nodeBlue);
-    for (const NodeDeltas& deltas : level.deltas)
-      add(deltas.sizeDelta), add(deltas.sidesDelta), add(deltas.hueDelta);
+    for (const NodeDeltas& cell : level.deltas)
+      forEachQuantity([&](const auto& entry) { add(cell.*entry.cell); });
   }
   char text[24];
   std::snprintf(text, sizeof text, "pack %016llx",

@@ -1,6 +1,8 @@
 // Shape operations: default values, colour, copy and the solution test.
 #include "puzzle/shape.h"
 
+#include "puzzle/quantities.h"
+
 void hsvToRgb(float h, float s, float v, float& r, float& g, float& b) {
   if (s == 0.0f) {
     r = g = b = v;
@@ -44,14 +46,17 @@ void Shape::refreshColour() {
 }
 
 void Shape::copyFrom(const Shape& other) {
-  size = other.size;
-  sides = other.sides;
-  hue = other.hue;
+  forEachQuantity(
+      [&](const auto& entry) { this->*entry.amount = other.*entry.amount; });
   red = other.red;
   green = other.green;
   blue = other.blue;
 }
 
 bool Shape::equals(const Shape& other) const {
-  return hue == other.hue && size == other.size && sides == other.sides;
+  bool same = true;
+  forEachQuantity([&](const auto& entry) {
+    same = same && this->*entry.amount == other.*entry.amount;
+  });
+  return same;
 }

@@ -28,10 +28,11 @@ struct Shape {
   // Recomputes red, green, blue from hue, saturation and value, with the hue
   // shifted down one degree first (hues 0 and 1 look the same).
   void refreshColour();
-  // Copies size, sides, hue and the colour; keeps position, saturation, value.
+  // Copies every quantity (size, sides, hue) and the colour; keeps position,
+  // saturation, value.
   void copyFrom(const Shape& other);
-  // The solution test: exact hue, exact size, same sides. Position and colour
-  // are not compared.
+  // The solution test: every quantity the same, exactly (hue, size, sides).
+  // Position and colour are not compared.
   bool equals(const Shape& other) const;
   // Draws the shape's sprite in its colour (render/, needs a GL context).
   void draw() const;

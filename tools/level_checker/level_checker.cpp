@@ -12,12 +12,12 @@
 #include "files/standard_streams.h"
 #include "puzzle/board.h"
 #include "puzzle/chain_search.h"
-#include "puzzle/clamp.h"
 #include "puzzle/level_generator.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
 #include "puzzle/levels.h"
 #include "puzzle/pack_format.h"
+#include "puzzle/shape_numbers.h"
 
 namespace {
 
@@ -43,23 +43,6 @@ std::string nodeName(const Board& board, const Node* node) {
   return "?";
 }
 
-std::string clampNames(unsigned clamps) {
-  static const struct {
-    unsigned flag;
-    const char* name;
-  } names[] = {
-      {hueRaised, "hue raised to 0"},     {hueLowered, "hue lowered to 320"},
-      {sidesRaised, "sides raised to 3"}, {sidesLowered, "sides lowered to 8"},
-      {sizeRaised, "size raised to 2"},   {sizeLowered, "size lowered to 8"}};
-  std::string text;
-  for (const auto& entry : names) {
-    if ((clamps & entry.flag) == 0) continue;
-    if (!text.empty()) text += ", ";
-    text += entry.name;
-  }
-  return text.empty() ? "none" : text;
-}
-
 int check(const std::vector<Level>& levels, CheckedOutput& output) {
   Board board;
   board.build();
@@ -83,7 +66,7 @@ int check(const std::vector<Level>& levels, CheckedOutput& output) {
         path += nodeName(board, node);
       }
       output.write("  shortest: " + path +
-                   "; clamps: " + clampNames(clampsAlong(board, chain)) + "\n");
+                   "; clamps: " + clampsText(clampsAlong(board, chain)) + "\n");
     }
   }
   return unsolvable == 0 ? 0 : 1;

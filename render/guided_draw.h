@@ -8,6 +8,7 @@
 
 #include "puzzle/board.h"
 #include "puzzle/hint.h"
+#include "puzzle/quantities.h"
 #include "puzzle/trace_place.h"
 
 // A traced shape's picture is this many world units across whatever the
@@ -26,6 +27,10 @@ struct TraceLine {
 };
 constexpr TraceLine kTraceLines[] = {{0, 2}, {2, 1}};
 constexpr int kTraceLineCount = static_cast<int>(std::size(kTraceLines));
+static_assert(kTraceLines[kTraceLineCount - 1].first +
+                      kTraceLines[kTraceLineCount - 1].count ==
+                  static_cast<int>(kQuantityCount),
+              "the label's lines show every quantity");
 
 // The label's size, world units: the shape, then its lines of numbers,
 // the widest ("s8 c8") with room to spare.

@@ -71,7 +71,7 @@ void changeQuantity(Random& random, NodeDeltas& cell, int quantity) {
 }
 
 void fillCells(Random& random, const Style& style, Level& level) {
-  // The quantities that change are style.quantities of the three in turn,
+  // The quantities that change are style.quantities of them in turn,
   // starting at a random one.
   const int first = random.below(allQuantities);
   for (NodeDeltas& cell : level.deltas) {

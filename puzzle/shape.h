@@ -3,6 +3,8 @@
 
 // Limits that every node of a chain clamps the shape to. The hue stops at 320
 // degrees, and the sides match the six shape pictures (3 to 8 corners).
+// kQuantityTable (puzzle/quantities.h) lists them with the rest of each
+// quantity's description.
 constexpr float kMinHue = 0.0f;
 constexpr float kMaxHue = 320.0f;
 constexpr int kMinSides = 3;

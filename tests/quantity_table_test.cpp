@@ -222,15 +222,4 @@ TEST(QuantityTable, TheGeneratorStartsAndStepsEachQuantityAsTheTableSays) {
   });
 }
 
-TEST(QuantityTable, WordsAboutAShapeNameEachQuantity) {
-  const Shape shape = lowestShape();
-  for (const QuantityFacts& facts : kQuantities) {
-    const std::string value = std::to_string(facts.lowest);
-    EXPECT_EQ(quantityValue(shape, facts.quantity), facts.lowest);
-    EXPECT_EQ(shortNumber(shape, facts), facts.letter + value);
-    EXPECT_NE(longNumber(shape, facts).find(facts.name), std::string::npos);
-    EXPECT_NE(limitsText().find(facts.name), std::string::npos);
-  }
-}
-
 }  // namespace

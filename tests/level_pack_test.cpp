@@ -11,6 +11,7 @@
 #include "puzzle/pack_format.h"
 #include "tests/designed_levels.h"
 #include "tests/support/file_kinds.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -238,9 +239,8 @@ TEST(LevelPack, EveryFaultIsReportedWithItsLineAndColumn) {
 // tests cover the kinds themselves), and a good pack read from its file.
 TEST(PackFiles, EachRefusedKindOfFileHasItsLine) {
   namespace fs = std::filesystem;
-  char pattern[] = "/tmp/linkloom-packs-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const fs::path dir = pattern;
+  const RunDir scratch;
+  const fs::path& dir = scratch.path;
   const struct {
     FileKind kind;
     const char* error;
@@ -261,7 +261,6 @@ TEST(PackFiles, EachRefusedKindOfFileHasItsLine) {
   const fs::path good = dir / "good";
   std::ofstream(good, std::ios::binary) << formatPack(builtIn);
   const PackReading read = readPackFile(good.string());
-  fs::remove_all(dir);
   ASSERT_TRUE(read.ok()) << read.error;
   expectSameLevels(read.levels, builtIn);
 }

@@ -5,8 +5,8 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "puzzle/board.h"
@@ -16,6 +16,7 @@
 #include "render/scenery.h"
 #include "render/world.h"
 #include "tests/support/png_files.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -57,13 +58,11 @@ void writeTestPictures() {
 
 struct GlStage : testing::Environment {
   GlWindow window;
-  std::string runDir;
+  std::optional<RunDir> runDir;
 
   void SetUp() override {
-    char pattern[] = "/tmp/linkloom-draw-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    runDir = pattern;
-    ASSERT_EQ(chdir(runDir.c_str()), 0);
+    runDir.emplace();
+    ASSERT_EQ(chdir(runDir->path.c_str()), 0);
     writeTestPictures();
 
     ASSERT_NO_FATAL_FAILURE(
@@ -81,7 +80,7 @@ struct GlStage : testing::Environment {
 
   void TearDown() override {
     window.close();
-    if (!runDir.empty()) std::filesystem::remove_all(runDir);
+    runDir.reset();
   }
 };
 

@@ -134,6 +134,27 @@ Rgb worldPixel(float x, float y) {
                      static_cast<int>(kWindowHeight - pixelY(y)));
 }
 
+bool GlState::operator==(const GlState& other) const {
+  return texture == other.texture && blend == other.blend &&
+         alphaTest == other.alphaTest && colour == other.colour;
+}
+
+GlState glState() {
+  GlState state{glIsEnabled(GL_TEXTURE_2D) == GL_TRUE,
+                glIsEnabled(GL_BLEND) == GL_TRUE,
+                glIsEnabled(GL_ALPHA_TEST) == GL_TRUE,
+                {}};
+  glGetFloatv(GL_CURRENT_COLOR, state.colour.data());
+  return state;
+}
+
+void PrintTo(const GlState& state, std::ostream* out) {
+  *out << "texture " << state.texture << ", blend " << state.blend
+       << ", alpha test " << state.alphaTest << ", colour (" << state.colour[0]
+       << ", " << state.colour[1] << ", " << state.colour[2] << ", "
+       << state.colour[3] << ")";
+}
+
 testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
                               int tolerance) {
   const bool close = std::abs(actual.r - expected.r) <= tolerance &&

@@ -4,6 +4,7 @@
 #include <GL/freeglut.h>
 
 #include "app/game.h"
+#include "app/game_keys.h"
 #include "app/guided_keys.h"
 #include "app/guided_screen.h"
 #include "app/level_supply.h"
@@ -69,7 +70,7 @@ void onKey(unsigned char key, int, int) {
   finishStartUp();
   if (waitsForLevel()) return;
   const PlayView before = viewOf(board(), gameState());
-  if (key == 't') board().evaluate();
+  if (gameActionOf({false, key}) == GameAction::Evaluate) board().evaluate();
   // A guided key may change what no view compares, such as the hint.
   if (pressGuidedKey(key)) askForFrame();
   askForFrameIfChanged(before);

@@ -2,8 +2,7 @@
 // leaves every other key to the browser (F5, Tab, Ctrl+R and the rest).
 #pragma once
 
-#include <algorithm>
-#include <iterator>
+#include <optional>
 
 // A key as GLUT hands it to the callbacks: a character to the keyboard
 // callback (Ctrl with a letter arrives as its control code, Ctrl+Z as 26),
@@ -17,13 +16,26 @@ struct ToolkitKey {
   }
 };
 
-// Every key the classic game acts on belongs here; guided play's own are
-// listed in app/guided_keys.h.
-inline constexpr ToolkitKey gameKeys[] = {
-    {false, 't'},  // evaluates the chain
+enum class GameAction { Evaluate };
+
+struct GameKey {
+  ToolkitKey key;
+  GameAction action;
 };
 
+// Every key the classic game acts on belongs here; guided play's own are
+// listed in app/guided_keys.h.
+inline constexpr GameKey gameKeys[] = {
+    {{false, 't'}, GameAction::Evaluate},
+};
+
+// What the classic game does on a key-down; nothing for a key it ignores.
+inline std::optional<GameAction> gameActionOf(const ToolkitKey& key) {
+  for (const GameKey& entry : gameKeys)
+    if (entry.key == key) return entry.action;
+  return std::nullopt;
+}
+
 inline bool isGameKey(const ToolkitKey& key) {
-  return std::find(std::begin(gameKeys), std::end(gameKeys), key) !=
-         std::end(gameKeys);
+  return gameActionOf(key).has_value();
 }

@@ -17,7 +17,7 @@
 #include "app/puzzle_start.h"
 #include "files/checked_output.h"
 #include "files/standard_streams.h"
-#include "render/world.h"
+#include "render/game_window.h"
 
 namespace {
 
@@ -67,13 +67,12 @@ int main(int argc, char** argv) {
   // never shows one.
   if (!enterDataFolder()) return 1;
   int toolkitArgc = static_cast<int>(options.toolkitArgs.size()) - 1;
-  glutInit(&toolkitArgc, options.toolkitArgs.data());
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
   // The classic 800 x 600 at (100, 100), but for what -geometry gave; the
   // first reshape then holds the window at 4:3.
-  if ((geometry & (WidthValue | HeightValue)) != (WidthValue | HeightValue))
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-  glutCreateWindow(kWindowTitle);
+  GameWindow window;
+  window.sized =
+      (geometry & (WidthValue | HeightValue)) != (WidthValue | HeightValue);
+  window.open(toolkitArgc, options.toolkitArgs.data());
   if ((geometry & (XValue | YValue)) != (XValue | YValue))
     glutPositionWindow(100, 100);
   registerDrawingCallbacks();

@@ -1,7 +1,6 @@
 // Entry of the browser edition: the puzzle the page's address names, the
 // page's canvas as the window, held at the largest 4:3 size that fits below
 // the page's menu, and the browser paces the frames.
-#include <GL/freeglut.h>
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
@@ -11,6 +10,7 @@
 #include "app/page_input.h"
 #include "app/page_place.h"
 #include "render/camera.h"
+#include "render/game_window.h"
 #include "render/window_request.h"
 #include "render/world.h"
 
@@ -37,11 +37,8 @@ void play() {
   int argc = 1;
   char name[] = "linkloom";
   char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(kWindowWidth, kWindowHeight);
   // Without WebGL there is no window; the page says so instead.
-  if (glutCreateWindow(kWindowTitle) == 0) return;
+  if (!GameWindow{}.open(argc, argv)) return;
   emscripten_set_window_title(kWindowTitle);
   registerDrawingCallbacks();
   // The page has shown its progress bar while the data came; the whole of

@@ -1,71 +1,34 @@
-// The state file on the disk: its folder, the lock, reading and writing.
+// Kept progress: read once at the start, set aside when damaged, and
+// changed under the store's lock, wherever the store keeps it.
 #include "app/progress_file.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 #include <string_view>
 
-#include "files/atomic_write.h"
-#include "files/read_file.h"
+#include "app/progress_store.h"
 
 namespace {
 
-constexpr const char* kFileName = "progress";
-
 std::string reason(int error) { return std::strerror(error); }
-
-// Makes every missing folder of path, as mkdir -p; 0 or the errno.
-int makeFolders(const std::string& path) {
-  for (std::size_t at = 1; at <= path.size(); ++at) {
-    if (at != path.size() && path[at] != '/') continue;
-    const std::string part = path.substr(0, at);
-    if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return errno;
-  }
-  struct stat folder {};
-  if (stat(path.c_str(), &folder) != 0) return errno;
-  return S_ISDIR(folder.st_mode) ? 0 : ENOTDIR;
-}
-
-// The lock file beside path, held until the descriptor closes; -1 with
-// errno set when it cannot be had, EWOULDBLOCK while another game holds
-// it. Never waits: a game stuck holding it must not freeze this one.
-int tryLock(const std::string& path) {
-  const int fd =
-      open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-  if (fd < 0) return -1;
-  int result = 0;
-  while ((result = flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EINTR) {
-  }
-  if (result == 0) return fd;
-  const int error = errno;
-  close(fd);
-  errno = error;
-  return -1;
-}
 
 // Lets go of the lock however a save ends.
 struct HeldLock {
-  int fd;
-  ~HeldLock() { close(fd); }
+  const StoreLock& lock;
+  ~HeldLock() { unlockStore(lock); }
 };
 
-// What the state file holds. A file that cannot be read may hold progress
-// all the same (it may be another user's, or the disk may be failing), so
-// it is not damaged: it is left as it is.
-struct KeptFile {
-  Progress progress;   // empty unless the file reads
-  std::string damage;  // why the file does not read, else empty
+// What the store holds. Text that cannot be read may hold progress all the
+// same (it may be another user's, or the disk may be failing), so it is
+// not damaged: it is left as it is.
+struct KeptProgress {
+  Progress progress;   // empty unless the text reads
+  std::string damage;  // why the text does not read, else empty
   int unreadable = 0;  // the errno that kept it from being read, else 0
 };
 
-KeptFile readKept(const std::string& path) {
-  const FileRead read = readFile(path.c_str(), maxProgressBytes);
-  KeptFile kept;
+KeptProgress readKept(const std::string& place) {
+  const FileRead read = readStore(place);
+  KeptProgress kept;
   switch (read.outcome) {
     case FileOutcome::Missing: break;
     case FileOutcome::Unreadable: kept.unreadable = read.error; break;
@@ -92,31 +55,19 @@ ProgressFile& progressFile() {
 }
 
 void ProgressFile::open(const char* stateHome, const char* home) {
-  std::string folder;
-  if (stateHome && stateHome[0] == '/')
-    folder = std::string(stateHome) + "/linkloom";
-  else if (home && home[0] == '/')
-    folder = std::string(home) + "/.local/state/linkloom";
-  if (folder.empty()) {
-    std::fputs(
-        "linkloom: neither XDG_STATE_HOME nor HOME names a folder for the "
-        "progress; playing unsaved\n",
-        messages);
+  const StorePlace store = findStore(stateHome, home);
+  if (store.place.empty()) {
+    std::fprintf(messages, "linkloom: %s; playing unsaved\n",
+                 store.problem.c_str());
     return;
   }
-  if (const int error = makeFolders(folder)) {
-    std::fprintf(messages,
-                 "linkloom: cannot keep progress in %s (%s); playing unsaved\n",
-                 folder.c_str(), reason(error).c_str());
-    return;
-  }
-  path = folder + "/" + kFileName;
-  // Play starts with what the file holds, even should it not be saved to:
-  // the lock may be held or the folder read-only. Files are replaced whole,
-  // so reading without the lock finds an old file or a new one.
+  path = store.place;
+  // Play starts with what the store holds, even should it not be saved to:
+  // the lock may be held or the folder read-only. The text is replaced
+  // whole, so reading without the lock finds the old text or the new.
   progress = readKept(path).progress;
-  // Setting a damaged file aside, under the lock: the lock file also proves
-  // the folder writable before anything is played.
+  // Setting damaged progress aside, under the lock: taking the lock also
+  // proves the store writable before anything is played.
   save([](Progress&) {});
 }
 
@@ -124,52 +75,46 @@ void ProgressFile::save(const std::function<void(Progress&)>& change) {
   change(progress);
   if (path.empty()) return;
   waiting.push_back(change);
-  saveWaiting();
-  if (waiting.size() == 1 && !path.empty())
-    std::fprintf(messages,
-                 "linkloom: another game holds %s.lock; progress is saved "
-                 "once it is free\n",
-                 path.c_str());
+  const std::string busy = trySaving();
+  if (waiting.size() == 1 && !busy.empty())
+    std::fprintf(messages, "linkloom: %s; progress is saved once it is free\n",
+                 busy.c_str());
 }
 
-void ProgressFile::saveWaiting() {
-  if (path.empty() || waiting.empty()) return;
+void ProgressFile::saveWaiting() { trySaving(); }
+
+std::string ProgressFile::trySaving() {
+  if (path.empty() || waiting.empty()) return "";
   const auto unsaved = [this](const std::string& why) {
     std::fprintf(messages, "linkloom: %s; playing unsaved\n", why.c_str());
     path.clear();
     waiting.clear();
+    return std::string();
   };
-  const int lock = tryLock(path);
-  const int error = errno;
-  if (lock < 0 && error == EWOULDBLOCK) return;
-  if (lock < 0)
-    return unsaved("cannot lock " + path + ".lock (" + reason(error) + ")");
+  const StoreLock lock = lockStore(path);
+  if (lock.busy) return lock.problem;
+  if (lock.handle < 0) return unsaved(lock.problem);
   const HeldLock held{lock};
-  KeptFile kept = readKept(path);
+  KeptProgress kept = readKept(path);
   if (kept.unreadable != 0)
-    return unsaved("cannot read " + path + " (" + reason(kept.unreadable) +
-                   "), so it is left as it is");
+    return unsaved("cannot read " + storeName(path) + " (" +
+                   reason(kept.unreadable) + "), so it is left as it is");
   if (!kept.damage.empty()) {
-    const std::string aside = damagedName(path, [](const std::string& name) {
-      return access(name.c_str(), F_OK) == 0;
-    });
-    if (rename(path.c_str(), aside.c_str()) != 0) {
-      const int renameError = errno;
-      return unsaved(path + " is damaged (" + kept.damage +
-                     ") and cannot be kept aside (" + reason(renameError) +
-                     ")");
-    }
+    const std::string aside = damagedName(path, isInStore);
+    const std::string problem = setAside(path, aside);
+    if (!problem.empty())
+      return unsaved(storeName(path) + " is damaged (" + kept.damage +
+                     ") and " + problem);
     std::fprintf(messages,
                  "linkloom: %s is damaged (%s); kept as %s, progress starts "
                  "afresh\n",
-                 path.c_str(), kept.damage.c_str(), aside.c_str());
+                 storeName(path).c_str(), kept.damage.c_str(),
+                 storeName(aside).c_str());
   }
   for (const auto& change : waiting) change(kept.progress);
-  const FileWrite written =
-      writeFileAtomically(path.c_str(), formatProgress(kept.progress));
-  if (!written.ok())
-    return unsaved("cannot save progress to " + path + " (" +
-                   reason(written.error) + ")");
+  const std::string problem = writeStore(path, formatProgress(kept.progress));
+  if (!problem.empty()) return unsaved(problem);
   progress = std::move(kept.progress);
   waiting.clear();
+  return "";
 }

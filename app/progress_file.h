@@ -1,8 +1,9 @@
-// The state file on the disk: found under $XDG_STATE_HOME/linkloom (or
-// ~/.local/state/linkloom), read once at the start, and changed under a
-// lock so that games running at once each add to what the others saved.
-// The browser edition keeps the same text in the page's local storage
-// (app/progress_file_web.cpp), under the key "linkloom progress".
+// Kept progress: read once at the start, and changed under a lock so that
+// games running at once each add to what the others saved. Where it is
+// kept is the store's business (app/progress_store.h): on the desktop the
+// state file under $XDG_STATE_HOME/linkloom (or ~/.local/state/linkloom),
+// in the browser the page's local storage under the key "linkloom
+// progress", with the same text and the same rules.
 #pragma once
 
 #include <cstdio>
@@ -13,7 +14,7 @@
 #include "puzzle/progress.h"
 
 struct ProgressFile {
-  std::string path;  // empty while play goes on unsaved
+  std::string path;  // the store's place; empty while play goes on unsaved
   // As last read or written, with every change since applied, saved or not.
   Progress progress;
   // Where the one-line reports go.
@@ -42,6 +43,9 @@ struct ProgressFile {
   // Called every frame: should the lock be free now, saves the changes
   // waiting. Never waits.
   void saveWaiting();
+  // saveWaiting's work: the words saying who holds the lock while it is
+  // busy, else empty.
+  std::string trySaving();
 };
 
 // The game's state file; tests make their own.

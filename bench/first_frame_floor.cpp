@@ -4,9 +4,9 @@
 
 #include <optional>
 
+#include "render/game_window.h"
 #include "render/picture_files.h"
 #include "render/png_decode.h"
-#include "render/world.h"
 
 namespace {
 std::optional<PngImage> title;
@@ -25,10 +25,7 @@ void showTitle() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(kWindowWidth, kWindowHeight);
-  glutCreateWindow(kWindowTitle);
+  GameWindow{}.open(argc, argv);
   glutPositionWindow(100, 100);
   // RGBA, as the game decodes it: the renderer takes that without
   // converting, so nothing cheaper puts the picture in the window.

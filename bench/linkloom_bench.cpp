@@ -23,6 +23,7 @@
 #include "bench/progress_read.h"
 #include "puzzle/board.h"
 #include "render/camera.h"
+#include "render/game_window.h"
 #include "render/picture_files.h"
 #include "render/png_decode.h"
 #include "render/world.h"
@@ -218,10 +219,7 @@ void measureIdleCost(XClient& client, const std::string& display) {
 }
 
 void openWindow(int& argc, char** argv) {
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(kWindowWidth, kWindowHeight);
-  glutCreateWindow(kWindowTitle);
+  GameWindow{}.open(argc, argv);
   glutDisplayFunc([] {});
   camera().reshape(kWindowWidth, kWindowHeight);
 }

@@ -12,6 +12,7 @@
 #include "render/board_parts.h"
 #include "render/board_sprites.h"
 #include "render/display_list.h"
+#include "render/sprite_state.h"
 
 namespace {
 
@@ -22,22 +23,6 @@ constexpr float kOuterMarkSide = 10.5f;
 // A link picture spans this share of the distance between the two node
 // centres, along the link and across it, leaving the nodes uncovered.
 constexpr double kLinkShare = 0.6;
-
-// The sprite state every board sprite is drawn in: blended, with fully
-// clear texels left alone.
-void enableSpriteState() {
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_ALPHA_TEST);
-  glAlphaFunc(GL_GREATER, 0.0f);
-}
-
-void disableSpriteState() {
-  glDisable(GL_BLEND);
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_TEXTURE_2D);
-}
 
 SpriteDraw tinted(SpriteDraw sprite, float red, float green, float blue,
                   float alpha) {
@@ -150,14 +135,12 @@ std::vector<SpriteDraw> boardBase(const Board& board) {
 }
 
 void drawSprites(const std::vector<SpriteDraw>& sprites) {
-  enableSpriteState();
+  const SpriteState state;
   for (const SpriteDraw& sprite : sprites) sprite.draw();
-  disableSpriteState();
 }
 
 void drawMarks(const Board& board) {
-  enableSpriteState();
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const SpriteState state;
   if (board.selectedNode != nullptr) {
     drawMark(*board.selectedNode, board.selectorSprite);
     if (boardLook().doubleRingOnSelection) {
@@ -170,7 +153,6 @@ void drawMarks(const Board& board) {
   if (!board.hoverValid) glColor4f(1.0f, 0.0f, 0.0f, 0.4f);
   if (board.hoveredNode != nullptr)
     drawMark(*board.hoveredNode, board.selectorSprite);
-  disableSpriteState();
 }
 
 void Board::draw() const {

@@ -145,5 +145,4 @@ void BoardLayer::drawArea(const std::vector<SpriteDraw>& base,
             area.top - area.bottom);
   drawSprites(reaching);
   glDisable(GL_SCISSOR_TEST);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }

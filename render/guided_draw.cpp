@@ -7,6 +7,7 @@
 #include "puzzle/shape_numbers.h"
 #include "render/board_parts.h"
 #include "render/glyph_font.h"
+#include "render/sprite_state.h"
 #include "render/text_draw.h"
 
 namespace {
@@ -20,25 +21,6 @@ constexpr TextColour kClampFrame{0.70f, 0.05f, 0.05f, 1.0f};
 constexpr float kClampLine = 0.22f;  // the frame's stroke, world units
 constexpr float kTextGap = 0.3f;     // between the shape and its numbers
 constexpr float kLineStep = 1.75f;   // from one baseline to the next
-
-// Board::draw's state: sprites blended, fully clear texels left alone.
-struct SpriteState {
-  SpriteState() {
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.0f);
-  }
-  ~SpriteState() {
-    glDisable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  }
-  SpriteState(const SpriteState&) = delete;
-  SpriteState& operator=(const SpriteState&) = delete;
-};
 
 void drawFrame(float left, float bottom, float right, float top) {
   const float w = kClampLine;

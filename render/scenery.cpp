@@ -10,6 +10,7 @@
 #include "render/display_list.h"
 #include "render/picture_files.h"
 #include "render/sprite_list.h"
+#include "render/sprite_state.h"
 
 namespace {
 // Whole world units, as the rectangle's sides are scaled by.
@@ -80,20 +81,11 @@ void Scenery::drawBackground() const {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     return;
   }
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glEnable(GL_ALPHA_TEST);
-  glAlphaFunc(GL_GREATER, 0.0f);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  const SpriteState state;
   glPushMatrix();
   placeOnRect();
   callList(static_cast<unsigned>(backgroundSprite));
   glPopMatrix();
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_BLEND);
-  glDisable(GL_TEXTURE_2D);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void Scenery::drawOpaque(int list, const PictureCopy& copy) const {

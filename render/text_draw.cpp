@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 
 #include "render/display_list.h"
+#include "render/sprite_state.h"
 #include "render/world.h"
 
 namespace {
@@ -21,12 +22,8 @@ struct WorldProjection {
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   }
   ~WorldProjection() {
-    glDisable(GL_BLEND);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
@@ -58,7 +55,7 @@ void drawText(const GlyphFont& font, const std::string& text, float x, float y,
                      : align == TextAlign::Centre ? x - width * 0.5f
                                                   : x - width;
   const WorldProjection projection;
-  glEnable(GL_TEXTURE_2D);
+  const SpriteState state;
   glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
   glTranslatef(left, y, 0.0f);
   const float scale = emUnits / pixelsPerEm(font);
@@ -66,12 +63,12 @@ void drawText(const GlyphFont& font, const std::string& text, float x, float y,
   for (const char c : text) {
     if (drawable(c)) callList(font.listBase + static_cast<unsigned char>(c));
   }
-  glDisable(GL_TEXTURE_2D);
 }
 
 void drawPanel(float left, float bottom, float right, float top,
                const TextColour& colour) {
   const WorldProjection projection;
+  const SpriteState state(SpriteState::Texture::Off);
   glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
   glBegin(GL_QUADS);
   glVertex2f(left, bottom);

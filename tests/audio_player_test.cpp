@@ -8,10 +8,11 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -79,10 +80,9 @@ TEST_F(AudioPlayerTest, OnlyPlayableMp3IsPlayedAndAnythingElseIsReportedOnce) {
   // but that is not MP3, a font and an empty file do not.
   std::ifstream in(kMusic, std::ios::binary);
   const std::string music((std::istreambuf_iterator<char>(in)), {});
-  const std::string scratch = testing::TempDir() + "linkloom-music";
-  std::filesystem::create_directories(scratch);
-  const std::string tagged = scratch + "/tagged.mp3";
-  const std::string empty = scratch + "/empty";
+  const RunDir scratch;
+  const std::string tagged = scratch.file("tagged.mp3");
+  const std::string empty = scratch.file("empty");
   std::ofstream(tagged, std::ios::binary)
       << std::string("ID3\3\0\0\0\0\0\x10", 10) << std::string(16, '\0')
       << music;
@@ -103,7 +103,6 @@ TEST_F(AudioPlayerTest, OnlyPlayableMp3IsPlayedAndAnythingElseIsReportedOnce) {
     EXPECT_EQ(messages,
               c.plays ? "" : c.path + ": not a playable MP3, no music\n");
   }
-  std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

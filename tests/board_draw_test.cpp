@@ -182,13 +182,12 @@ TEST_F(BoardDraw, OnTheSelectedNodeTheHoverMarkLiesOnTop) {
       near(worldPixel(grid(3, 0).x - 3.0f, grid(3, 0).y), {255, 153, 153}));
 }
 
-TEST_F(BoardDraw, DrawingLeavesTexturingBlendingAndAlphaTestOff) {
+// White again even after the refused hover's translucent red mark.
+TEST_F(BoardDraw, DrawingLeavesTexturingBlendingAndAlphaTestOffAndWhite) {
   b.selectedNode = &grid(0, 0);
   b.hoveredNode = &grid(0, 1);
   drawPlayingFrame();
-  EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-  EXPECT_FALSE(glIsEnabled(GL_BLEND));
-  EXPECT_FALSE(glIsEnabled(GL_ALPHA_TEST));
+  EXPECT_EQ(glState(), kPutBack);
 }
 
 // With the link sprite built while "./images/link.png" is missing, so every

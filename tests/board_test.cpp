@@ -67,47 +67,26 @@ TEST_F(BoardTest, BuildingAgainEndsLinkEditing) {
   linkMode() = LinkMode::Idle;
 }
 
-// The table as given for each level, spot-checked against cells that are easy
-// to get wrong when transcribing, plus the shapes and node colour.
+// Each level loads its shapes and every grid node's deltas from the game's
+// table; the table itself is checked cell by cell against the designed
+// pack. The source and sink never change a shape.
 TEST_F(BoardTest, EveryLevelLoadsItsTables) {
-  struct Expected {
-    float startHue;
-    int startSides;
-    float startSize;
-    float targetHue;
-    int targetSides;
-    float targetSize;
-    float red, green, blue;
-    int cell;
-    float sizeDelta;
-    int sidesDelta;
-    float hueDelta;
-  };
-  const Expected expected[levelCount] = {
-      {0, 4, 2, 0, 4, 6, 0, 0, 1, 2, -6, 0, 0},
-      {60, 4, 8, 60, 8, 4, 1, 0, 0, 12, 0, 3, 0},
-      {60, 7, 3, 180, 3, 5, 0, 1, 0, 11, 0, 0, -120},
-      {120, 5, 2, 240, 6, 4, 1, 1, 0, 8, 0, 0, 120},
-      {300, 6, 7, 180, 4, 5, 1, 0, 1, 15, 4, -1, 0},
-      {120, 5, 4, 120, 5, 4, 1, 0.5f, 0, 6, -2, 1, -120},
-  };
-  for (int level = 0; level < levelCount; ++level) {
-    SCOPED_TRACE(level);
-    const Expected& e = expected[level];
-    b.levelIndex = level;
+  for (int index = 0; index < levelCount; ++index) {
+    SCOPED_TRACE(index);
+    const Level& level = builtInLevels[index];
+    b.levelIndex = index;
     b.loadLevel();
-    EXPECT_EQ(b.startShape.hue, e.startHue);
-    EXPECT_EQ(b.startShape.sides, e.startSides);
-    EXPECT_EQ(b.startShape.size, e.startSize);
-    EXPECT_EQ(b.targetShape.hue, e.targetHue);
-    EXPECT_EQ(b.targetShape.sides, e.targetSides);
-    EXPECT_EQ(b.targetShape.size, e.targetSize);
-    EXPECT_EQ(builtInLevels[level].nodeRed, e.red);
-    EXPECT_EQ(builtInLevels[level].nodeGreen, e.green);
-    EXPECT_EQ(builtInLevels[level].nodeBlue, e.blue);
-    EXPECT_EQ(b.node(e.cell)->sizeDelta, e.sizeDelta);
-    EXPECT_EQ(b.node(e.cell)->sidesDelta, e.sidesDelta);
-    EXPECT_EQ(b.node(e.cell)->hueDelta, e.hueDelta);
+    EXPECT_EQ(b.startShape.hue, level.startHue);
+    EXPECT_EQ(b.startShape.sides, level.startSides);
+    EXPECT_EQ(b.startShape.size, level.startSize);
+    EXPECT_EQ(b.targetShape.hue, level.targetHue);
+    EXPECT_EQ(b.targetShape.sides, level.targetSides);
+    EXPECT_EQ(b.targetShape.size, level.targetSize);
+    for (int k = 0; k < gridNodeCount; ++k) {
+      EXPECT_EQ(b.node(k)->sizeDelta, level.deltas[k].sizeDelta) << k;
+      EXPECT_EQ(b.node(k)->sidesDelta, level.deltas[k].sidesDelta) << k;
+      EXPECT_EQ(b.node(k)->hueDelta, level.deltas[k].hueDelta) << k;
+    }
     for (Node* terminal : {b.sourceNode, b.sinkNode}) {
       EXPECT_EQ(terminal->sizeDelta, 0.0f);
       EXPECT_EQ(terminal->sidesDelta, 0);

@@ -12,24 +12,14 @@
 
 #include "puzzle/progress.h"
 #include "tests/support/run_command.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
 struct CommandRunTest : ::testing::Test {
-  std::string scratch;
-  void SetUp() override {
-    char pattern[] = "/tmp/linkloom-run-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    scratch = pattern;
-  }
-  void TearDown() override {
-    for (const char* name :
-         {"/builtin.pack", "/bad.pack", "/stuck.pack", "/cut.pack"})
-      std::remove((scratch + name).c_str());
-    std::remove(scratch.c_str());
-  }
+  const RunDir scratch;
   std::string write(const char* name, const std::string& text) {
-    const std::string path = scratch + "/" + name;
+    const std::string path = scratch.file(name);
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
@@ -151,7 +141,8 @@ TEST_F(CommandRunTest, TheManualPagesAndTheReadmeNameTheOptionsOfTheUsage) {
 TEST_F(CommandRunTest, ABadPackIsReportedByLineAndColumnWithoutAWindow) {
   const std::string bad =
       write("bad.pack", "level\nstart 2/4/0\ntarget 2/9/0\n");
-  for (const std::string& path : {bad, scratch, std::string("/dev/null")}) {
+  for (const std::string& path :
+       {bad, scratch.path.string(), std::string("/dev/null")}) {
     const CommandRun run = game({"--levels", path});
     EXPECT_EQ(run.status, 2) << path;
     EXPECT_EQ(run.err.rfind(path + ":", 0), 0u) << run.err;
@@ -286,7 +277,7 @@ TEST_F(CommandRunTest, ClosedStandardDescriptorsAreNoFault) {
 // A file-size limit makes a write past it fail, with the line of any
 // failed write, rather than end the program by SIGXFSZ.
 TEST_F(CommandRunTest, AFileSizeLimitIsAFailedWriteNotASignal) {
-  const std::string out = scratch + "/out.pack";
+  const std::string out = scratch.file("out.pack");
   const CommandRun checked =
       shell("ulimit -f 1; exec \"$0\" --generate --seed 1 --count 10 >\"$1\"",
             LEVEL_CHECKER, out);
@@ -298,7 +289,7 @@ TEST_F(CommandRunTest, AFileSizeLimitIsAFailedWriteNotASignal) {
   // A progress file larger than the limit: the game's save at its start
   // fails, the file stays whole, and no temporary file is left beside it.
   namespace fs = std::filesystem;
-  const fs::path state = fs::path(scratch) / "state";
+  const fs::path state = scratch.path / "state";
   fs::create_directories(state / "linkloom");
   Progress progress;
   for (int seed = 0; seed < 40; ++seed)
@@ -319,7 +310,6 @@ TEST_F(CommandRunTest, AFileSizeLimitIsAFailedWriteNotASignal) {
     EXPECT_TRUE(entry.path().filename() == "progress" ||
                 entry.path().filename() == "progress.lock")
         << entry.path();
-  fs::remove_all(state);
 }
 
 }  // namespace

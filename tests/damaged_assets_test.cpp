@@ -2,7 +2,6 @@
 // bad checksum, replaced by something that is not a PNG, or emptied, the
 // real game still runs through to the playing screen.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -13,6 +12,7 @@
 
 #include "render/picture_files.h"
 #include "render/world.h"
+#include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
 #include "tools/support/world_mouse.h"
 
@@ -54,15 +54,8 @@ class DamagedAssets : public testing::TestWithParam<int> {};
 
 TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
   const int round = GetParam();
-  const fs::path runDir =
-      fs::temp_directory_path() / ("linkloom-damaged-" + std::to_string(round) +
-                                   "-" + std::to_string(getpid()));
-  fs::remove_all(runDir);
-  fs::create_directories(runDir / "images");
-  fs::create_directory_symlink(fs::path(LINKLOOM_RUN_DIR) / "fonts",
-                               runDir / "fonts");
-  fs::create_directory_symlink(fs::path(LINKLOOM_RUN_DIR) / "audio",
-                               runDir / "audio");
+  const RunDir run({"fonts", "audio"});
+  fs::create_directory(run.path / "images");
   int reported = 0;
   for (int i = 0; i < static_cast<int>(gamePictureFiles.size()); ++i) {
     const int kind = (i + round) % damageKinds;
@@ -70,12 +63,12 @@ TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
     const char* name = gamePictureFiles[i];
     const auto bytes =
         damaged(readBytes(fs::path(LINKLOOM_RUN_DIR) / "images" / name), kind);
-    std::ofstream(runDir / "images" / name, std::ios::binary)
+    std::ofstream(run.path / "images" / name, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   }
 
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, runDir.string()));
+  ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, run.path.string()));
   for (int press = 0; press < 2; ++press) {
     clickWorld(game.client, game.window, kWorldMiddleX, kWorldMiddleY);
     std::this_thread::sleep_for(200ms);
@@ -94,7 +87,6 @@ TEST_P(DamagedAssets, TheGameStillRunsToThePlayingScreen) {
   const std::string messages = game.process.stderrText();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << messages;
   EXPECT_GE(countOf(messages, "libpng error: "), reported) << messages;
-  fs::remove_all(runDir);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryImageEveryDamage, DamagedAssets,

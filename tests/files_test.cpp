@@ -18,19 +18,15 @@
 #include "files/atomic_write.h"
 #include "files/read_file.h"
 #include "tests/support/file_kinds.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 struct FileLibrary : ::testing::Test {
-  fs::path dir;
-  void SetUp() override {
-    char pattern[] = "/tmp/linkloom-files-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir); }
+  const RunDir scratch;
+  const fs::path& dir = scratch.path;
   std::string write(const char* name, const std::string& text) {
     std::ofstream(dir / name, std::ios::binary) << text;
     return (dir / name).string();

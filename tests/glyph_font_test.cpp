@@ -12,6 +12,7 @@
 #include "render/glyph_font.h"
 #include "render/glyph_font_layout.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -195,7 +196,8 @@ TEST_F(GlyphFontTest, LoadPutsBackTheCallersUnpackAlignment) {
 }
 
 TEST_F(GlyphFontTest, FileThatIsNoFontFailsWithTheFaceMessage) {
-  const std::string notAFont = testing::TempDir() + "not_a_font.ttf";
+  const RunDir scratch;
+  const std::string notAFont = scratch.file("not_a_font.ttf");
   std::ofstream(notAFont) << "plain text, no outlines";
   for (const std::string& path :
        {std::string("./no/such/font.ttf"), notAFont}) {

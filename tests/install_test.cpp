@@ -4,13 +4,13 @@
 // package whose prefix LINKLOOM_INSTALL_PREFIX names.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include "tests/support/run_dir.h"
 #include "tests/support/running_game.h"
 
 namespace {
@@ -38,16 +38,13 @@ TEST(Install, TheCommandStartsTheGameOnItsTitleFromAnyDirectory) {
 // A home folder often holds an images/ folder of its own, which is not the
 // game's data.
 TEST(Install, FromAFolderHoldingOnlyImagesTheGameShowsItsTitle) {
-  char pattern[] = "/tmp/linkloom-home-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string home = pattern;
-  ASSERT_EQ(mkdir((home + "/images").c_str(), 0700), 0);
+  const RunDir home;
+  ASSERT_EQ(mkdir(home.file("images").c_str(), 0700), 0);
   RunningGame game;
-  ASSERT_NO_FATAL_FAILURE(game.start(prefix + "/games/linkloom", home));
+  ASSERT_NO_FATAL_FAILURE(
+      game.start(prefix + "/games/linkloom", home.path.string()));
   EXPECT_TRUE(game.showsTitle(10s)) << game.process.stderrText();
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
-  rmdir((home + "/images").c_str());
-  rmdir(home.c_str());
 }
 
 TEST(Install, DesktopEntryAndIconAreInPlace) {

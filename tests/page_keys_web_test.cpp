@@ -39,6 +39,7 @@ TEST(PageKeysTest, KeysTheToolkitDoesNotKnowAndAltOrMetaChordsAreNone) {
 }
 
 TEST(PageKeysTest, TheGameTakesItsOwnKeysAndLeavesTheRest) {
+  EXPECT_EQ(gameActionOf(*plain("t")), GameAction::Evaluate);
   EXPECT_TRUE(isGameKey(*plain("t")));
   for (const char* name : {"T", "F5", "F11", "F12", "Tab", "Escape",
                            "Backspace", "ArrowUp", "ArrowLeft", "PageDown"})

@@ -2,7 +2,6 @@
 // on, a playing field left plain where the board lies, and a generator
 // that always draws the same bytes.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +15,7 @@
 #include "render/picture_files.h"
 #include "render/png_decode.h"
 #include "render/world.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -180,9 +180,8 @@ TEST(Pictures, ThePlayingFieldsAreLightAndPlainWhereThePlayerReads) {
 }
 
 TEST(Pictures, TheGeneratorDrawsTheSameBytesEveryTime) {
-  char pattern[] = "/tmp/linkloom-images-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::string again = pattern;
+  const RunDir scratch;
+  const std::string again = scratch.path.string();
   const std::string command = std::string(LINKLOOM_IMAGE_TOOL) + " " + again +
                               " " + LINKLOOM_FONT_SOURCE + " " +
                               LINKLOOM_BOLD_FONT;
@@ -197,7 +196,6 @@ TEST(Pictures, TheGeneratorDrawsTheSameBytesEveryTime) {
     EXPECT_EQ(bytesOf(again + "/" + name), bytesOf(kImages + name)) << name;
   const auto written = std::distance(std::filesystem::directory_iterator(again),
                                      std::filesystem::directory_iterator());
-  std::filesystem::remove_all(again);
   EXPECT_EQ(written, static_cast<long>(names.size()));
 }
 

@@ -6,12 +6,12 @@
 #include <stdlib.h>
 
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/support/png_files.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -47,15 +47,11 @@ std::vector<unsigned char> midGrey(double gamma) {
 }
 
 struct TempFile {
-  std::string path;
+  const RunDir scratch;
+  const std::string path = scratch.file("picture.png");
   explicit TempFile(const std::vector<unsigned char>& bytes) {
-    char pattern[] = "/tmp/linkloom-png-XXXXXX";
-    const int fd = mkstemp(pattern);
-    close(fd);
-    path = pattern;
     writeFile(path, bytes);
   }
-  ~TempFile() { std::remove(path.c_str()); }
 };
 
 struct ViewingGamma {

@@ -31,20 +31,6 @@ void drawOnBlack(Draw draw) {
   draw();
 }
 
-struct GlState {
-  bool texture, blend, alphaTest;
-  std::array<float, 4> colour;
-};
-
-GlState glState() {
-  GlState state{glIsEnabled(GL_TEXTURE_2D) == GL_TRUE,
-                glIsEnabled(GL_BLEND) == GL_TRUE,
-                glIsEnabled(GL_ALPHA_TEST) == GL_TRUE,
-                {}};
-  glGetFloatv(GL_CURRENT_COLOR, state.colour.data());
-  return state;
-}
-
 TEST(Scenery, TheBackgroundCoversTheWholeWindow) {
   drawOnBlack([] { scenery().drawBackground(); });
   for (const auto& [x, y] : kSpots)
@@ -72,11 +58,7 @@ TEST(Scenery, EveryDrawTurnsOffWhatItTurnedOnAndLeavesTheColourWhite) {
         &Scenery::drawInstructions, &Scenery::drawGameOver}) {
     glColor4f(0.2f, 0.3f, 0.4f, 0.5f);
     (scenery().*draw)();
-    const GlState state = glState();
-    EXPECT_FALSE(state.texture);
-    EXPECT_FALSE(state.blend);
-    EXPECT_FALSE(state.alphaTest);
-    EXPECT_EQ(state.colour, (std::array<float, 4>{1.0f, 1.0f, 1.0f, 1.0f}));
+    EXPECT_EQ(glState(), kPutBack);
   }
 }
 

@@ -5,8 +5,8 @@
 #include <GL/gl.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 #include "puzzle/board.h"
@@ -16,6 +16,7 @@
 #include "render/scenery.h"
 #include "render/world.h"
 #include "tests/support/png_files.h"
+#include "tests/support/run_dir.h"
 
 namespace {
 
@@ -57,13 +58,11 @@ void writeTestPictures() {
 
 struct GlStage : testing::Environment {
   GlWindow window;
-  std::string runDir;
+  std::optional<RunDir> runDir;
 
   void SetUp() override {
-    char pattern[] = "/tmp/linkloom-draw-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    runDir = pattern;
-    ASSERT_EQ(chdir(runDir.c_str()), 0);
+    runDir.emplace();
+    ASSERT_EQ(chdir(runDir->path.c_str()), 0);
     writeTestPictures();
 
     ASSERT_NO_FATAL_FAILURE(
@@ -81,7 +80,7 @@ struct GlStage : testing::Environment {
 
   void TearDown() override {
     window.close();
-    if (!runDir.empty()) std::filesystem::remove_all(runDir);
+    runDir.reset();
   }
 };
 
@@ -133,6 +132,27 @@ Rgb worldPixel(float x, float y) {
   // Read back from the bottom-left, where the window counts from the top.
   return windowPixel(static_cast<int>(pixelX(x)),
                      static_cast<int>(kWindowHeight - pixelY(y)));
+}
+
+bool GlState::operator==(const GlState& other) const {
+  return texture == other.texture && blend == other.blend &&
+         alphaTest == other.alphaTest && colour == other.colour;
+}
+
+GlState glState() {
+  GlState state{glIsEnabled(GL_TEXTURE_2D) == GL_TRUE,
+                glIsEnabled(GL_BLEND) == GL_TRUE,
+                glIsEnabled(GL_ALPHA_TEST) == GL_TRUE,
+                {}};
+  glGetFloatv(GL_CURRENT_COLOR, state.colour.data());
+  return state;
+}
+
+void PrintTo(const GlState& state, std::ostream* out) {
+  *out << "texture " << state.texture << ", blend " << state.blend
+       << ", alpha test " << state.alphaTest << ", colour (" << state.colour[0]
+       << ", " << state.colour[1] << ", " << state.colour[2] << ", "
+       << state.colour[3] << ")";
 }
 
 testing::AssertionResult near(const Rgb& actual, const Rgb& expected,

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,17 @@ std::vector<unsigned char> backBuffer();
 // from the bottom-left.
 Rgb worldPixel(float x, float y);
 Rgb windowPixel(int x, int y);
+// What a draw may switch on, and the current colour.
+struct GlState {
+  bool texture, blend, alphaTest;
+  std::array<float, 4> colour;
+  bool operator==(const GlState& other) const;
+};
+GlState glState();
+// What every draw leaves behind: nothing switched on, the colour white.
+constexpr GlState kPutBack{false, false, false, {1.0f, 1.0f, 1.0f, 1.0f}};
+void PrintTo(const GlState& state, std::ostream* out);
+
 // Within tolerance on every channel; the message shows both colours.
 testing::AssertionResult near(const Rgb& actual, const Rgb& expected,
                               int tolerance = 3);

@@ -5,18 +5,21 @@
 
 #include <cstdlib>
 
+#include "render/game_window.h"
+
 void GlWindow::open(int width, int height, const char* title) {
   ASSERT_TRUE(screen.start());
   setenv("DISPLAY", screen.name.c_str(), 1);
   int argc = 1;
   char name[] = "linkloom_tests";
   char* argv[] = {name, nullptr};
-  glutInit(&argc, argv);
-  glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-  glutInitWindowSize(width, height);
+  GameWindow window;
+  window.width = width;
+  window.height = height;
   // Read back through X, the window must lie wholly on the screen.
-  glutInitWindowPosition(0, 0);
-  glutCreateWindow(title);
+  window.atScreenCorner = true;
+  window.title = title;
+  window.open(argc, argv);
 }
 
 void GlWindow::close() { glutExit(); }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "puzzle/key_focus.h"
@@ -58,8 +59,14 @@ struct KeyboardPlay : ::testing::Test {
 
   void SetUp() override {
     std::ofstream(packPath) << formatPack({builtInLevels[0], builtInLevels[1]});
-    ASSERT_NO_FATAL_FAILURE(game.start(LINKLOOM_BINARY, LINKLOOM_RUN_DIR, {},
-                                       {"--levels", packPath, "--describe"}));
+  }
+  // The game on the pack with --describe, through a shell that sends its
+  // standard output where the test says.
+  void start(const std::string& output = "") {
+    ASSERT_NO_FATAL_FAILURE(
+        game.start("/bin/bash", LINKLOOM_RUN_DIR, {},
+                   {"-c", "exec \"$0\" --levels \"$1\" --describe " + output,
+                    LINKLOOM_BINARY, packPath}));
     ASSERT_TRUE(game.showsTitle(10s));
   }
   void TearDown() override {
@@ -94,6 +101,7 @@ struct KeyboardPlay : ::testing::Test {
 };
 
 TEST_F(KeyboardPlay, AFirstLevelIsSolvedByKeysFromTheSourceAndEveryStepSaid) {
+  ASSERT_NO_FATAL_FAILURE(start());
   client.key("Return");
   ASSERT_TRUE(comesToSay("Press Enter to play")) << game.process.stdoutText();
   client.key("space");
@@ -150,6 +158,36 @@ TEST_F(KeyboardPlay, AFirstLevelIsSolvedByKeysFromTheSourceAndEveryStepSaid) {
   EXPECT_TRUE(comesToSay("Start " + shapeWords(mirror.startShape) +
                          "; target " + shapeWords(mirror.targetShape)));
   EXPECT_EQ(game.process.waitExit(0ms), -1) << game.process.stderrText();
+}
+
+// The words' output closed, or a pipe nobody reads: the game plays on, with
+// at most one line on standard error and never a signal.
+TEST_F(KeyboardPlay, WordsToAClosedOutputAreDroppedSilently) {
+  ASSERT_NO_FATAL_FAILURE(start(">&-"));
+  for (const char* key : {"Return", "Return", "Right", "d", "Return"})
+    client.key(key);
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        return client.title(game.window).find("level 1") != std::string::npos;
+      },
+      5s));
+  std::this_thread::sleep_for(500ms);
+  EXPECT_EQ(game.process.stderrText(), "");
+  EXPECT_EQ(game.process.waitExit(0ms), -1);
+}
+
+TEST_F(KeyboardPlay, WordsToADeadPipeCostOneLineAndPlayGoesOn) {
+  ASSERT_NO_FATAL_FAILURE(start("> >(exit 0)"));
+  for (const char* key : {"Return", "Return", "Right", "d", "Return", "d"})
+    client.key(key);
+  EXPECT_TRUE(waitUntil(
+      [&] {
+        return game.process.stderrText() ==
+               "linkloom: cannot write the words: Broken pipe\n";
+      },
+      5s))
+      << game.process.stderrText();
+  EXPECT_EQ(game.process.waitExit(0ms), -1);
 }
 
 }  // namespace

@@ -91,10 +91,9 @@ void followPlayInWords() {
     last.screen = screen;
     say(screenWords(screen));
   }
-  if (play.levelsSolved != last.levelsSolved) {
-    last.levelsSolved = play.levelsSolved;
-    say({play.clearedText(board())});
-  }
+  // The count goes back to none when the game starts again.
+  if (play.levelsSolved > last.levelsSolved) say({play.clearedText(board())});
+  last.levelsSolved = play.levelsSolved;
   if (screen != ScreenState::Playing) return;
   if (play.levelStarts != last.levelStarts &&
       board().levelIndex < levelSetSize()) {

@@ -55,6 +55,11 @@ std::vector<std::string> screenWords(ScreenState screen) {
   return {};
 }
 
+// "Focus on the source", or wherever it is.
+std::string focusPlaceWords() {
+  return "Focus on " + focusWords(board(), board().node(guidedPlay().focus));
+}
+
 }  // namespace
 
 PressNote notePress(const Node* pressed) {
@@ -70,14 +75,13 @@ void sayFocus() {
   say({focusWords(board(), board().node(guidedPlay().focus))});
 }
 
-void sayDropped() { say({"Selection dropped"}); }
+void sayDropped() { say({selectionDroppedText}); }
 
 void sayResult() { say({resultWords(board())}); }
 
 void sayLevel() {
   std::vector<std::string> words = levelWords(guidedPlay(), board());
-  words.push_back("Focus on " +
-                  focusWords(board(), board().node(guidedPlay().focus)));
+  words.push_back(focusPlaceWords());
   say(words);
 }
 
@@ -99,7 +103,7 @@ void followPlayInWords() {
       board().levelIndex < levelSetSize()) {
     last.levelStarts = play.levelStarts;
     std::vector<std::string> words = levelStartWords(play, board());
-    words.push_back("Focus on the source");
+    words.push_back(focusPlaceWords());
     say(words);
   }
   if (play.notice != last.notice) {

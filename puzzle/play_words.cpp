@@ -114,7 +114,7 @@ std::vector<std::string> pressWords(const Board& board, const PlayView& before,
   if (board.selectedNode != nullptr && board.selectedNode != before.selected)
     return {nodeName(board, board.selectedNode) + " selected"};
   if (board.selectedNode == nullptr && before.selected != nullptr)
-    return {"Selection dropped"};
+    return {selectionDroppedText};
   const std::string why = refusalWords(board, pressed, refusal);
   if (why.empty()) return {};
   return {why};

@@ -13,6 +13,9 @@
 #include "puzzle/link_editing.h"
 #include "puzzle/play_view.h"
 
+// Said when a selection is let go without a link.
+constexpr const char* selectionDroppedText = "Selection dropped";
+
 // "row 2, column 3" counted from the top left, "the source", "the sink".
 std::string nodeName(const Board& board, const Node* node);
 // "size 3, 5 corners, hue 200".

@@ -107,9 +107,17 @@ std::vector<std::string> pressWords(const Board& board, const PlayView& before,
     if (selected->next == nullptr)
       return {"Removed the link from " + nodeName(board, selected),
               resultWords(board)};
-    return {"Linked " + nodeName(board, selected) + " to " +
-                nodeName(board, selected->next),
-            resultWords(board)};
+    const Node* linked = selected->next;
+    std::vector<std::string> words = {"Linked " + nodeName(board, selected) +
+                                      " to " + nodeName(board, linked)};
+    // A node the link brings onto the chain gets its label: said too, so
+    // its effect is heard as it is seen. The sink's is the result.
+    const std::vector<TracedNode> trace = traceChain(board);
+    const TracedNode* step = stepOf(trace, linked);
+    if (step != nullptr && linked != board.sinkNode)
+      words.push_back(nodeName(board, linked) + " " + leavingWords(*step));
+    words.push_back(resultWords(board));
+    return words;
   }
   if (board.selectedNode != nullptr && board.selectedNode != before.selected)
     return {nodeName(board, board.selectedNode) + " selected"};

@@ -30,8 +30,9 @@ std::string focusWords(const Board& board, const Node* focused);
 // "The chain does not reach the sink yet".
 std::string resultWords(const Board& board);
 // What a left press on the node did, from the view before it and the
-// refusal it met then: "Linked row 1, column 1 to row 1, column 2" and the
-// result, "row 1, column 1 selected", or why nothing changed.
+// refusal it met then: "Linked row 1, column 1 to row 1, column 2", the
+// shape leaving the node linked when the chain now passes it, and the
+// result; "row 1, column 1 selected"; or why nothing changed.
 std::vector<std::string> pressWords(const Board& board, const PlayView& before,
                                     const Node* pressed, Refusal refusal);
 // "Hint: link row 2, column 3 to row 2, column 4", or to remove a link;

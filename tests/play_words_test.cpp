@@ -85,6 +85,13 @@ TEST_F(WordsTest, PressesSaySelectionLinksAndARefusedLinkBack) {
   EXPECT_EQ(press(second), (std::vector<std::string>{
                                "Linked row 2, column 1 to row 2, column 2",
                                "The chain does not reach the sink yet"}));
+  // A link that brings a node onto the chain says the shape leaving it.
+  press(b.sourceNode);
+  const std::vector<std::string> onChain = press(first);
+  ASSERT_EQ(onChain.size(), 3u);
+  EXPECT_EQ(onChain[0], "Linked the source to row 2, column 1");
+  EXPECT_EQ(onChain[1].rfind("row 2, column 1 leaves size ", 0), 0u);
+  EXPECT_EQ(onChain[2], "The chain does not reach the sink yet");
   press(second);
   EXPECT_EQ(press(first),
             std::vector<std::string>{

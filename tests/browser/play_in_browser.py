@@ -892,10 +892,17 @@ class WordsOnlyTest(SiteTest):
                 self.press(page, "Enter", f"Removed the link from {start}")
         self.assertIsNotNone(self.said(page, "Level 1 cleared", 0, 1),
                              self.words(page))
-        # The shapes along the way were said as numbers, and the next level
-        # starts with its place.
-        self.assertTrue(any(" leaves size " in line
-                            for line in self.words(page)))
+        # Each node the chain took on was heard with the shape leaving it,
+        # as numbers, and the next level starts with its place.
+        lines = self.words(page)
+        linked = [(at, match.group(2)) for at, match in enumerate(
+            re.fullmatch(rf"Linked ({NODE_NAME}) to ({NODE_NAME})", line)
+            for line in lines) if match]
+        self.assertGreaterEqual(len(linked), 3, lines)
+        for at, node in linked:
+            if node != "the sink":
+                self.assertRegex(lines[at + 1], rf"{node} leaves size \d+, "
+                                 r"\d corners, hue \d+(; .* limits?)?")
         self.assertIsNotNone(self.said(page, "Result matches the target"))
         self.assertIsNotNone(self.said(page, "two.pack - level 2 of 2"))
 

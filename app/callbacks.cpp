@@ -9,6 +9,7 @@
 #include "app/guided_screen.h"
 #include "app/level_supply.h"
 #include "app/redraw.h"
+#include "app/spoken_play.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/play_view.h"
@@ -53,6 +54,10 @@ void onMouseButton(int button, int state, int, int) {
   finishStartUp();
   if (waitsForLevel()) return;
   const PlayView before = viewOf(board(), gameState());
+  const bool boardPress = gameState().screenState == ScreenState::Playing &&
+                          state == GLUT_DOWN && button == GLUT_LEFT_BUTTON;
+  const PressNote note =
+      notePress(board().nearestNode(pointer().worldX, pointer().worldY));
   // The click's own pixel is not mapped again: the board acts on the
   // position of the last motion event.
   const ButtonEffect effect =
@@ -63,12 +68,18 @@ void onMouseButton(int button, int state, int, int) {
   // The restart rebuilds the glyph font.
   if (effect == ButtonEffect::Restart) runOrExit(&Game::restart);
   noteGuidedPress();
+  if (boardPress) noteGuidedClick(note);
   askForFrameIfChanged(before);
 }
 
 void onKey(unsigned char key, int, int) {
   finishStartUp();
   if (waitsForLevel()) return;
+  if (movesOnFromScreen(key)) {
+    onMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0);
+    onMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 0, 0);
+    return;
+  }
   const PlayView before = viewOf(board(), gameState());
   if (gameActionOf({false, key}) == GameAction::Evaluate) board().evaluate();
   // A guided key may change what no view compares, such as the hint.

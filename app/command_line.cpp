@@ -13,7 +13,8 @@
 
 const char* const gameUsage =
     "usage: linkloom [--levels FILE | FILE | --seed N | --daily]\n"
-    "                [--difficulty D] [--from-start] [toolkit options]\n"
+    "                [--difficulty D] [--from-start] [--describe]\n"
+    "                [toolkit options]\n"
     "  --levels FILE    play the levels of a pack (format in linkloom(6))\n"
     "  --seed N         play six generated levels of seed N (a whole number)\n"
     "  --daily          play the day's six generated levels, seeded by\n"
@@ -22,6 +23,8 @@ const char* const gameUsage =
     "                   medium; the daily's rise), with --seed or --daily\n"
     "  --from-start     play from level 1 rather than the first level not\n"
     "                   yet solved; what was solved stays kept\n"
+    "  --describe       with a pack, --seed or --daily: say the play in\n"
+    "                   words on standard output, a sentence a line\n"
     "  -h, --help       show this text\n"
     "  --version        show the version\n"
     "A bare FILE is a pack to play; -- ends the options. The window\n"
@@ -30,11 +33,20 @@ const char* const gameUsage =
 
 namespace {
 
-enum Option { Levels, Seed, Daily, DifficultyOption, FromStart, Help, Version };
+enum Option {
+  Levels,
+  Seed,
+  Daily,
+  DifficultyOption,
+  FromStart,
+  Describe,
+  Help,
+  Version
+};
 const std::vector<LongOption> gameOptions = {
     {"levels", true},     {"seed", true},        {"daily", false},
-    {"difficulty", true}, {"from-start", false}, {"help", false},
-    {"version", false}};
+    {"difficulty", true}, {"from-start", false}, {"describe", false},
+    {"help", false},      {"version", false}};
 // What freeglut's glutInit reads from the command line itself.
 const std::vector<ToolkitOption> toolkitOptions = {
     {"-display", 1}, {"-geometry", 1}, {"-iconic", 0}, {"-sync", 0},
@@ -84,6 +96,7 @@ CommandLine parseCommandLine(int argc, char** argv) {
         break;
       }
       case FromStart: options.fromStart = true; break;
+      case Describe: options.describe = true; break;
     }
   }
   for (const std::string& file : reading.files) {
@@ -99,6 +112,9 @@ CommandLine parseCommandLine(int argc, char** argv) {
     return failing("--difficulty goes with --seed or --daily");
   if (options.fromStart && !options.seeded && !packGiven)
     return failing("--from-start goes with --levels, --seed or --daily");
+  // The words are guided play's; the classic game stays as it was.
+  if (options.describe && !options.seeded && !packGiven)
+    return failing("--describe goes with --levels, --seed or --daily");
   for (std::size_t at = 1; at + 1 < reading.passedOn.size(); ++at)
     if (std::string(reading.passedOn[at]) == "-geometry")
       options.geometry = reading.passedOn[at + 1];

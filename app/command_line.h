@@ -22,6 +22,7 @@ struct CommandLine {
   Difficulty difficulty = Difficulty::Medium;
   bool difficultyGiven = false;  // --difficulty D
   bool fromStart = false;        // --from-start
+  bool describe = false;         // --describe: play said on standard output
   // The value of the toolkit's -geometry, empty when not given; the window
   // takes the size and the place it names.
   std::string geometry;

@@ -15,6 +15,7 @@
 #include "app/kept_progress.h"
 #include "app/level_supply.h"
 #include "app/redraw.h"
+#include "app/spoken_play.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/level_progress.h"
@@ -133,6 +134,7 @@ void Game::display() {
   if (gameState().screenState != ScreenState::Playing) {
     drawScreenImage(gameState().screenState);
     drawGuidedScreen(gameState().screenState);
+    followPlayInWords();
     glutSwapBuffers();
     titleShown = true;
     glPopMatrix();
@@ -150,6 +152,7 @@ void Game::display() {
     boardLayer().draw(board());
     drawMarks(board());
     drawGuidedPlaying();
+    followPlayInWords();
   }
   glutSwapBuffers();
   glPopMatrix();

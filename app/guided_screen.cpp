@@ -146,6 +146,13 @@ void noteGuidedPress() {
   if (guidedPlay().on) guidedPlay().afterPress(board());
 }
 
+void noteGuidedClick(const PressNote& note) {
+  GuidedPlay& play = guidedPlay();
+  if (!play.on || note.pressed == nullptr) return;
+  play.focus = board().indexOf(note.pressed);
+  sayPress(note);
+}
+
 void restartGuidedPlay() {
   if (!guidedPlay().on) return;
   // The restart starts level 1 at once, so its search starts with it.
@@ -172,8 +179,15 @@ void drawGuidedPlaying() {
   drawText(font, play.statusText(shown), kWorldLeft + kMargin,
            kWorldTop - kMargin - kStatusEm * 0.75f, kStatusEm, TextAlign::Left,
            kInk);
-  drawText(font, guidedKeyList(), kWorldRight - kMargin, kWorldBottom + kMargin,
-           kKeysEm, TextAlign::Right, kInk);
+  drawFocus(*shown.node(play.focus));
+  // The key list's last line along the bottom edge, the others above it.
+  const std::vector<std::string> keys = guidedKeyLines();
+  float baseline = kWorldBottom + kMargin;
+  for (auto line = keys.rbegin(); line != keys.rend(); ++line) {
+    drawText(font, *line, kWorldRight - kMargin, baseline, kKeysEm,
+             TextAlign::Right, kInk);
+    baseline += kKeysEm * 1.2f;
+  }
   if (gameState().levelPause) {
     const std::string cleared = play.clearedText(shown);
     constexpr float em = 5.0f;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/spoken_play.h"
 #include "puzzle/game_state.h"
 
 // Turns guided play on for the named puzzle, before start-up loads the
@@ -20,12 +21,15 @@ void beginGuidedPlay(const std::string& puzzleName);
 void updateGuidedPlay(double dt);
 // After a button event that reached the board: an edit becomes undoable.
 void noteGuidedPress();
+// After a left press on the playing screen, noted before it: the focus
+// follows the pointer to the node pressed, and the press is said in words.
+void noteGuidedClick(const PressNote& note);
 // Back to the first level after the game-over screen.
 void restartGuidedPlay();
 
 // Over the board on the playing screen: the numbers of the three shapes,
-// the hint, the trace, the status line, the key list and, during the level
-// pause, "Level N cleared".
+// the hint, the trace, the keys' focus, the status line, the key list and,
+// during the level pause, "Level N cleared".
 void drawGuidedPlaying();
 // Over the playing field while the level in play is still being made.
 void drawLevelWait();

@@ -15,6 +15,7 @@
 #include "app/game.h"
 #include "app/option_reader.h"
 #include "app/puzzle_start.h"
+#include "app/words_out.h"
 #include "files/checked_output.h"
 #include "files/standard_streams.h"
 #include "render/game_window.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     return reportMisuse(
         "linkloom", "-geometry takes WxH+X+Y, not " + clipped(options.geometry),
         gameUsage);
+  wordsWanted() = options.describe;
   std::string error;
   if (!startPuzzle(options, std::time(nullptr), error)) {
     std::fprintf(stderr, "%s\n", error.c_str());

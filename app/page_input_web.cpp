@@ -59,9 +59,10 @@ bool takesKey(const ToolkitKey& key) {
   return action.has_value();
 }
 
-// Only the game's keys reach it, and only their default is cancelled. A
+// Only the game's keys reach it, and only their default is cancelled (Space
+// would scroll, Enter would press a control). A
 // held key repeats nothing, as on the desktop, which ignores key repeat.
-EM_BOOL onPageKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
+EM_BOOL onCanvasKeyDown(int, const EmscriptenKeyboardEvent* event, void*) {
   const auto key =
       toolkitKey(event->key, event->ctrlKey, event->altKey, event->metaKey);
   if (!key || !takesKey(*key)) return EM_FALSE;
@@ -83,5 +84,8 @@ void registerPageInput() {
   emscripten_set_mousedown_callback("#canvas", nullptr, EM_FALSE,
                                     onCanvasMouseDown);
   emscripten_set_mouseup_callback(window, nullptr, EM_FALSE, onPageMouseUp);
-  emscripten_set_keydown_callback(window, nullptr, EM_FALSE, onPageKeyDown);
+  // Keys only while the canvas has the focus: Tab and the menu stay the
+  // page's, and a screen reader's own keys reach it elsewhere.
+  emscripten_set_keydown_callback("#canvas", nullptr, EM_FALSE,
+                                  onCanvasKeyDown);
 }

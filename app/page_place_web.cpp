@@ -166,14 +166,13 @@ void followPlayer() {
     place.shownLevel = index + 1;
     tellPage("showPlace", placeFragment(place.address, place.shownLevel));
   }
-  // The page's note speaks, so a notice is heard as well as drawn. The
-  // search's word lasts a moment and only the status line shows it: in the
-  // note it would stay after the search, over a line the player needs.
+  // The page's note speaks, so a lasting notice is heard as well as drawn.
+  // The search's passing word is no notice: in the note it would stay after
+  // the search, over a line the player needs.
   const std::string& notice = guidedPlay().notice;
   if (notice != place.notice) {
     place.notice = notice;
-    if (!notice.empty() && notice != searchingText)
-      tellPage("showNote", notice);
+    if (!notice.empty()) tellPage("showNote", notice);
   }
   if (!place.resultShown && !dailyResult().empty()) {
     place.resultShown = true;

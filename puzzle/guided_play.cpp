@@ -36,7 +36,6 @@ void GuidedPlay::takeSolutions(Board& board, const GameState& state,
   searching = false;
   if (!hintWaiting) return;
   hintWaiting = false;
-  notice.clear();
   askHint(board, state);
 }
 
@@ -76,7 +75,6 @@ void GuidedPlay::askHint(Board& board, const GameState& state) {
   }
   if (searching) {
     hintWaiting = true;
-    notice = searchingText;
     return;
   }
   hint = findHint(board, solutions);
@@ -99,6 +97,7 @@ void GuidedPlay::startLevel(const Board& board) {
   ++levelStarts;
   hint = {};
   notice.clear();
+  focus = kSourceIndex;
 }
 
 void GuidedPlay::restart(const Board& board) {
@@ -121,7 +120,13 @@ std::string GuidedPlay::placeText(const Board& board) const {
 
 std::string GuidedPlay::statusText(const Board& board) const {
   const std::string status = placeText(board) + " - " + clockText(levelSeconds);
-  return notice.empty() ? status : status + " - " + notice;
+  const std::string said = noticeText();
+  return said.empty() ? status : status + " - " + said;
+}
+
+std::string GuidedPlay::noticeText() const {
+  if (notice.empty() && hintWaiting) return searchingText;
+  return notice;
 }
 
 std::string GuidedPlay::clearedText(const Board& board) const {

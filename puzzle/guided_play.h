@@ -8,6 +8,7 @@
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/hint.h"
+#include "puzzle/key_focus.h"
 #include "puzzle/link_history.h"
 
 // What h says on a level no chain solves, which a pack may hold.
@@ -52,9 +53,13 @@ struct GuidedPlay {
   int levelStarts = 0;       // levels started, so each gets its own search
   Hint hint;                 // shown until the links change
   // A sentence the status line ends with until the level changes, such as
-  // noChainSolvesText once h is asked for on a level without a solution,
-  // or searchingText while a hint waits for the search.
+  // noChainSolvesText once h is asked for on a level without a solution.
+  // The passing word while a hint waits for the search (searchingText) is
+  // not one: it is shown from hintWaiting, and lasts only that long.
   std::string notice;
+  // The node the keys press, an index into Board::nodes; the source at the
+  // start of each level.
+  int focus = kSourceIndex;
 
   // One frame of dt seconds on the playing screen, after the level
   // progression has run: starts a loaded level afresh (its history, and
@@ -91,8 +96,10 @@ struct GuidedPlay {
   // "Seed 42 - hard - level 3 of 6", for the status line and the title.
   std::string placeText(const Board& board) const;
   // The place and the level's time: "... - level 3 of 6 - 1:05", and the
-  // notice after them when there is one.
+  // notice, or the passing word while a hint waits, after them.
   std::string statusText(const Board& board) const;
+  // The notice, or the passing word while a hint waits; empty for neither.
+  std::string noticeText() const;
   // "Level 3 cleared", shown during the level pause.
   std::string clearedText(const Board& board) const;
   // The game-over screen's count: levels solved, total time, hints.

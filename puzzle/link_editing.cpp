@@ -16,14 +16,26 @@ HoverRule& hoverRule() {
   return rule;
 }
 
-bool pressWouldChange(const Board& board, const Node* node) {
-  if (node == nullptr || gameState().levelPause) return false;
-  if (linkMode() == LinkMode::Idle) return node != board.sinkNode;
+Refusal pressRefusal(const Board& board, const Node* node) {
+  if (node == nullptr) return Refusal::NoNode;
+  if (gameState().levelPause) return Refusal::Paused;
+  if (linkMode() == LinkMode::Idle)
+    return node == board.sinkNode ? Refusal::FromSink : Refusal::None;
   // Pressed again, the selected node drops its link and the selection.
-  if (node == board.selectedNode) return true;
-  return node != board.sourceNode &&
-         withinLinkReach(*board.selectedNode, *node) &&
-         node->next != board.selectedNode;
+  if (node == board.selectedNode) return Refusal::None;
+  if (node == board.sourceNode) return Refusal::IntoSource;
+  if (!withinLinkReach(*board.selectedNode, *node)) return Refusal::OutOfReach;
+  if (node->next == board.selectedNode) return Refusal::LinkBack;
+  return Refusal::None;
+}
+
+bool pressWouldChange(const Board& board, const Node* node) {
+  return pressRefusal(board, node) == Refusal::None;
+}
+
+void dropSelection(Board& board) {
+  board.selectedNode = nullptr;
+  linkMode() = LinkMode::Idle;
 }
 
 void judgeHover(Board& board) {
@@ -46,12 +58,13 @@ Node* Board::nearestNode(float x, float y) const {
 
 void Board::pressAt(float x, float y, bool leftPress, bool /*rightPress*/,
                     bool notRelease) {
-  if (!notRelease || gameState().levelPause || !leftPress) return;
+  if (!notRelease || !leftPress) return;
   Node* pressed = nearestNode(x, y);
-  if (pressed == nullptr) return;  // the selection, if any, stays
+  // A refused press changes nothing: the selection, if any, stays for
+  // another try.
+  if (pressRefusal(*this, pressed) != Refusal::None) return;
 
   if (linkMode() == LinkMode::Idle) {
-    if (pressed == sinkNode) return;  // the sink never links onwards
     selectedNode = pressed;
     linkMode() = LinkMode::Linking;
     return;
@@ -60,17 +73,10 @@ void Board::pressAt(float x, float y, bool leftPress, bool /*rightPress*/,
   if (pressed == selectedNode) {
     // Pressing the selected node again is the one way to remove a link.
     selectedNode->next = nullptr;
-  } else if (pressed == sourceNode ||
-             !withinLinkReach(*selectedNode, *pressed) ||
-             pressed->next == selectedNode) {
-    // Nothing links into the source, links stay short, and two nodes never
-    // link to each other; the selection stays for another try.
-    return;
   } else {
     selectedNode->next = pressed;
   }
-  selectedNode = nullptr;
-  linkMode() = LinkMode::Idle;
+  dropSelection(*this);
 }
 
 void Board::hoverAt(float x, float y) {

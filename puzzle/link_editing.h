@@ -20,9 +20,23 @@ HoverRule& hoverRule();
 
 struct Board;
 struct Node;
+// Why a left press on a node would change nothing, under the link editing
+// rules; None when it would select, link or remove a link.
+enum class Refusal {
+  None,
+  NoNode,      // the press is on no node
+  Paused,      // the level pause takes no presses
+  FromSink,    // the sink never links onwards, so it is never selected
+  IntoSource,  // nothing links into the source
+  OutOfReach,  // links stay short
+  LinkBack,    // two nodes never link to each other
+};
+Refusal pressRefusal(const Board& board, const Node* node);
 // Whether a left press on node would change the board or the selection,
 // under the link editing rules and outside the level pause.
 bool pressWouldChange(const Board& board, const Node* node);
+// Drops the selection without linking (a key's way out of a link begun).
+void dropSelection(Board& board);
 // hoverValid for the hovered node, again, under the hover rule: after a
 // press or a key has changed the links or the selection under a still
 // pointer.

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "puzzle/chain_trace.h"
 #include "puzzle/shape_numbers.h"
 #include "render/board_parts.h"
@@ -119,6 +121,22 @@ void drawShapeNumbers(const Board& board) {
   // Over the target's name, which the playing field writes to the right of
   // the target, from x -11.5.
   drawLongNumbers(board.targetShape, -11.5f, 16.6f, TextAlign::Left);
+}
+
+void drawFocus(const Node& node) {
+  // Outside the selection's outer ring, 23 pixels out at 800 x 600.
+  constexpr float half = 3.6f;
+  constexpr float arm = 1.5f;
+  constexpr float w = 0.35f;
+  for (const float sx : {-1.0f, 1.0f})
+    for (const float sy : {-1.0f, 1.0f}) {
+      const float x = node.x + sx * half;
+      const float y = node.y + sy * half;
+      drawPanel(std::min(x, x - sx * arm), std::min(y, y - sy * w),
+                std::max(x, x - sx * arm), std::max(y, y - sy * w), kInk);
+      drawPanel(std::min(x, x - sx * w), std::min(y, y - sy * arm),
+                std::max(x, x - sx * w), std::max(y, y - sy * arm), kInk);
+    }
 }
 
 void drawHint(const Board& board, const Hint& hint) {

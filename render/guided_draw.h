@@ -56,6 +56,11 @@ void drawChainTrace(const Board& board, const Hint& hint);
 // when the chain reaches the sink) and over the target's name.
 void drawShapeNumbers(const Board& board);
 
+// The keys' focus on a node: four corner brackets of a square round it,
+// wider than the selection's rings, so it differs from them and from the
+// hover ring by shape.
+void drawFocus(const Node& node);
+
 // A next link as a golden link with rings on both its nodes; a wrong link
 // as a red one with a ring on the node it leaves.
 void drawHint(const Board& board, const Hint& hint);

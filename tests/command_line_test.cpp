@@ -41,6 +41,8 @@ TEST(CommandLine, OptionsAndWhatTheyAskFor) {
   EXPECT_TRUE(seeded.difficultyGiven);
   EXPECT_TRUE(parse({"--from-start", "--levels", "a.pack"}).fromStart);
   EXPECT_TRUE(parse({"--daily", "--from-start"}).fromStart);
+  EXPECT_TRUE(parse({"--seed", "4", "--describe"}).describe);
+  EXPECT_FALSE(daily.describe);
 }
 
 TEST(CommandLine, ValuesAfterEqualsBareFilesAndTheEndOfOptions) {
@@ -116,6 +118,7 @@ TEST(CommandLine, MistakesAreOneLineErrors) {
       {{"--levels", "", "--seed", "1"}, "an empty file name"},
       {{"--daily", "--seed", "0"}, "--daily cannot go with --seed"},
       {{"--from-start"}, "--from-start goes with --levels, --seed or --daily"},
+      {{"--describe"}, "--describe goes with --levels, --seed or --daily"},
   };
   for (const auto& c : cases) {
     const CommandLine options = parse(c.args);

@@ -77,7 +77,7 @@ TEST_F(CommandRunTest, TheGameExplainsItselfAndRefusesMistakesBeforeAWindow) {
   EXPECT_EQ(help.status, 0);
   for (const char* option :
        {"--levels FILE", "--seed N", "--daily", "--difficulty D",
-        "--from-start", "--help", "--version"})
+        "--from-start", "--describe", "--help", "--version"})
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   const CommandRun version = game({"--version"});
   EXPECT_EQ(version.status, 0);

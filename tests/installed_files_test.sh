@@ -53,7 +53,7 @@ mkdir -p "$out/packs/sub"
 touch "$out/packs/a.pack" "$out/packs/b.txt"
 expect_completion "$(options_of linkloom | paste -sd ' ')" linkloom --
 expect_completion "$(options_of level_checker | paste -sd ' ')" level_checker --
-expect_completion "--daily --difficulty" linkloom --seed 3 --d
+expect_completion "--daily --describe --difficulty" linkloom --seed 3 --d
 expect_completion "easy hard medium" linkloom --seed 3 --difficulty ""
 expect_completion "hard" level_checker --generate --difficulty=h
 expect_completion "a.pack sub" linkloom ""

@@ -394,7 +394,10 @@ class BrowserEditionTest(SiteTest):
             with self.subTest(key, modifiers=modifiers):
                 self.assertIs(page.press_key(key, code, key_code, modifiers),
                               False)
-        # The game's own key is its, and the browser does nothing with it.
+        # The game's own key is its while the canvas has the focus, and the
+        # browser does nothing with it; elsewhere on the page it is not.
+        self.assertIs(page.press_key("t", "KeyT", 84), False)
+        page.driver.execute_script("arguments[0].focus();", page.canvas)
         self.assertIs(page.press_key("t", "KeyT", 84), True)
 
     def test_the_wheel_changes_no_screen(self):
@@ -776,6 +779,132 @@ window.requestAnimationFrame = callback => {
   return ask(callback);
 };
 """
+
+
+# The keys a player presses, as the DevTools protocol names them.
+GAME_KEYS = {"Up": ("ArrowUp", "ArrowUp", 38),
+             "Down": ("ArrowDown", "ArrowDown", 40),
+             "Left": ("ArrowLeft", "ArrowLeft", 37),
+             "Right": ("ArrowRight", "ArrowRight", 39),
+             "Enter": ("Enter", "Enter", 13), "d": ("d", "KeyD", 68),
+             "h": ("h", "KeyH", 72)}
+# A node as the game's words name it.
+NODE_NAME = r"the source|the sink|row \d, column \d"
+
+
+def place_of(name):
+    """A node's words as (row, column) from 0; the source is column -1 and
+    the sink column 4, both beside the second row."""
+    if name == "the source":
+        return (1, -1)
+    if name == "the sink":
+        return (1, 4)
+    row, column = re.fullmatch(r"row (\d), column (\d)", name).groups()
+    return (int(row) - 1, int(column) - 1)
+
+
+def arrows_between(start, end):
+    """The arrows from one place to another: into the grid from the source,
+    up or down, then sideways, into the sink off the last column."""
+    keys = []
+    row, column = start
+    if column < 0:
+        keys.append("Right")
+        row, column = 1, 0
+    last_row = row if end[1] == 4 else end[0]
+    keys += ["Down"] * max(last_row - row, 0) + ["Up"] * max(row - last_row, 0)
+    keys += ["Right"] * max(end[1] - column, 0)
+    keys += ["Left"] * max(column - end[1], 0)
+    return keys
+
+
+class WordsOnlyTest(SiteTest):
+    """Guided play as a player who cannot see it: the canvas reached by Tab,
+    keys alone, and only the page's live region read, never a pixel."""
+
+    def words(self, page):
+        return page.driver.execute_script(
+            "return [...document.querySelectorAll('#words p')]"
+            ".map(line => line.textContent);")
+
+    def said(self, page, pattern, since=0, timeout=10):
+        """The first line said from line since on that matches pattern."""
+        def found():
+            for line in self.words(page)[since:]:
+                match = re.fullmatch(pattern, line)
+                if match:
+                    return match
+            return None
+        return page.wait_until(found, timeout)
+
+    def press(self, page, key, answer):
+        """Presses a game key and returns the first line said after it that
+        matches answer."""
+        since = len(self.words(page))
+        self.assertIs(page.press_key(*GAME_KEYS[key]), True, key)
+        match = self.said(page, answer, since)
+        self.assertIsNotNone(match, f"{key}: {self.words(page)[since:]}")
+        return match
+
+    def move_focus(self, page, focus, target):
+        """Moves the focus by arrows, following where the words say it is."""
+        for arrow in arrows_between(focus, target):
+            said = self.press(page, arrow, f"({NODE_NAME})(,.*|;.*)?")
+            focus = place_of(said.group(1))
+        self.assertEqual(focus, target)
+        return focus
+
+    def test_a_level_is_solved_by_keys_reading_only_the_words(self):
+        (SITE / "two.pack").write_text(TWO_LEVEL_PACK)
+        self.addCleanup((SITE / "two.pack").unlink)
+        page = self.open(fragment="#pack=two.pack")
+        self.assertIsNotNone(self.said(page, "Press Enter to go on", 0, 20))
+        canvas = page.canvas
+        self.assertEqual(canvas.get_attribute("role"), "application")
+        self.assertIn("Arrow keys", canvas.get_attribute("aria-label"))
+        words = page.driver.find_element(By.ID, "words")
+        self.assertEqual(words.get_attribute("aria-live"), "polite")
+        # Tab reaches the canvas after the menu.
+        for _ in range(12):
+            if page.driver.switch_to.active_element == canvas:
+                break
+            ActionChains(page.driver).send_keys(Keys.TAB).perform()
+        self.assertEqual(page.driver.switch_to.active_element, canvas)
+
+        self.press(page, "Enter", "Press Enter to play")
+        self.press(page, "Enter", "Focus on the source")
+        self.press(page, "d", r"Limits: size 2 to 8, 3 to 8 corners, .*")
+        self.assertIsNotNone(self.said(page, r"Start size \d+, .*; target .*"))
+        focus = place_of("the source")
+        for _ in range(30):
+            hint = self.press(page, "h", rf"Hint: (link|remove the link from) "
+                                         rf"({NODE_NAME}) to ({NODE_NAME})")
+            kind, start, end = hint.groups()
+            focus = self.move_focus(page, focus, place_of(start))
+            self.press(page, "Enter", f"{start} selected")
+            if kind == "link":
+                focus = self.move_focus(page, focus, place_of(end))
+                since = len(self.words(page))
+                self.press(page, "Enter", f"Linked {start} to {end}")
+                if self.said(page, "Level 1 cleared", since, 2):
+                    break
+            else:
+                self.press(page, "Enter", f"Removed the link from {start}")
+        self.assertIsNotNone(self.said(page, "Level 1 cleared", 0, 1),
+                             self.words(page))
+        # Each node the chain took on was heard with the shape leaving it,
+        # as numbers, and the next level starts with its place.
+        lines = self.words(page)
+        linked = [(at, match.group(2)) for at, match in enumerate(
+            re.fullmatch(rf"Linked ({NODE_NAME}) to ({NODE_NAME})", line)
+            for line in lines) if match]
+        self.assertGreaterEqual(len(linked), 3, lines)
+        for at, node in linked:
+            if node != "the sink":
+                self.assertRegex(lines[at + 1], rf"{node} leaves size \d+, "
+                                 r"\d corners, hue \d+(; .* limits?)?")
+        self.assertIsNotNone(self.said(page, "Result matches the target"))
+        self.assertIsNotNone(self.said(page, "two.pack - level 2 of 2"))
 
 
 class StillPageTest(SiteTest):

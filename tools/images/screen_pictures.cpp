@@ -269,8 +269,9 @@ Canvas guidedInstructionsPicture(const FontPaths& fonts) {
         "Beside each node of your chain, in its own square of the grid, a "
         "label shows the shape leaving it: s size, c corners, h hue. A red "
         "frame: that number hit a limit there.",
-        "Keys: r clear, u or Ctrl+Z undo, Ctrl+Y or Shift+U redo, h hint "
-        "(again takes it), ? or F1 this page."},
+        "Keys: arrows move the focus (square corners), Enter or Space "
+        "clicks there, Esc drops; d reads the level, r clear, u undo, "
+        "Shift+U redo, h hint, ? or F1 this page."},
        18.0f,
        23.0f,
        9.0f});

@@ -28,17 +28,6 @@ const GuidedKey guidedKeys[8] = {
 
 namespace {
 
-const char* actionName(GuidedAction action) {
-  switch (action) {
-    case GuidedAction::Clear: return "clear";
-    case GuidedAction::Undo: return "undo";
-    case GuidedAction::Redo: return "redo";
-    case GuidedAction::Hint: return "hint";
-    case GuidedAction::Help: return "help";
-  }
-  return "";
-}
-
 std::optional<GuidedAction> find(int code, bool special) {
   for (const GuidedKey& key : guidedKeys) {
     if (key.code == code && key.special == special) return key.action;
@@ -65,6 +54,17 @@ bool act(std::optional<GuidedAction> action) {
 
 }  // namespace
 
+const char* guidedActionName(GuidedAction action) {
+  switch (action) {
+    case GuidedAction::Clear: return "clear";
+    case GuidedAction::Undo: return "undo";
+    case GuidedAction::Redo: return "redo";
+    case GuidedAction::Hint: return "hint";
+    case GuidedAction::Help: return "help";
+  }
+  return "";
+}
+
 std::optional<GuidedAction> guidedActionOf(unsigned char key) {
   return find(key, false);
 }
@@ -83,7 +83,7 @@ std::string guidedKeyList() {
     if (first && i > 0) list += "   ";
     if (!first) list += "/";
     list += guidedKeys[i].name;
-    if (last) list += std::string(" ") + actionName(guidedKeys[i].action);
+    if (last) list += std::string(" ") + guidedActionName(guidedKeys[i].action);
   }
   return list;
 }

@@ -24,6 +24,9 @@ extern const GuidedKey guidedKeys[8];
 std::optional<GuidedAction> guidedActionOf(unsigned char key);
 std::optional<GuidedAction> guidedActionOfSpecial(int key);
 
+// "clear", "undo" and so on, as the key list names the actions.
+const char* guidedActionName(GuidedAction action);
+
 // "r clear   u/Ctrl+Z undo   ...": one line built from guidedKeys.
 std::string guidedKeyList();
 

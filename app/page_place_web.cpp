@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/browser_storage.h"
+#include "app/kept_level.h"
 #include "app/kept_progress.h"
 #include "app/page_address.h"
 #include "app/page_place.h"
@@ -159,6 +160,7 @@ void startPagePuzzle(void (*play)()) {
 }
 
 void followPlayer() {
+  keepLevelInPlay();
   PagePlace& place = pagePlace();
   const int index = board().levelIndex;
   if (guidedPlay().on && gameState().screenState == ScreenState::Playing &&

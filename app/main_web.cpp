@@ -29,6 +29,10 @@ void fitToPage() {
   double roomWidth = 0.0;
   double roomHeight = 0.0;
   emscripten_get_element_css_size("#stage", &roomWidth, &roomHeight);
+  double buttonsWidth = 0.0;
+  double buttonsHeight = 0.0;
+  emscripten_get_element_css_size("#buttons", &buttonsWidth, &buttonsHeight);
+  roomHeight -= buttonsHeight;
   const double reported = emscripten_get_device_pixel_ratio();
   const double ratio = reported > 0.0 ? reported : 1.0;
   const int width = static_cast<int>(roomWidth * ratio);

@@ -90,9 +90,21 @@ std::string asPlayerSees(std::string error) {
   return error;
 }
 
-void playClassic(const std::string& why) {
+// The note says what went wrong in a player's words; the console keeps the
+// line that says it exactly.
+void tellFault(const std::string& said, const std::string& detail) {
+  tellPage("showNote", said);
+  tellPage("logDetail", asPlayerSees(detail));
+}
+
+// A pack's fault, as the player meets it.
+std::string packFault(const std::string& name) {
+  return name + " is not a level pack the game can read.";
+}
+
+void playClassic(const std::string& said, const std::string& detail) {
   PagePlace& place = pagePlace();
-  tellPage("showNote", asPlayerSees(why));
+  tellFault(said, detail);
   tellPage("showPlace", "");
   place.address = PageAddress{};
   place.play();
@@ -102,7 +114,9 @@ void playAddress() {
   PagePlace& place = pagePlace();
   std::string error;
   if (!startPuzzle(place.address.options, std::time(nullptr), error)) {
-    playClassic(error);
+    const std::string& pack = place.address.packName;
+    playClassic(pack.empty() ? "This puzzle could not start." : packFault(pack),
+                error);
     return;
   }
   const int asked = place.address.level;
@@ -121,8 +135,9 @@ void playAddress() {
 void onPackServed(const char*) { playAddress(); }
 
 void onPackMissing(const char*) {
-  playClassic(pagePlace().address.packName +
-              " could not be downloaded from beside the page");
+  const std::string& pack = pagePlace().address.packName;
+  playClassic(pack + " could not be downloaded.",
+              pack + " could not be downloaded from beside the page");
 }
 
 }  // namespace
@@ -133,7 +148,7 @@ void startPagePuzzle(void (*play)()) {
   place.address = readPageAddress(pageFragment());
   const PageAddress& address = place.address;
   if (!address.ok()) {
-    playClassic(address.error);
+    playClassic(address.said, address.error);
     return;
   }
   switch (address.pack) {
@@ -148,8 +163,10 @@ void startPagePuzzle(void (*play)()) {
       const auto bytes = readStored(kOpenedPack);
       if (!name || !bytes || *name != address.packName ||
           !writeOpenedPack(address.options.levelsFile, *bytes)) {
-        playClassic(address.packName +
-                    " is not kept in this browser; open the file again");
+        const std::string said =
+            address.packName +
+            " is not kept in this browser; open the file again.";
+        playClassic(said, said);
         return;
       }
       break;
@@ -203,7 +220,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void linkloomOpenPack() {
   }
   const PackReading pack = readPackFile(path);
   if (!pack.ok()) {
-    tellPage("showNote", asPlayerSees(pack.error));
+    tellFault(packFault(name), pack.error);
     return;
   }
   if (!store(kOpenedPack, *bytes) || !store(kOpenedPackName, name)) {

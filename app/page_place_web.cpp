@@ -10,16 +10,19 @@
 #include <string>
 
 #include "app/browser_storage.h"
+#include "app/command_line.h"
 #include "app/kept_level.h"
 #include "app/kept_progress.h"
 #include "app/page_address.h"
 #include "app/page_place.h"
+#include "app/progress_file.h"
 #include "app/puzzle_start.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/guided_play.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
+#include "puzzle/play_stats.h"
 
 namespace {
 
@@ -34,6 +37,7 @@ struct PagePlace {
   PageAddress address;
   int shownLevel = 0;  // the level the address names, from 1
   bool resultShown = false;
+  bool statsShown = false;
   std::string notice;  // guided play's notice last told the page
   void (*play)() = nullptr;
 };
@@ -176,14 +180,26 @@ void startPagePuzzle(void (*play)()) {
   playAddress();
 }
 
+// On a daily's page, the player's statistics as the progress keeps them.
+void showStats() {
+  if (!guidedPlay().on || !isKeptDaily()) return;
+  const int today = static_cast<int>(dailySeed(std::time(nullptr)));
+  tellPage("showStats", playStats(progressFile().progress, today).text());
+}
+
 void followPlayer() {
   keepLevelInPlay();
   PagePlace& place = pagePlace();
+  if (!place.statsShown) {
+    place.statsShown = true;
+    showStats();
+  }
   const int index = board().levelIndex;
   if (guidedPlay().on && gameState().screenState == ScreenState::Playing &&
       index >= 0 && index < levelSetSize() && index + 1 != place.shownLevel) {
     place.shownLevel = index + 1;
     tellPage("showPlace", placeFragment(place.address, place.shownLevel));
+    showStats();
   }
   // The page's note speaks, so a notice is heard as well as drawn. The
   // search's word lasts a moment and only the status line shows it: in the
@@ -197,6 +213,7 @@ void followPlayer() {
   if (!place.resultShown && !dailyResult().empty()) {
     place.resultShown = true;
     tellPage("showResult", dailyResult());
+    showStats();
   }
 }
 

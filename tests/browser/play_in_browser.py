@@ -955,8 +955,17 @@ class PhoneTest(SiteTest):
             copy_result.click()
             self.assertEqual(page.driver.find_element(
                 By.ID, "shared").get_attribute("value"), result)
+        # The player's statistics, and the wait for the next daily.
+        stats = page.driver.find_element(By.ID, "stats")
+        self.assertTrue(stats.is_displayed())
+        self.assertEqual(stats.text,
+                         "1 daily finished, streak 1 (best 1); levels solved: "
+                         "2 easy, 2 medium, 2 hard")
+        self.assertRegex(page.driver.find_element(By.ID, "next-daily").text,
+                         r"^Next daily in \d{1,2}:\d\d:\d\d$")
         time.sleep(0.5)
         page.frame().save(OUT / "phone_daily_finished.png")
+        page.screenshot().save(OUT / "phone_page_daily_finished.png")
         self.assertEqual(console_faults(page.console()), [])
 
     def test_space_and_keys_in_play_stay_with_the_game(self):

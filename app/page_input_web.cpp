@@ -41,8 +41,8 @@ WindowPixel windowPixel(double cssX, double cssY) {
 }
 
 // Where the game last saw the pointer, so that a press elsewhere moves it
-// there first: a pen, or a mouse the page saw no motion of, acts where it
-// presses, as a mouse that moved there does.
+// there first: a mouse the page saw no motion of (one that pressed as the
+// page loaded, say) acts where it presses.
 std::optional<WindowPixel>& lastMotion() {
   static std::optional<WindowPixel> at;
   return at;

@@ -39,25 +39,6 @@ const GuidedKey guidedKeys[16] = {
 
 namespace {
 
-// What the key list calls an action; the four arrows share "move".
-const char* actionName(GuidedAction action) {
-  switch (action) {
-    case GuidedAction::FocusUp:
-    case GuidedAction::FocusDown:
-    case GuidedAction::FocusLeft:
-    case GuidedAction::FocusRight: return "move";
-    case GuidedAction::Press: return "press";
-    case GuidedAction::Drop: return "drop";
-    case GuidedAction::Read: return "read";
-    case GuidedAction::Clear: return "clear";
-    case GuidedAction::Undo: return "undo";
-    case GuidedAction::Redo: return "redo";
-    case GuidedAction::Hint: return "hint";
-    case GuidedAction::Help: return "help";
-  }
-  return "";
-}
-
 std::optional<GuidedAction> find(int code, bool special) {
   for (const GuidedKey& key : guidedKeys) {
     if (key.code == code && key.special == special) return key.action;
@@ -121,22 +102,40 @@ std::string keyList(int line, const char* gap) {
   const GuidedKey* previous = nullptr;
   for (const GuidedKey& key : guidedKeys) {
     if (line >= 0 && key.line != line) continue;
-    const bool sameAction =
-        previous != nullptr &&
-        std::string(actionName(previous->action)) == actionName(key.action);
+    const bool sameAction = previous != nullptr &&
+                            std::string(guidedActionName(previous->action)) ==
+                                guidedActionName(key.action);
     if (previous != nullptr && !sameAction)
-      list += std::string(" ") + actionName(previous->action) + gap;
+      list += std::string(" ") + guidedActionName(previous->action) + gap;
     if (sameAction && std::string(previous->name) != key.name) list += "/";
     if (!sameAction || std::string(previous->name) != key.name)
       list += key.name;
     previous = &key;
   }
   if (previous != nullptr)
-    list += std::string(" ") + actionName(previous->action);
+    list += std::string(" ") + guidedActionName(previous->action);
   return list;
 }
 
 }  // namespace
+
+const char* guidedActionName(GuidedAction action) {
+  switch (action) {
+    case GuidedAction::FocusUp:
+    case GuidedAction::FocusDown:
+    case GuidedAction::FocusLeft:
+    case GuidedAction::FocusRight: return "move";
+    case GuidedAction::Press: return "press";
+    case GuidedAction::Drop: return "drop";
+    case GuidedAction::Read: return "read";
+    case GuidedAction::Clear: return "clear";
+    case GuidedAction::Undo: return "undo";
+    case GuidedAction::Redo: return "redo";
+    case GuidedAction::Hint: return "hint";
+    case GuidedAction::Help: return "help";
+  }
+  return "";
+}
 
 std::optional<GuidedAction> guidedActionOf(unsigned char key) {
   return find(key, false);

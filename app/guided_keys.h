@@ -45,6 +45,10 @@ std::vector<std::string> guidedKeyLines();
 // The same as one sentence, for words.
 std::string guidedKeySentence();
 
+// "move", "press", "clear", "undo" and so on, as the key list names the
+// actions.
+const char* guidedActionName(GuidedAction action);
+
 // Acts on a key in guided play; false, doing nothing, in the classic game
 // or for a key guided play does not take. Edits, hints and the focus act
 // only on the playing screen; help leaves it for the instructions, and the

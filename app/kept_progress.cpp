@@ -49,6 +49,19 @@ bool everyLevelSolved(const Progress& progress, const std::string& name) {
          static_cast<int>(puzzle->solved.size()) >= levelSetSize();
 }
 
+// The daily's result line from the kept progress: the streak counts only
+// once every level is solved.
+std::string keptResultLine() {
+  const KeptPlay& play = keptPlay();
+  const ProgressFile& file = progressFile();
+  const PuzzleProgress* puzzle = findPuzzle(file.progress, play.puzzle);
+  const int streak = everyLevelSolved(file.progress, play.puzzle)
+                         ? file.progress.streak.days
+                         : 0;
+  return dailyResultLine(puzzle ? *puzzle : PuzzleProgress{}, levelSetSize(),
+                         play.dailyDate, streak);
+}
+
 }  // namespace
 
 void keepProgress(const std::string& puzzle, bool fromStart, int dailyDate) {
@@ -93,12 +106,7 @@ void keepSolvedLevel(int level, double seconds, int hints) {
       progress.streak = streakAfterFinishing(progress.streak, date);
   });
   if (!endsDaily) return;
-  const PuzzleProgress* puzzle = findPuzzle(file.progress, play.puzzle);
-  const int streak = everyLevelSolved(file.progress, play.puzzle)
-                         ? file.progress.streak.days
-                         : 0;
-  play.result = dailyResultLine(puzzle ? *puzzle : PuzzleProgress{},
-                                levelSetSize(), play.dailyDate, streak);
+  play.result = keptResultLine();
   // Standard output may be a dead pipe or a full disk: a line on standard
   // error says so, and the game-over screen still shows the result.
   if (std::printf("%s\n", play.result.c_str()) < 0 || std::fflush(stdout) != 0)
@@ -115,3 +123,20 @@ void keepWaitingLevels() {
 }
 
 const std::string& dailyResult() { return keptPlay().result; }
+
+const std::string& keptPuzzleName() { return keptPlay().puzzle; }
+
+const PuzzleProgress* keptPuzzleProgress() {
+  return findPuzzle(progressFile().progress, keptPlay().puzzle);
+}
+
+bool isKeptDaily() { return keptPlay().dailyDate != 0; }
+
+bool findFinishedDaily() {
+  KeptPlay& play = keptPlay();
+  if (play.dailyDate == 0 ||
+      !everyLevelSolved(progressFile().progress, play.puzzle))
+    return false;
+  play.result = keptResultLine();
+  return true;
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "puzzle/board.h"
+#include "puzzle/progress.h"
 
 // Once, before the window opens: reads the state file and chooses where
 // the named puzzle starts, its first unsolved level or, fromStart, level 1.
@@ -28,3 +29,14 @@ void keepSolvedLevel(int level, double seconds, int hints);
 void keepWaitingLevels();
 // The daily's result line once its last level is solved, else empty.
 const std::string& dailyResult();
+
+// The puzzle kept, as progress names it; empty in the classic game.
+const std::string& keptPuzzleName();
+// Its kept progress, or null when none is kept.
+const PuzzleProgress* keptPuzzleProgress();
+// Whether the puzzle kept is a daily.
+bool isKeptDaily();
+// For the browser page, where a finished daily opened again shows its end:
+// true when the puzzle is a daily with every level solved, and its result
+// line is then dailyResult().
+bool findFinishedDaily();

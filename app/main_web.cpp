@@ -1,12 +1,15 @@
 // Entry of the browser edition: the puzzle the page's address names, the
-// page's canvas as the window, held at the largest 4:3 size that fits below
-// the page's menu, and the browser paces the frames.
+// page's canvas as the window, held at the largest 4:3 size that fits
+// between the page's menu and guided play's buttons, and the browser paces
+// the frames.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
 #include "app/callbacks.h"
 #include "app/frame_loop.h"
 #include "app/game.h"
+#include "app/guided_buttons.h"
+#include "app/kept_level.h"
 #include "app/page_input.h"
 #include "app/page_place.h"
 #include "render/camera.h"
@@ -16,18 +19,35 @@
 
 namespace {
 
-// The browser window's new size reaches the game as a reshape of the 4:3
-// size that fits in it. The browser's GLUT takes the canvas for the screen,
-// which bounds the camera's request, so the canvas gets the size first.
-void fitToBrowser(int width, int height) {
-  height -= EM_ASM_INT(return document.getElementById("menu").offsetHeight);
-  const WindowSize fit = fourThreeRequest(width, {width, height});
-  requestWindowSize(fit.width, fit.height);
-  onReshape(fit.width, fit.height);
+// The page's room for the board, below its menu and above guided play's
+// buttons, reaches the game as a reshape of the largest 4:3 size that fits
+// in it, counted in the screen's own pixels, so that the board is as sharp
+// as the screen; the canvas shows it over as many CSS pixels as cover
+// them. The browser's GLUT takes the canvas for the screen, which bounds
+// the camera's request, so the canvas gets the size first.
+void fitToPage() {
+  double roomWidth = 0.0;
+  double roomHeight = 0.0;
+  emscripten_get_element_css_size("#stage", &roomWidth, &roomHeight);
+  double buttonsWidth = 0.0;
+  double buttonsHeight = 0.0;
+  emscripten_get_element_css_size("#buttons", &buttonsWidth, &buttonsHeight);
+  roomHeight -= buttonsHeight;
+  const double reported = emscripten_get_device_pixel_ratio();
+  const double ratio = reported > 0.0 ? reported : 1.0;
+  const int width = static_cast<int>(roomWidth * ratio);
+  const WindowSize buffer =
+      fourThreeRequest(width, {width, static_cast<int>(roomHeight * ratio)});
+  emscripten_set_element_css_size("#canvas", buffer.width / ratio,
+                                  buffer.height / ratio);
+  requestWindowSize(buffer.width, buffer.height);
+  onReshape(buffer.width, buffer.height);
 }
 
-EM_BOOL onBrowserResize(int, const EmscriptenUiEvent* event, void*) {
-  fitToBrowser(event->windowInnerWidth, event->windowInnerHeight);
+// A new window size, a zoom, or the page moved to a screen of another
+// pixel ratio.
+EM_BOOL onBrowserResize(int, const EmscriptenUiEvent*, void*) {
+  fitToPage();
   return EM_FALSE;
 }
 
@@ -37,6 +57,7 @@ void play() {
   int argc = 1;
   char name[] = "linkloom";
   char* argv[] = {name, nullptr};
+  keepTouchesFromToolkit();
   // Without WebGL there is no window; the page says so instead.
   if (!GameWindow{}.open(argc, argv)) return;
   emscripten_set_window_title(kWindowTitle);
@@ -45,9 +66,10 @@ void play() {
   // start-up runs before the first frame.
   game().init();
   game().finishStartUp();
+  openFinishedDaily();
 
-  fitToBrowser(EM_ASM_INT(return window.innerWidth),
-               EM_ASM_INT(return window.innerHeight));
+  showGuidedButtons();
+  fitToPage();
   emscripten_set_resize_callback(EMSCRIPTEN_EVENT_TARGET_WINDOW, nullptr,
                                  EM_FALSE, onBrowserResize);
   registerPageInput();

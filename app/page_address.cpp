@@ -64,8 +64,10 @@ std::string decoded(std::string_view text) {
   return plain;
 }
 
-PageAddress failing(const std::string& why) {
+// said in a player's words, why in the address's own, for the console.
+PageAddress failing(const std::string& said, const std::string& why) {
   PageAddress address;
+  address.said = said;
   address.error = "This address names no puzzle: " + why;
   return address;
 }
@@ -76,7 +78,8 @@ PageAddress readPageAddress(std::string_view fragment) {
   if (!fragment.empty() && fragment[0] == '#') fragment.remove_prefix(1);
   PageAddress address;
   if (fragment.empty()) return address;
-  if (fragment.size() > kLongestFragment) return failing("it is too long");
+  if (fragment.size() > kLongestFragment)
+    return failing("This link is too long to be a puzzle.", "it is too long");
   // The command line the address stands for, read by the game's own rules.
   std::vector<std::string> args = {"linkloom"};
   bool named = false, seeded = false, difficultyGiven = false;
@@ -91,7 +94,9 @@ PageAddress readPageAddress(std::string_view fragment) {
     const std::string value = hasValue ? decoded(part.substr(equals + 1)) : "";
     const bool namesPuzzle =
         key == "daily" || key == "seed" || key == "pack" || key == "file";
-    if (namesPuzzle && named) return failing("it names two puzzles");
+    if (namesPuzzle && named)
+      return failing("This link names two puzzles at once.",
+                     "it names two puzzles");
     named = named || namesPuzzle;
     if (key == "daily" && !hasValue) {
       seeded = true;
@@ -101,17 +106,20 @@ PageAddress readPageAddress(std::string_view fragment) {
       // command line, got wrong.
       std::uint64_t seed = 0;
       if (key == "seed" && !readSeed(value, seed))
-        return failing("seed takes a whole number, not " + clipped(value));
+        return failing("This link's seed is not a number.",
+                       "seed takes a whole number, not " + clipped(value));
       if (key == "difficulty" && !difficultyNamed(value))
-        return failing("difficulty takes easy, medium or hard, not " +
-                       clipped(value));
+        return failing(
+            "This link's difficulty is not easy, medium or hard.",
+            "difficulty takes easy, medium or hard, not " + clipped(value));
       seeded = seeded || key == "seed";
       difficultyGiven = difficultyGiven || key == "difficulty";
       args.push_back("--" + key);
       args.push_back(value);
     } else if ((key == "pack" || key == "file") && hasValue) {
       if (!fileName(value))
-        return failing("\"" + clipped(value) + "\" is not a file name");
+        return failing("This link's pack name is not a file name.",
+                       "\"" + clipped(value) + "\" is not a file name");
       const bool served = key == "pack";
       address.pack =
           served ? PageAddress::Pack::Served : PageAddress::Pack::Opened;
@@ -120,16 +128,21 @@ PageAddress readPageAddress(std::string_view fragment) {
       args.push_back((served ? servedPackFolder : openedPackFolder) + value);
     } else if (key == "level" && hasValue) {
       if (!levelNumber(value, address.level))
-        return failing("level takes a number from 1 to " +
-                       std::to_string(maxLevelsInSet) + ", not " +
-                       clipped(value));
+        return failing("This link's level is not a level number.",
+                       "level takes a number from 1 to " +
+                           std::to_string(maxLevelsInSet) + ", not " +
+                           clipped(value));
     } else {
-      return failing("\"" + clipped(decoded(part)) + "\" is unknown");
+      return failing("This link has a part the game does not know.",
+                     "\"" + clipped(decoded(part)) + "\" is unknown");
     }
   }
-  if (!named) return failing("daily, seed, pack or file is missing");
+  if (!named)
+    return failing("This link names no puzzle.",
+                   "daily, seed, pack or file is missing");
   if (difficultyGiven && !seeded)
-    return failing("difficulty goes with seed or daily");
+    return failing("This link gives a difficulty but no puzzle.",
+                   "difficulty goes with seed or daily");
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());
   const int level = address.level;
@@ -137,7 +150,8 @@ PageAddress readPageAddress(std::string_view fragment) {
       parseCommandLine(static_cast<int>(argv.size()), argv.data());
   address.level = level;
   if (address.options.action != CommandLine::Action::Play)
-    return failing(address.options.error);
+    return failing("This link names no puzzle the game can play.",
+                   address.options.error);
   // The toolkit's arguments point into args, which ends here; the page
   // passes the toolkit none.
   address.options.toolkitArgs.clear();

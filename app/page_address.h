@@ -22,7 +22,11 @@ struct PageAddress {
   Pack pack = Pack::None;
   std::string packName;  // the file's name, for a pack
   int level = 0;         // from 1; 0 when the address names no level
-  std::string error;     // one line when the fragment names no puzzle
+  // When the fragment names no puzzle: what went wrong in a player's
+  // words ("This link's seed is not a number."), and in the address's own
+  // for the console.
+  std::string said;
+  std::string error;
   bool ok() const { return error.empty(); }
 };
 

@@ -11,7 +11,9 @@
 // classic game is played at the plain address.
 void startPagePuzzle(void (*play)());
 
-// After each frame: the address follows the level played, guided play's
+// After each frame: the level in play is kept (app/kept_level.h), the
+// address follows the level played, a daily's page shows the player's
+// statistics as they change, guided play's
 // notice is shown in the page's note, and the daily's result line, once
 // there, is offered to copy.
 void followPlayer();

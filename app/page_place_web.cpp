@@ -10,15 +10,19 @@
 #include <string>
 
 #include "app/browser_storage.h"
+#include "app/command_line.h"
+#include "app/kept_level.h"
 #include "app/kept_progress.h"
 #include "app/page_address.h"
 #include "app/page_place.h"
+#include "app/progress_file.h"
 #include "app/puzzle_start.h"
 #include "puzzle/board.h"
 #include "puzzle/game_state.h"
 #include "puzzle/guided_play.h"
 #include "puzzle/level_pack.h"
 #include "puzzle/level_set.h"
+#include "puzzle/play_stats.h"
 
 namespace {
 
@@ -33,6 +37,7 @@ struct PagePlace {
   PageAddress address;
   int shownLevel = 0;  // the level the address names, from 1
   bool resultShown = false;
+  bool statsShown = false;
   std::string notice;  // guided play's notice last told the page
   void (*play)() = nullptr;
 };
@@ -89,9 +94,21 @@ std::string asPlayerSees(std::string error) {
   return error;
 }
 
-void playClassic(const std::string& why) {
+// The note says what went wrong in a player's words; the console keeps the
+// line that says it exactly.
+void tellFault(const std::string& said, const std::string& detail) {
+  tellPage("showNote", said);
+  tellPage("logDetail", asPlayerSees(detail));
+}
+
+// A pack's fault, as the player meets it.
+std::string packFault(const std::string& name) {
+  return name + " is not a level pack the game can read.";
+}
+
+void playClassic(const std::string& said, const std::string& detail) {
   PagePlace& place = pagePlace();
-  tellPage("showNote", asPlayerSees(why));
+  tellFault(said, detail);
   tellPage("showPlace", "");
   place.address = PageAddress{};
   place.play();
@@ -101,7 +118,9 @@ void playAddress() {
   PagePlace& place = pagePlace();
   std::string error;
   if (!startPuzzle(place.address.options, std::time(nullptr), error)) {
-    playClassic(error);
+    const std::string& pack = place.address.packName;
+    playClassic(pack.empty() ? "This puzzle could not start." : packFault(pack),
+                error);
     return;
   }
   const int asked = place.address.level;
@@ -120,8 +139,9 @@ void playAddress() {
 void onPackServed(const char*) { playAddress(); }
 
 void onPackMissing(const char*) {
-  playClassic(pagePlace().address.packName +
-              " could not be downloaded from beside the page");
+  const std::string& pack = pagePlace().address.packName;
+  playClassic(pack + " could not be downloaded.",
+              pack + " could not be downloaded from beside the page");
 }
 
 }  // namespace
@@ -132,7 +152,7 @@ void startPagePuzzle(void (*play)()) {
   place.address = readPageAddress(pageFragment());
   const PageAddress& address = place.address;
   if (!address.ok()) {
-    playClassic(address.error);
+    playClassic(address.said, address.error);
     return;
   }
   switch (address.pack) {
@@ -147,8 +167,10 @@ void startPagePuzzle(void (*play)()) {
       const auto bytes = readStored(kOpenedPack);
       if (!name || !bytes || *name != address.packName ||
           !writeOpenedPack(address.options.levelsFile, *bytes)) {
-        playClassic(address.packName +
-                    " is not kept in this browser; open the file again");
+        const std::string said =
+            address.packName +
+            " is not kept in this browser; open the file again.";
+        playClassic(said, said);
         return;
       }
       break;
@@ -158,13 +180,26 @@ void startPagePuzzle(void (*play)()) {
   playAddress();
 }
 
+// On a daily's page, the player's statistics as the progress keeps them.
+void showStats() {
+  if (!guidedPlay().on || !isKeptDaily()) return;
+  const int today = static_cast<int>(dailySeed(std::time(nullptr)));
+  tellPage("showStats", playStats(progressFile().progress, today).text());
+}
+
 void followPlayer() {
+  keepLevelInPlay();
   PagePlace& place = pagePlace();
+  if (!place.statsShown) {
+    place.statsShown = true;
+    showStats();
+  }
   const int index = board().levelIndex;
   if (guidedPlay().on && gameState().screenState == ScreenState::Playing &&
       index >= 0 && index < levelSetSize() && index + 1 != place.shownLevel) {
     place.shownLevel = index + 1;
     tellPage("showPlace", placeFragment(place.address, place.shownLevel));
+    showStats();
   }
   // The page's note speaks, so a lasting notice is heard as well as drawn.
   // The search's passing word is no notice: in the note it would stay after
@@ -177,6 +212,7 @@ void followPlayer() {
   if (!place.resultShown && !dailyResult().empty()) {
     place.resultShown = true;
     tellPage("showResult", dailyResult());
+    showStats();
   }
 }
 
@@ -200,7 +236,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE void linkloomOpenPack() {
   }
   const PackReading pack = readPackFile(path);
   if (!pack.ok()) {
-    tellPage("showNote", asPlayerSees(pack.error));
+    tellFault(packFault(name), pack.error);
     return;
   }
   if (!store(kOpenedPack, *bytes) || !store(kOpenedPackName, name)) {

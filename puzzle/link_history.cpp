@@ -10,13 +10,13 @@ void endLinking(Board& board) {
   linkMode() = LinkMode::Idle;
 }
 
-void showLinks(Board& board, const LinkHistory::Links& links) {
+}  // namespace
+
+void setLinks(Board& board, const LinkHistory::Links& links) {
   for (int i = 0; i < boardNodeCount; ++i)
     board.node(i)->next = links[i] < 0 ? nullptr : board.node(links[i]);
   endLinking(board);
 }
-
-}  // namespace
 
 LinkHistory::Links LinkHistory::linksOf(const Board& board) {
   Links links{};
@@ -41,13 +41,13 @@ bool LinkHistory::record(const Board& board) {
 
 bool LinkHistory::undo(Board& board) {
   if (at == 0 || states.empty()) return false;
-  showLinks(board, states[--at]);
+  setLinks(board, states[--at]);
   return true;
 }
 
 bool LinkHistory::redo(Board& board) {
   if (at + 1 >= states.size()) return false;
-  showLinks(board, states[++at]);
+  setLinks(board, states[++at]);
   return true;
 }
 

@@ -30,5 +30,7 @@ struct LinkHistory {
   static Links linksOf(const Board& board);
 };
 
+// Gives the board exactly these links and ends any link being made.
+void setLinks(Board& board, const LinkHistory::Links& links);
 // Removes every link of the board and ends any link being made.
 void clearLinks(Board& board);

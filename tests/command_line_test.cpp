@@ -274,7 +274,15 @@ TEST(PageAddress, AnAddressNamingNoPuzzleIsOneLine) {
     EXPECT_EQ(address.error.find("--"), std::string::npos) << address.error;
     EXPECT_FALSE(address.options.seeded) << "nothing is half-read";
     EXPECT_TRUE(address.options.levelsFile.empty());
+    // The player reads a sentence about the link, with nothing of its text.
+    EXPECT_EQ(address.said.rfind("This link", 0), 0u) << address.said;
+    EXPECT_EQ(address.said.back(), '.') << address.said;
+    EXPECT_LT(address.said.size(), 60u) << address.said;
   }
+  EXPECT_EQ(readPageAddress("#seed=abc").said,
+            "This link's seed is not a number.");
+  EXPECT_EQ(readPageAddress("#seed=1&level=0").said,
+            "This link's level is not a level number.");
 }
 
 // The page shows these lines to someone who typed an address: they speak

@@ -12,6 +12,7 @@ import http.server
 import io
 import json
 import os
+import random
 import re
 import sys
 import tempfile
@@ -43,6 +44,8 @@ MAX_SITE_BYTES = 3 * 1000 * 1000
 # The page's menu row above the canvas (web/index.html): a window this much
 # taller than a canvas size shows the canvas at that size.
 MENU_HEIGHT = 36
+# Guided play's row of buttons below the canvas: 44 pixels and a margin.
+BUTTONS_HEIGHT = 52
 
 # World positions of the nodes (puzzle/board.cpp): the grid's columns and
 # rows 12 units apart from the top-left node at (-18, 66).
@@ -176,12 +179,16 @@ class Page:
         return Image.open(io.BytesIO(self.driver.get_screenshot_as_png()))
 
     def frame(self):
-        """What the canvas shows, as the page shows it."""
+        """What the canvas shows, as the page shows it, in the screen's
+        pixels."""
         rect = self.driver.execute_script(
             "const r = arguments[0].getBoundingClientRect();"
-            "return [r.left, r.top, r.width, r.height];", self.canvas)
-        left, top, width, height = (round(v) for v in rect)
-        return self.screenshot().crop((left, top, left + width, top + height))
+            "return [r.left, r.top, r.width, r.height, innerWidth];",
+            self.canvas)
+        shot = self.screenshot()
+        ratio = shot.width / rect[4]
+        left, top, width, height = (round(v * ratio) for v in rect[:4])
+        return shot.crop((left, top, left + width, top + height))
 
     def wait_for(self, reference, timeout=20):
         """Waits until the canvas matches reference; returns the frame."""
@@ -257,6 +264,13 @@ class Page:
             self.click_world(*grid_node(*cell))
         self.click_world(*SINK_NODE)
 
+    def kept_level(self):
+        """The level in play as the page keeps it: its lines by first word."""
+        text = self.driver.execute_script(
+            "return localStorage.getItem('linkloom level in play');")
+        return dict(line.split(" ", 1) for line in text.splitlines()) \
+            if text else {}
+
     def pixel_at_world(self, frame, x, y):
         return frame.convert("RGB").getpixel((
             min(frame.width - 1, int((x + 50) / 100 * frame.width)),
@@ -279,9 +293,12 @@ class SiteTest(unittest.TestCase):
         cls.server.shutdown()
 
     def open(self, width=800, height=600, webgl=True, fragment=""):
-        """The page at a window whose room below the menu is width by
+        """The page at a window whose room below the menu, and above guided
+        play's buttons for a puzzle the address names, is width by
         height."""
-        page = Page(self.url + fragment, width, height + MENU_HEIGHT, webgl)
+        buttons = BUTTONS_HEIGHT if fragment else 0
+        page = Page(self.url + fragment, width,
+                    height + MENU_HEIGHT + buttons, webgl)
         self.addCleanup(page.close)
         return page
 
@@ -505,19 +522,25 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertEqual(console_faults(page.console()), [])
 
     def test_a_bad_address_says_so_and_plays_the_classic_game(self):
-        for fragment, said in (("#seed=x", "seed takes a whole number, not x"),
-                               # Decoded, and in the address's words.
-                               ("#seed=1%26pack=x",
-                                "seed takes a whole number, not 1&pack=x"),
-                               ("#pack=absent.pack",
-                                "absent.pack could not be downloaded"),
-                               ("#file=never.pack", "never.pack is not kept")):
+        # The note in a player's words; the console keeps the exact line,
+        # decoded and in the address's words.
+        for fragment, said, detail in (
+                ("#seed=x", "This link's seed is not a number.",
+                 "seed takes a whole number, not x"),
+                ("#seed=1%26pack=x", "This link's seed is not a number.",
+                 "seed takes a whole number, not 1&pack=x"),
+                ("#pack=absent.pack", "absent.pack could not be downloaded.",
+                 "absent.pack could not be downloaded from beside the page"),
+                ("#file=never.pack", "never.pack is not kept",
+                 "never.pack is not kept")):
             with self.subTest(fragment):
                 page = self.open(fragment=fragment)
                 self.expect_matches(page.wait_for(self.title), self.title,
                                     "title_after_bad_address")
                 self.assertIn(said, page.wait_until(page.note, 10))
                 self.assertNotIn("--", page.note())
+                self.assertTrue(any(detail in entry["message"]
+                                    for entry in page.console()), detail)
                 self.assertEqual(page.fragment, "")
                 page.start_playing(self.title)
                 blue = page.pixel_at_world(page.frame(), *grid_node(3, 3))
@@ -570,8 +593,10 @@ class PuzzlesByAddressTest(SiteTest):
         picker = page.driver.find_element(By.ID, "pack-file")
         # A bad pack: its fault in one line, and the game plays on.
         picker.send_keys(str(bad))
-        self.assertTrue(page.wait_until(lambda: page.note().startswith(
-            "bad.pack:3:"), 5), page.note())
+        self.assertTrue(page.wait_until(lambda: page.note() ==
+            "bad.pack is not a level pack the game can read.", 5), page.note())
+        self.assertTrue(any("bad.pack:3:" in entry["message"]
+                            for entry in page.console()))
         self.assertEqual(page.fragment, "")
 
         picker.send_keys(str(good))
@@ -611,7 +636,8 @@ class PuzzlesByAddressTest(SiteTest):
         self.assertRegex(
             page.driver.find_element(By.ID, "shared").get_attribute("value"),
             r"^Linkloom daily \d{4}-\d\d-\d\d: 6/6 in \d+:\d\d, "
-            r"\d+ without a hint, \d+ with \d+ hints?, streak 1$")
+            r"\d+ without a hint, \d+ with \d+ hints?, streak 1 " +
+            re.escape(self.url + "#daily") + "$")
 
     def test_damaged_progress_is_kept_aside_and_play_starts_afresh(self):
         page = self.open()
@@ -767,6 +793,251 @@ class PuzzlesByAddressTest(SiteTest):
         errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors",
                                              {})
         self.assertEqual(errors["installabilityErrors"], [])
+
+
+class PhonePage(Page):
+    """The page as a phone shows it: 390 x 844 CSS pixels, 3 of the
+    screen's pixels to each, and a finger instead of a mouse."""
+
+    WIDTH, HEIGHT, RATIO = 390, 844, 3
+
+    def __init__(self, url):
+        super().__init__("about:blank", self.WIDTH, self.HEIGHT)
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": self.WIDTH, "height": self.HEIGHT,
+            "deviceScaleFactor": self.RATIO, "mobile": True})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled",
+                                    {"enabled": True, "maxTouchPoints": 5})
+        self.started = time.monotonic()
+        self.driver.get(url)
+
+    def tap(self, x, y):
+        """A finger's tap at (x, y) CSS pixels of the page."""
+        for kind, points in (("touchStart", [{"x": x, "y": y}]),
+                             ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+        time.sleep(0.05)
+
+    def click_world(self, x, y):
+        """A tap on world point (x, y) of the board."""
+        left, top, width, height = self.driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect();"
+            "return [r.left, r.top, r.width, r.height];", self.canvas)
+        self.tap(left + (x + 50) / 100 * width, top + (75 - y) / 75 * height)
+
+    def tap_button(self, label):
+        """A tap on guided play's button of that label."""
+        button = self.driver.find_element(
+            By.XPATH, f"//div[@id='buttons']/button[text()='{label}']")
+        rect = button.rect
+        self.tap(rect["x"] + rect["width"] / 2, rect["y"] + rect["height"] / 2)
+
+
+# Links of a kept level: the source's link first among the terminals.
+NO_LINKS = " ".join(["-1"] * 18)
+
+
+class PhoneTest(SiteTest):
+    """The page on a phone: taps that play, a sharp board that fills the
+    screen, buttons for guided play's keys, a daily kept over reloads,
+    focus that stays with the game, and packs that travel in their link."""
+
+    def open_phone(self, fragment=""):
+        page = PhonePage(self.url + fragment)
+        self.addCleanup(page.close)
+        return page
+
+    def serve_pack(self, name, text):
+        (SITE / name).write_text(text)
+        self.addCleanup((SITE / name).unlink)
+
+    def test_taps_alone_solve_a_level_and_the_buttons_undo_and_hint(self):
+        self.serve_pack("three.pack", TWO_LEVEL_PACK + one_level_pack("0 1 0"))
+        page = self.open_phone("#pack=three.pack")
+        page.start_playing(self.title)
+        page.link_chain(level_one_chain())
+        self.assertTrue(page.wait_until(
+            page.moved_to("#pack=three.pack&level=2"), 5), page.fragment)
+        page.screenshot().save(OUT / "phone_level2.png")
+
+        buttons = page.driver.find_elements(By.CSS_SELECTOR, "#buttons button")
+        self.assertEqual([b.text for b in buttons],
+                         ["Clear", "Undo", "Redo", "Hint", "Help"])
+        for button in buttons:
+            self.assertGreaterEqual(button.rect["width"], 44, button.text)
+            self.assertGreaterEqual(button.rect["height"], 44, button.text)
+            self.assertIn("(", button.get_attribute("title"))
+        # A link tapped, and taken back by the button.
+        time.sleep(1.2)  # the pause after the level solved
+        page.click_world(*SOURCE_NODE)
+        page.click_world(*grid_node(0, 0))
+        self.assertTrue(page.wait_until(lambda: page.kept_level().get(
+            "links", NO_LINKS) != NO_LINKS, 5), page.kept_level())
+        page.tap_button("Undo")
+        self.assertTrue(page.wait_until(
+            lambda: page.kept_level().get("links") == NO_LINKS, 5),
+            page.kept_level())
+        # Hints, taken by pressing again, solve the level.
+        for _ in range(60):
+            if page.fragment == "#pack=three.pack&level=3":
+                break
+            page.tap_button("Hint")
+            time.sleep(0.1)
+        self.assertEqual(page.fragment, "#pack=three.pack&level=3")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_the_board_fills_the_phone_sharply_and_the_menu_wraps(self):
+        for fragment in ("", "#daily"):
+            with self.subTest(fragment or "classic"):
+                page = self.open_phone(fragment)
+                page.wait_until(lambda: page.driver.execute_script(
+                    "return Module.calledRun === true;"), 20)
+                time.sleep(0.5)
+                sizes = page.driver.execute_script(
+                    "const c = document.getElementById('canvas');"
+                    "const menu = document.getElementById('menu');"
+                    "const r = c.getBoundingClientRect();"
+                    "return {css: [r.width, r.height],"
+                    "  buffer: [c.width, c.height],"
+                    "  page: [document.documentElement.scrollWidth,"
+                    "         innerWidth],"
+                    "  menu: [menu.scrollWidth, menu.clientWidth,"
+                    "         menu.offsetHeight],"
+                    "  right: Math.max(...[...menu.children]"
+                    "    .filter(e => e.offsetParent !== null)"
+                    "    .map(e => e.getBoundingClientRect().right))};")
+                print(f"phone {fragment or 'classic'}: {sizes}")
+                # 877 screen pixels, the most in 4:3 below 1170 across.
+                self.assertEqual(sizes["buffer"], [1170, 877])
+                self.assertEqual(sizes["css"][0], 390)
+                # The page lays out in 64ths of a CSS pixel.
+                self.assertLess(abs(sizes["css"][1] - 877 / 3), 1 / 64)
+                self.assertLessEqual(sizes["page"][0], sizes["page"][1])
+                self.assertLessEqual(sizes["menu"][0], sizes["menu"][1])
+                self.assertLessEqual(sizes["right"], 390)
+                self.assertLessEqual(sizes["menu"][2], 100)
+                page.frame().save(OUT / f"phone_{fragment[1:] or 'classic'}.png")
+                page.screenshot().save(
+                    OUT / f"phone_page_{fragment[1:] or 'classic'}.png")
+
+    def test_a_reload_keeps_the_daily_part_way_and_finished(self):
+        page = self.open_phone("#daily")
+        page.start_playing(self.title)
+        # A hint shown, then taken: a link made. The first may wait for the
+        # level's search.
+        for _ in range(20):
+            if page.kept_level().get("links", NO_LINKS) != NO_LINKS:
+                break
+            page.tap_button("Hint")
+            time.sleep(0.3)
+        self.assertNotEqual(page.kept_level().get("links", NO_LINKS),
+                            NO_LINKS)
+        time.sleep(1.1)
+        kept = page.kept_level()
+        page.driver.refresh()
+        page.start_playing(self.title)
+        self.assertTrue(page.wait_until(
+            lambda: int(page.kept_level().get("milliseconds", 0)) >
+            int(kept["milliseconds"]), 5), page.kept_level())
+        self.assertEqual(page.kept_level()["links"], kept["links"])
+        self.assertEqual(page.kept_level()["hints"], kept["hints"])
+
+        copy_result = page.driver.find_element(By.ID, "copy-result")
+        self.assertTrue(page.solve_by_hints(copy_result.is_displayed))
+        copy_result.click()
+        shared = page.driver.find_element(By.ID, "shared")
+        result = shared.get_attribute("value")
+        self.assertRegex(result, r"^Linkloom daily .*: 6/6 in ")
+        for reload in (page.driver.refresh,
+                       lambda: page.driver.find_element(By.ID,
+                                                        "daily").click()):
+            reload()
+            copy_result = page.driver.find_element(By.ID, "copy-result")
+            self.assertTrue(page.wait_until(copy_result.is_displayed, 20))
+            copy_result.click()
+            self.assertEqual(page.driver.find_element(
+                By.ID, "shared").get_attribute("value"), result)
+        # The player's statistics, and the wait for the next daily.
+        stats = page.driver.find_element(By.ID, "stats")
+        self.assertTrue(stats.is_displayed())
+        self.assertEqual(stats.text,
+                         "1 daily finished, streak 1 (best 1); levels solved: "
+                         "2 easy, 2 medium, 2 hard")
+        self.assertRegex(page.driver.find_element(By.ID, "next-daily").text,
+                         r"^Next daily in \d{1,2}:\d\d:\d\d$")
+        time.sleep(0.5)
+        page.frame().save(OUT / "phone_daily_finished.png")
+        page.screenshot().save(OUT / "phone_page_daily_finished.png")
+        self.assertEqual(console_faults(page.console()), [])
+
+    def test_space_and_keys_in_play_stay_with_the_game(self):
+        page = self.open(fragment=PuzzlesByAddressTest.SEED)
+        page.wait_for(self.title)
+        # The difficulty chosen with the mouse, then the board clicked.
+        select = page.driver.find_element(By.ID, "difficulty")
+        select.click()
+        select.find_element(By.CSS_SELECTOR, "option[value=easy]").click()
+        page.start_playing(self.title)
+        focused = lambda: page.driver.switch_to.active_element.get_attribute(
+            "id")
+        self.assertEqual(focused(), "canvas")
+        page.driver.execute_script("window.stillThisPage = true;")
+        page.press_key("h", "KeyH", 72)
+        self.assertTrue(page.wait_until(lambda: page.kept_level().get(
+            "hints") == "1", 10), page.kept_level())
+        self.assertEqual(select.get_attribute("value"), "easy")
+        kept = page.kept_level()
+        fragment = page.fragment
+        for key, code, key_code in ((" ", "Space", 32),
+                                    ("Enter", "Enter", 13)):
+            page.press_key(key, code, key_code)
+        time.sleep(0.5)
+        self.assertTrue(page.driver.execute_script(
+            "return window.stillThisPage === true;"))
+        self.assertEqual(page.fragment, fragment)
+        self.assertEqual(page.kept_level()["links"], kept["links"])
+
+    def test_a_disk_packs_link_opens_it_in_a_fresh_browser(self):
+        folder = tempfile.TemporaryDirectory()
+        self.addCleanup(folder.cleanup)
+        pack = Path(folder.name) / "my levels.pack"
+        pack.write_text(TWO_LEVEL_PACK)
+        page = self.open()
+        page.wait_for(self.title)
+        page.driver.find_element(By.ID, "pack-file").send_keys(str(pack))
+        self.assertTrue(page.wait_until(
+            page.moved_to("#file=my-levels.pack"), 10), page.fragment)
+        page.driver.find_element(By.ID, "copy-link").click()
+        shared = page.driver.find_element(By.ID, "shared")
+        self.assertTrue(page.wait_until(shared.is_displayed, 5))
+        link = shared.get_attribute("value")
+        print(f"a two-level pack's link: {len(link)} characters")
+        self.assertLessEqual(len(link), 2000)
+        self.assertIn("packdata=", link)
+
+        friend = self.open_phone(link[len(self.url):])
+        friend.start_playing(self.title)
+        self.assertTrue(friend.wait_until(lambda: friend.driver.title ==
+            "Linkloom, Quillfen - my-levels.pack - level 1 of 2", 10),
+            friend.driver.title)
+        friend.link_chain(level_one_chain())
+        self.assertTrue(friend.wait_until(
+            friend.moved_to("#file=my-levels.pack&level=2"), 5),
+            friend.fragment)
+
+        # A pack too large for a link says so, and copies nothing.
+        large = Path(folder.name) / "large.pack"
+        noise = random.Random(25)
+        large.write_text(one_level_pack("0 0 1") + "".join(
+            f"# {noise.getrandbits(3600):0900x}\n" for _ in range(6)))
+        page.driver.find_element(By.ID, "pack-file").send_keys(str(large))
+        self.assertTrue(page.wait_until(
+            page.moved_to("#file=large.pack"), 10), page.fragment)
+        page.driver.find_element(By.ID, "copy-link").click()
+        self.assertTrue(page.wait_until(
+            lambda: "too large to fit in a link" in page.note(), 5),
+            page.note())
 
 
 # Counts the page's requests for animation frames from now on: the game's

@@ -228,8 +228,10 @@ class Page:
 
     def solve_by_hints(self, solved):
         """Asks for hints, taking each, until solved() is true: h pressed
-        over and over solves any level."""
-        for _ in range(120):
+        over and over solves any level. Six levels take about 70 presses;
+        the bound leaves room for the pauses and searches of a busy
+        machine."""
+        for _ in range(400):
             if solved():
                 return True
             self.press_key("h", "KeyH", 72)

@@ -7,8 +7,11 @@
 #include FT_FREETYPE_H
 #include FT_GLYPH_H
 
+#include <cstddef>
 #include <memory>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "render/asset_file.h"
 #include "render/display_list.h"
@@ -105,9 +108,33 @@ void compileGlyphList(GLuint list, GLuint texture, const RenderedGlyph& glyph,
   });
 }
 
-// Builds texture textures[code] and list listBase + code for one character;
-// a code the font does not map gets the font's missing-glyph shape.
-void buildGlyph(
+// A glyph's bitmap kept past its FreeType image, for the atlas.
+struct KeptGlyph {
+  std::vector<std::uint8_t> coverage;  // rows top first, width bytes each
+  int width = 0;
+  int rows = 0;
+  int left = 0;
+  int top = 0;
+
+  GlyphBitmap bitmap() const { return {width, rows, width, coverage.data()}; }
+};
+
+KeptGlyph kept(const RenderedGlyph& glyph) {
+  KeptGlyph copy{
+      {}, glyph.bitmap.width, glyph.bitmap.rows, glyph.left, glyph.top};
+  for (int row = 0; row < glyph.bitmap.rows; ++row) {
+    const std::uint8_t* from =
+        glyph.bitmap.coverage +
+        static_cast<std::ptrdiff_t>(row) * glyph.bitmap.pitch;
+    copy.coverage.insert(copy.coverage.end(), from, from + glyph.bitmap.width);
+  }
+  return copy;
+}
+
+// Builds texture textures[code] and list listBase + code for one character,
+// and gives back its bitmap; a code the font does not map gets the font's
+// missing-glyph shape.
+KeptGlyph buildGlyph(
     FT_Face face, std::uint8_t code, GLuint listBase,
     const std::array<std::uint32_t, GlyphFont::glyphCount>& textures) {
   const FT_UInt index = FT_Get_Char_Index(face, code);
@@ -126,14 +153,41 @@ void buildGlyph(
   uploadTexture(textures[code], glyph.bitmap, layout);
   compileGlyphList(listBase + code, textures[code], glyph, layout,
                    face->glyph->advance.x);
+  return kept(glyph);
+}
+
+void uploadAtlas(GlyphFont& font, const std::vector<KeptGlyph>& glyphs) {
+  std::vector<std::pair<int, int>> sizes;
+  std::vector<GlyphBitmap> bitmaps;
+  for (const KeptGlyph& glyph : glyphs) {
+    sizes.emplace_back(glyph.width, glyph.rows);
+    bitmaps.push_back(glyph.bitmap());
+  }
+  const AtlasLayout layout = packGlyphs(sizes);
+  for (std::size_t code = 0; code < glyphs.size(); ++code) {
+    font.cells[code] = layout.cells[code];
+    font.cells[code].left = glyphs[code].left;
+    font.cells[code].top = glyphs[code].top;
+  }
+  font.atlasWidth = layout.width;
+  font.atlasHeight = layout.height;
+  glGenTextures(1, &font.atlas);
+  glBindTexture(GL_TEXTURE_2D, font.atlas);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexImage2D(GL_TEXTURE_2D, 0, glyphInternalFormat, layout.width,
+               layout.height, 0, GL_LUMINANCE_ALPHA, GL_UNSIGNED_BYTE,
+               atlasTexels(bitmaps, layout).data());
 }
 
 void releaseGlyphs(GlyphFont& font) {
   if (font.listBase == 0) return;
   deleteLists(font.listBase, GlyphFont::glyphCount);
   glDeleteTextures(GlyphFont::glyphCount, font.textures.data());
+  glDeleteTextures(1, &font.atlas);
   font.listBase = 0;
   font.textures.fill(0);
+  font.atlas = 0;
 }
 
 }  // namespace
@@ -172,9 +226,12 @@ void GlyphFont::load(const std::string& path, unsigned heightPoints) {
   glGenTextures(glyphCount, textures.data());
 
   const TightUnpacking unpacking;
+  std::vector<KeptGlyph> glyphs;
   for (int code = 0; code < glyphCount; ++code) {
-    buildGlyph(face, static_cast<std::uint8_t>(code), listBase, textures);
+    glyphs.push_back(
+        buildGlyph(face, static_cast<std::uint8_t>(code), listBase, textures));
     // The slot still holds the glyph just built.
     advances[code] = static_cast<float>(face->glyph->advance.x >> 6);
   }
+  uploadAtlas(*this, glyphs);
 }

@@ -1,10 +1,14 @@
 // Glyph font: one texture and one display list for each character code
-// 0 to 127, rasterised from a TrueType font by FreeType.
+// 0 to 127, rasterised from a TrueType font by FreeType, and the same
+// glyphs in one atlas texture, from which the game's writing is drawn a
+// line to a draw.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "render/glyph_font_layout.h"
 
 // The game's font, relative to its run directory.
 constexpr const char* gameFontPath = "./fonts/rabiohead.ttf";
@@ -22,6 +26,12 @@ struct GlyphFont {
   std::uint32_t listBase = 0;
   // advances[code] is how far that code's list moves the pen, pixels.
   std::array<float, glyphCount> advances{};
+  // The atlas texture, atlasWidth x atlasHeight texels, and where each
+  // code's bitmap lies in it; 0 until the first load.
+  std::uint32_t atlas = 0;
+  int atlasWidth = 1;
+  int atlasHeight = 1;
+  std::array<GlyphCell, glyphCount> cells{};
 
   // Builds a fresh set of 128 glyphs from the font file at path, rendered
   // at heightPoints and 96 dpi; once the file has opened as a font, the set

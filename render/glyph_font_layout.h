@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // One 8-bit coverage bitmap as the font rasteriser hands it over: rows top
@@ -33,3 +34,33 @@ GlyphLayout glyphLayout(int width, int rows);
 // of its bitmap pixel, and texels beyond the bitmap are 0.
 std::vector<std::uint8_t> glyphTexels(const GlyphBitmap& bitmap,
                                       const GlyphLayout& layout);
+
+// Where one glyph's bitmap lies in the font's atlas, and how it stands on
+// the pen: texels of the atlas, rows counted from its top.
+struct GlyphCell {
+  int x = 0;
+  int y = 0;
+  int width = 0;  // bitmap pixels; 0 for a glyph with nothing to draw
+  int rows = 0;
+  int left = 0;  // pixels from the pen to the bitmap's left edge
+  int top = 0;   // pixels from the baseline up to the bitmap's top row
+};
+
+// Every glyph of a font in one texture, so that a line of text is drawn
+// with one texture and one draw.
+struct AtlasLayout {
+  int width = 1;   // texels, a power of two
+  int height = 1;  // texels, a power of two
+  std::vector<GlyphCell> cells;
+};
+
+// Places bitmaps of the sizes given (width, rows), in order, in shelves of
+// kAtlasWidth texels (wider if one bitmap needs it), with a clear texel
+// round each so that no filtered sample of one glyph reaches another.
+constexpr int kAtlasWidth = 1024;
+AtlasLayout packGlyphs(const std::vector<std::pair<int, int>>& sizes);
+
+// Atlas bytes for GL_LUMINANCE_ALPHA, as glyphTexels gives them for one
+// glyph: bitmaps[i] lies at layout.cells[i], all else is clear.
+std::vector<std::uint8_t> atlasTexels(const std::vector<GlyphBitmap>& bitmaps,
+                                      const AtlasLayout& layout);

@@ -1,9 +1,8 @@
-// Text with the glyph font's lists, in world units.
+// Text from the glyph font's atlas, in world units.
 #include "render/text_draw.h"
 
 #include <GL/gl.h>
 
-#include "render/display_list.h"
 #include "render/sprite_state.h"
 #include "render/world.h"
 
@@ -49,7 +48,7 @@ float textWidth(const GlyphFont& font, const std::string& text, float emUnits) {
 
 void drawText(const GlyphFont& font, const std::string& text, float x, float y,
               float emUnits, TextAlign align, const TextColour& colour) {
-  if (font.listBase == 0 || font.height <= 0.0f) return;
+  if (font.atlas == 0 || font.height <= 0.0f) return;
   const float width = textWidth(font, text, emUnits);
   const float left = align == TextAlign::Left     ? x
                      : align == TextAlign::Centre ? x - width * 0.5f
@@ -60,9 +59,38 @@ void drawText(const GlyphFont& font, const std::string& text, float x, float y,
   glTranslatef(left, y, 0.0f);
   const float scale = emUnits / pixelsPerEm(font);
   glScalef(scale, scale, 1.0f);
+  // One quad a glyph from the atlas, all in one draw: the pen moves on by
+  // whole pixels, as the glyph lists move it.
+  const float across = 1.0f / static_cast<float>(font.atlasWidth);
+  const float down = 1.0f / static_cast<float>(font.atlasHeight);
+  glBindTexture(GL_TEXTURE_2D, font.atlas);
+  glBegin(GL_QUADS);
+  float pen = 0.0f;
   for (const char c : text) {
-    if (drawable(c)) callList(font.listBase + static_cast<unsigned char>(c));
+    if (!drawable(c)) continue;
+    const auto code = static_cast<unsigned char>(c);
+    const GlyphCell& cell = font.cells[code];
+    const float x0 = pen + static_cast<float>(cell.left);
+    const float x1 = x0 + static_cast<float>(cell.width);
+    const float top = static_cast<float>(cell.top);
+    const float bottom = top - static_cast<float>(cell.rows);
+    const float s0 = static_cast<float>(cell.x) * across;
+    const float s1 = static_cast<float>(cell.x + cell.width) * across;
+    const float t0 = static_cast<float>(cell.y) * down;
+    const float t1 = static_cast<float>(cell.y + cell.rows) * down;
+    if (cell.width > 0 && cell.rows > 0) {
+      glTexCoord2f(s0, t0);
+      glVertex2f(x0, top);
+      glTexCoord2f(s0, t1);
+      glVertex2f(x0, bottom);
+      glTexCoord2f(s1, t1);
+      glVertex2f(x1, bottom);
+      glTexCoord2f(s1, t0);
+      glVertex2f(x1, top);
+    }
+    pen += font.advances[code];
   }
+  glEnd();
 }
 
 void drawPanel(float left, float bottom, float right, float top,

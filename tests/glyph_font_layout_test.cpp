@@ -90,4 +90,34 @@ TEST(GlyphLayout, RowPaddingOfTheBitmapIsSkipped) {
   EXPECT_EQ(texel(texels, layout, 3, 1), std::make_pair(0, 0));
 }
 
+TEST(GlyphLayout, AtlasKeepsEachBitmapWholeWithAClearTexelRoundIt) {
+  // Enough 300-texel bitmaps to need a second shelf, one taller than the
+  // rest, an empty one, and one wider than a shelf.
+  const std::vector<std::pair<int, int>> sizes = {
+      {300, 5}, {300, 9}, {0, 0}, {300, 4}, {300, 6}, {1500, 2}};
+  std::vector<NumberedBitmap> sources;
+  std::vector<GlyphBitmap> bitmaps;
+  for (const auto& [width, rows] : sizes)
+    sources.emplace_back(width, rows, width);
+  for (const NumberedBitmap& source : sources) bitmaps.push_back(source.bitmap);
+  const AtlasLayout atlas = packGlyphs(sizes);
+  EXPECT_EQ(atlas.width, 2048);
+  const std::vector<std::uint8_t> texels = atlasTexels(bitmaps, atlas);
+  const GlyphLayout whole{atlas.width, atlas.height, 1.0f, 1.0f};
+  // Each bitmap's texels hold its own pixels, and its border is clear.
+  for (size_t i = 0; i < sizes.size(); ++i) {
+    const GlyphCell& cell = atlas.cells[i];
+    EXPECT_EQ(cell.width, sizes[i].first);
+    for (int y = cell.y - 1; y <= cell.y + cell.rows; ++y)
+      for (int x = cell.x - 1; x <= cell.x + cell.width; ++x) {
+        ASSERT_TRUE(x >= 0 && y >= 0 && x < atlas.width && y < atlas.height);
+        const bool inside = x >= cell.x && x < cell.x + cell.width &&
+                            y >= cell.y && y < cell.y + cell.rows;
+        const int expected =
+            inside ? NumberedBitmap::coverage(x - cell.x, y - cell.y) : 0;
+        ASSERT_EQ(texel(texels, whole, x, y).first, expected) << i;
+      }
+  }
+}
+
 }  // namespace

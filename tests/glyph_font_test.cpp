@@ -5,12 +5,18 @@
 #include <gtest/gtest.h>
 #include FT_FREETYPE_H
 
+#include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "render/glyph_font.h"
 #include "render/glyph_font_layout.h"
+#include "render/sprite_state.h"
+#include "render/text_draw.h"
+#include "render/world.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/run_dir.h"
 
@@ -176,13 +182,61 @@ TEST_F(GlyphFontTest, GlyphDrawsUprightOnTheBaseline) {
   EXPECT_GT(litInRow(highest - 2), 2 * litInRow(lowest + 2));
 }
 
+// The window's red channel after draw, white on black, the world rectangle
+// over the whole window.
+std::vector<GLubyte> redAfter(const std::function<void()>& draw) {
+  glViewport(0, 0, 256, 256);
+  glDisable(GL_DEPTH_TEST);
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  draw();
+  glFinish();
+  std::vector<GLubyte> red(256 * 256);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glReadPixels(0, 0, 256, 256, GL_RED, GL_UNSIGNED_BYTE, red.data());
+  return red;
+}
+
+TEST_F(GlyphFontTest, TextFromTheAtlasLooksAsTheGlyphListsDrawIt) {
+  // Glyphs with descenders, tall ones and a space, scaled down as in play.
+  const std::string text = "Ag |j{W";
+  constexpr float em = 9.0f;
+  constexpr float x = kWorldLeft + 3.0f;
+  constexpr float y = 30.0f;
+  const std::vector<GLubyte> atlas = redAfter([&] {
+    drawText(glyphFont(), text, x, y, em, TextAlign::Left, {1, 1, 1, 1});
+  });
+  const std::vector<GLubyte> lists = redAfter([&] {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(kWorldLeft, kWorldRight, kWorldBottom, kWorldTop, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const SpriteState state;
+    glTranslatef(x, y, 0);
+    const float scale = em / (fontPoints * 96.0f / 72.0f);
+    glScalef(scale, scale, 1);
+    for (const char c : text) glCallList(glyphFont().listBase + c);
+  });
+  int lit = 0;
+  int apart = 0;
+  for (size_t i = 0; i < atlas.size(); ++i) {
+    lit += lists[i] > 128;
+    apart += std::abs(atlas[i] - lists[i]) > 16;
+  }
+  EXPECT_GT(lit, 100);
+  EXPECT_EQ(apart, 0);
+}
+
 TEST_F(GlyphFontTest, ReloadsReplaceTheSetInsteadOfAddingOne) {
+  // A texture for each glyph, and the atlas.
   ASSERT_EQ(liveLists(), GlyphFont::glyphCount);
-  ASSERT_EQ(liveTextures(), GlyphFont::glyphCount);
+  ASSERT_EQ(liveTextures(), GlyphFont::glyphCount + 1);
   for (int restart = 0; restart < 3; ++restart)
     glyphFont().load(fontPath, fontPoints);
   EXPECT_EQ(liveLists(), GlyphFont::glyphCount);
-  EXPECT_EQ(liveTextures(), GlyphFont::glyphCount);
+  EXPECT_EQ(liveTextures(), GlyphFont::glyphCount + 1);
+  EXPECT_TRUE(glIsTexture(glyphFont().atlas));
   EXPECT_TRUE(glIsList(glyphFont().listBase + 127));
   EXPECT_TRUE(glIsTexture(glyphFont().textures[127]));
 }

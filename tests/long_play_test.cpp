@@ -22,7 +22,8 @@ constexpr const char* fontPath = LINKLOOM_RUN_DIR "/fonts/rabiohead.ttf";
 int liveTexturesSoFar() {
   const GlyphFont& font = glyphFont();
   return liveTextures(
-      *std::max_element(font.textures.begin(), font.textures.end()));
+      std::max(font.atlas,
+               *std::max_element(font.textures.begin(), font.textures.end())));
 }
 
 int liveListsSoFar() {

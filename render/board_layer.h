@@ -1,7 +1,9 @@
 // Board layer: the playing field with the board beneath the marks, drawn
 // into a window-sized picture of its own and kept while it stays the same,
 // so that a frame where only the marks or the writing over the board
-// change copies it instead of drawing every sprite again.
+// change shows it instead of drawing every sprite again. How the picture
+// is kept and shown is the platform's (board_picture.cpp, and
+// board_picture_web.cpp in the browser).
 #pragma once
 
 #include <GL/gl.h>
@@ -27,17 +29,18 @@ struct BoardLayer {
 
   // Puts the playing field and boardBase(board) into the back buffer. When
   // the board, the window and the world rectangle are as last kept it
-  // copies the kept picture; otherwise it draws them into the picture, only
-  // where the board's draws changed when the window is the same, and
-  // copies that. It keeps nothing, drawing into the window itself, unless
-  // the playing field is copied opaque over every pixel: a scaled field
-  // blends its edges, and a translucent one all of it, over the last frame,
-  // which the window has and a kept picture would not. So also where the
-  // driver has no framebuffer copies.
+  // shows the kept picture; otherwise it draws them into the picture (on
+  // the desktop only where the board's draws changed, when the window is
+  // the same) and shows that. Where the platform cannot keep the picture
+  // it draws into the window itself.
   void draw(const Board& board);
 
  private:
+  // The platform's part.
+  bool keepable();  // makes the picture the window's size when it can
   bool fitWindow();
+  void redraw(const std::vector<SpriteDraw>& base, bool sameView);
+  void show() const;
   void drawArea(const std::vector<SpriteDraw>& base,
                 const PixelBox& area) const;
 };

@@ -1,0 +1,87 @@
+// The board's picture in the browser: a texture the canvas's size, drawn
+// into through a framebuffer and shown as one quad, for WebGL 1 copies no
+// framebuffers. Drawing every sprite again through the GL emulation costs a
+// still level's once-a-second clock frame most of its time.
+#define GL_GLEXT_PROTOTYPES
+#include <GL/gl.h>
+#include <GL/glext.h>
+
+#include "render/board_layer.h"
+#include "render/camera.h"
+#include "render/scenery.h"
+
+// The canvas is cleared after every frame it shows, so no draw blends over
+// the last frame: the picture can always be kept.
+bool BoardLayer::keepable() { return fitWindow(); }
+
+bool BoardLayer::fitWindow() {
+  const Camera& window = camera();
+  if (framebuffer != 0 && width == window.width && height == window.height)
+    return true;
+  if (unable) return false;
+  if (framebuffer == 0) {
+    glGenTextures(1, &texture);
+    glGenFramebuffers(1, &framebuffer);
+  }
+  GLint previousTexture = 0;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousTexture);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  // Any size, as WebGL 1 allows it: no mipmaps, edges clamped. Shown texel
+  // for pixel.
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, window.width, window.height, 0,
+               GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
+                         texture, 0);
+  unable = glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE;
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+  width = window.width;
+  height = window.height;
+  return !unable;
+}
+
+void BoardLayer::redraw(const std::vector<SpriteDraw>& base, bool) {
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  // Cleared as the browser clears the canvas, whatever the game's colour.
+  GLfloat clearColour[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clearColour);
+  glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clearColour[0], clearColour[1], clearColour[2], clearColour[3]);
+  scenery().drawBackground();
+  drawSprites(base);
+  glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+void BoardLayer::show() const {
+  // Texel for pixel over the whole viewport, unblended.
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glPushMatrix();
+  glLoadIdentity();
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0.0f, 0.0f);
+  glVertex2f(-1.0f, -1.0f);
+  glTexCoord2f(1.0f, 0.0f);
+  glVertex2f(1.0f, -1.0f);
+  glTexCoord2f(1.0f, 1.0f);
+  glVertex2f(1.0f, 1.0f);
+  glTexCoord2f(0.0f, 1.0f);
+  glVertex2f(-1.0f, 1.0f);
+  glEnd();
+  glDisable(GL_TEXTURE_2D);
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+}

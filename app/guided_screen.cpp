@@ -182,12 +182,13 @@ void drawGuidedPlaying() {
   drawFocus(*shown.node(play.focus));
   // The key list's last line along the bottom edge, the others above it.
   const std::vector<std::string> keys = guidedKeyLines();
+  std::vector<TextLine> lines;
   float baseline = kWorldBottom + kMargin;
   for (auto line = keys.rbegin(); line != keys.rend(); ++line) {
-    drawText(font, *line, kWorldRight - kMargin, baseline, kKeysEm,
-             TextAlign::Right, kInk);
+    lines.push_back({*line, kWorldRight - kMargin, baseline});
     baseline += kKeysEm * 1.2f;
   }
+  drawTextLines(font, lines, kKeysEm, TextAlign::Right, kInk);
   if (gameState().levelPause) {
     const std::string cleared = play.clearedText(shown);
     constexpr float em = 5.0f;

@@ -4,6 +4,9 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "puzzle/chain_trace.h"
 #include "puzzle/shape_numbers.h"
@@ -24,42 +27,53 @@ constexpr float kClampLine = 0.22f;  // the frame's stroke, world units
 constexpr float kTextGap = 0.3f;     // between the shape and its numbers
 constexpr float kLineStep = 1.75f;   // from one baseline to the next
 
-void drawFrame(float left, float bottom, float right, float top) {
+// The four strokes of a frame round a box.
+void addFrame(const WorldBox& round, std::vector<WorldBox>& strokes) {
   const float w = kClampLine;
-  drawPanel(left, bottom, right, bottom + w, kClampFrame);
-  drawPanel(left, top - w, right, top, kClampFrame);
-  drawPanel(left, bottom, left + w, top, kClampFrame);
-  drawPanel(right - w, bottom, right, top, kClampFrame);
+  strokes.push_back({round.left, round.bottom, round.right, round.bottom + w});
+  strokes.push_back({round.left, round.top - w, round.right, round.top});
+  strokes.push_back({round.left, round.bottom, round.left + w, round.top});
+  strokes.push_back({round.right - w, round.bottom, round.right, round.top});
 }
 
-// One line of a trace's numbers, each cut number framed.
-void drawTraceLine(const TracedNode& step, const WorldBox& box, int line) {
+// A trace's numbers, a line of its label at a time, and the frames round
+// each cut number; each kind drawn at once.
+void drawTraceNumbers(const TracedNode& step, const WorldBox& box) {
   const GlyphFont& font = glyphFont();
-  const float baseline = traceLineBaseline(box, line);
-  float x = traceTextLeft(box);
-  const TraceLine& parts = kTraceLines[line];
-  for (int i = parts.first; i < parts.first + parts.count; ++i) {
-    const QuantityFacts& facts = kQuantities[i];
-    const std::string number = shortNumber(step.leaving, facts);
-    const float width = textWidth(font, number, kTraceNumberEm);
-    if (wasClamped(step.clamps, facts))
-      drawFrame(x - 0.25f, baseline - 0.35f, x + width + 0.25f,
-                baseline + kTraceNumberEm * 0.8f);
-    drawText(font, number, x, baseline, kTraceNumberEm, TextAlign::Left, kInk);
-    x += width + textWidth(font, " ", kTraceNumberEm);
+  const float space = textWidth(font, " ", kTraceNumberEm);
+  std::vector<TextLine> numbers;
+  std::vector<WorldBox> frames;
+  for (int line = 0; line < kTraceLineCount; ++line) {
+    const float baseline = traceLineBaseline(box, line);
+    float x = traceTextLeft(box);
+    const TraceLine& parts = kTraceLines[line];
+    for (int i = parts.first; i < parts.first + parts.count; ++i) {
+      const QuantityFacts& facts = kQuantities[i];
+      std::string number = shortNumber(step.leaving, facts);
+      const float width = textWidth(font, number, kTraceNumberEm);
+      if (wasClamped(step.clamps, facts))
+        addFrame({x - 0.25f, baseline - 0.35f, x + width + 0.25f,
+                  baseline + kTraceNumberEm * 0.8f},
+                 frames);
+      numbers.push_back({std::move(number), x, baseline});
+      x += width + space;
+    }
   }
+  drawPanels(frames, kClampFrame);
+  drawTextLines(font, numbers, kTraceNumberEm, TextAlign::Left, kInk);
 }
 
 // A shape's three numbers in words, one a line, the first line's baseline
 // at topBaseline.
 void drawLongNumbers(const Shape& shape, float x, float topBaseline,
                      TextAlign align) {
+  std::vector<TextLine> lines;
   float baseline = topBaseline;
   for (const QuantityFacts& facts : kQuantities) {
-    drawText(glyphFont(), longNumber(shape, facts), x, baseline, kShapeNumberEm,
-             align, kInk);
+    lines.push_back({longNumber(shape, facts), x, baseline});
     baseline -= kShapeNumberEm * 1.05f;
   }
+  drawTextLines(glyphFont(), lines, kShapeNumberEm, align, kInk);
 }
 
 }  // namespace
@@ -104,8 +118,7 @@ void drawChainTrace(const Board& board, const Hint& hint) {
       copy.size = kTraceShapeSide * 0.5f;  // a shape is twice its size across
       copy.draw();
     }
-    for (int line = 0; line < kTraceLineCount; ++line)
-      drawTraceLine(step, box, line);
+    drawTraceNumbers(step, box);
   }
 }
 
@@ -128,15 +141,17 @@ void drawFocus(const Node& node) {
   constexpr float half = 3.6f;
   constexpr float arm = 1.5f;
   constexpr float w = 0.35f;
+  std::vector<WorldBox> strokes;
   for (const float sx : {-1.0f, 1.0f})
     for (const float sy : {-1.0f, 1.0f}) {
       const float x = node.x + sx * half;
       const float y = node.y + sy * half;
-      drawPanel(std::min(x, x - sx * arm), std::min(y, y - sy * w),
-                std::max(x, x - sx * arm), std::max(y, y - sy * w), kInk);
-      drawPanel(std::min(x, x - sx * w), std::min(y, y - sy * arm),
-                std::max(x, x - sx * w), std::max(y, y - sy * arm), kInk);
+      strokes.push_back({std::min(x, x - sx * arm), std::min(y, y - sy * w),
+                         std::max(x, x - sx * arm), std::max(y, y - sy * w)});
+      strokes.push_back({std::min(x, x - sx * w), std::min(y, y - sy * arm),
+                         std::max(x, x - sx * w), std::max(y, y - sy * arm)});
     }
+  drawPanels(strokes, kInk);
 }
 
 void drawHint(const Board& board, const Hint& hint) {

@@ -3,6 +3,8 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "render/sprite_state.h"
 #include "render/world.h"
 
@@ -46,62 +48,96 @@ float textWidth(const GlyphFont& font, const std::string& text, float emUnits) {
   return pixels * emUnits / pixelsPerEm(font);
 }
 
-void drawText(const GlyphFont& font, const std::string& text, float x, float y,
-              float emUnits, TextAlign align, const TextColour& colour) {
-  if (font.atlas == 0 || font.height <= 0.0f) return;
-  const float width = textWidth(font, text, emUnits);
-  const float left = align == TextAlign::Left     ? x
-                     : align == TextAlign::Centre ? x - width * 0.5f
-                                                  : x - width;
-  const WorldProjection projection;
-  const SpriteState state;
-  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
-  glTranslatef(left, y, 0.0f);
-  const float scale = emUnits / pixelsPerEm(font);
-  glScalef(scale, scale, 1.0f);
-  // One quad a glyph from the atlas, all in one draw: the pen moves on by
-  // whole pixels, as the glyph lists move it.
+namespace {
+
+float lineLeft(const GlyphFont& font, const TextLine& line, float emUnits,
+               TextAlign align) {
+  const float width = textWidth(font, line.text, emUnits);
+  return align == TextAlign::Left     ? line.x
+         : align == TextAlign::Centre ? line.x - width * 0.5f
+                                      : line.x - width;
+}
+
+// Quads from interleaved client arrays in one draw, each corner x, y and,
+// when textured, s, t: the browser's GL emulation makes garbage of every
+// number a glVertex call hands it, which a still page pays for in
+// collections.
+void drawQuads(const std::vector<GLfloat>& corners, bool textured) {
+  if (corners.empty()) return;
+  const int perCorner = textured ? 4 : 2;
+  const auto stride = static_cast<GLsizei>(perCorner * sizeof(GLfloat));
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glVertexPointer(2, GL_FLOAT, stride, corners.data());
+  if (textured) {
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glTexCoordPointer(2, GL_FLOAT, stride, corners.data() + 2);
+  }
+  glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size()) / perCorner);
+  if (textured) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+// One quad a glyph from the atlas, in world units: the pen moves on by
+// whole pixels, as the glyph lists move it.
+void addGlyphQuads(const GlyphFont& font, const std::string& text, float left,
+                   float baseline, float scale, std::vector<GLfloat>& corners) {
   const float across = 1.0f / static_cast<float>(font.atlasWidth);
   const float down = 1.0f / static_cast<float>(font.atlasHeight);
-  glBindTexture(GL_TEXTURE_2D, font.atlas);
-  glBegin(GL_QUADS);
   float pen = 0.0f;
   for (const char c : text) {
     if (!drawable(c)) continue;
     const auto code = static_cast<unsigned char>(c);
     const GlyphCell& cell = font.cells[code];
-    const float x0 = pen + static_cast<float>(cell.left);
-    const float x1 = x0 + static_cast<float>(cell.width);
-    const float top = static_cast<float>(cell.top);
-    const float bottom = top - static_cast<float>(cell.rows);
-    const float s0 = static_cast<float>(cell.x) * across;
-    const float s1 = static_cast<float>(cell.x + cell.width) * across;
-    const float t0 = static_cast<float>(cell.y) * down;
-    const float t1 = static_cast<float>(cell.y + cell.rows) * down;
     if (cell.width > 0 && cell.rows > 0) {
-      glTexCoord2f(s0, t0);
-      glVertex2f(x0, top);
-      glTexCoord2f(s0, t1);
-      glVertex2f(x0, bottom);
-      glTexCoord2f(s1, t1);
-      glVertex2f(x1, bottom);
-      glTexCoord2f(s1, t0);
-      glVertex2f(x1, top);
+      const float x0 = left + scale * (pen + static_cast<float>(cell.left));
+      const float x1 = x0 + scale * static_cast<float>(cell.width);
+      const float y1 = baseline + scale * static_cast<float>(cell.top);
+      const float y0 = y1 - scale * static_cast<float>(cell.rows);
+      const float s0 = static_cast<float>(cell.x) * across;
+      const float s1 = static_cast<float>(cell.x + cell.width) * across;
+      const float t0 = static_cast<float>(cell.y) * down;
+      const float t1 = static_cast<float>(cell.y + cell.rows) * down;
+      corners.insert(corners.end(), {x0, y1, s0, t0, x0, y0, s0, t1,  //
+                                     x1, y0, s1, t1, x1, y1, s1, t0});
     }
     pen += font.advances[code];
   }
-  glEnd();
+}
+
+}  // namespace
+
+void drawTextLines(const GlyphFont& font, const std::vector<TextLine>& lines,
+                   float emUnits, TextAlign align, const TextColour& colour) {
+  if (font.atlas == 0 || font.height <= 0.0f) return;
+  const WorldProjection projection;
+  const SpriteState state;
+  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
+  glBindTexture(GL_TEXTURE_2D, font.atlas);
+  const float scale = emUnits / pixelsPerEm(font);
+  std::vector<GLfloat> corners;
+  for (const TextLine& line : lines)
+    addGlyphQuads(font, line.text, lineLeft(font, line, emUnits, align), line.y,
+                  scale, corners);
+  drawQuads(corners, true);
+}
+
+void drawText(const GlyphFont& font, const std::string& text, float x, float y,
+              float emUnits, TextAlign align, const TextColour& colour) {
+  drawTextLines(font, {{text, x, y}}, emUnits, align, colour);
+}
+
+void drawPanels(const std::vector<WorldBox>& boxes, const TextColour& colour) {
+  const WorldProjection projection;
+  const SpriteState state(SpriteState::Texture::Off);
+  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
+  std::vector<GLfloat> corners;
+  for (const WorldBox& box : boxes)
+    corners.insert(corners.end(), {box.left, box.bottom, box.right, box.bottom,
+                                   box.right, box.top, box.left, box.top});
+  drawQuads(corners, false);
 }
 
 void drawPanel(float left, float bottom, float right, float top,
                const TextColour& colour) {
-  const WorldProjection projection;
-  const SpriteState state(SpriteState::Texture::Off);
-  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
-  glBegin(GL_QUADS);
-  glVertex2f(left, bottom);
-  glVertex2f(right, bottom);
-  glVertex2f(right, top);
-  glVertex2f(left, top);
-  glEnd();
+  drawPanels({{left, bottom, right, top}}, colour);
 }

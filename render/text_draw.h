@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "puzzle/trace_place.h"
 #include "render/glyph_font.h"
 
 struct TextColour {
@@ -24,7 +26,19 @@ float textWidth(const GlyphFont& font, const std::string& text, float emUnits);
 void drawText(const GlyphFont& font, const std::string& text, float x, float y,
               float emUnits, TextAlign align, const TextColour& colour);
 
+// Lines of text of one em and colour, each placed as drawText places it,
+// in a single draw: the browser's GL emulation pays for every draw.
+struct TextLine {
+  std::string text;
+  float x = 0.0f;  // world units, as drawText's x and y
+  float y = 0.0f;
+};
+void drawTextLines(const GlyphFont& font, const std::vector<TextLine>& lines,
+                   float emUnits, TextAlign align, const TextColour& colour);
+
 // A flat rectangle between two world corners, blended, for text to stand
 // on; the same projection and state rules as drawText.
 void drawPanel(float left, float bottom, float right, float top,
                const TextColour& colour);
+// Rectangles of one colour in a single draw.
+void drawPanels(const std::vector<WorldBox>& boxes, const TextColour& colour);

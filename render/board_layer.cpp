@@ -31,6 +31,19 @@ BoardLayer& boardLayer() {
   return instance;
 }
 
+// Makes the picture the window's size; false when the platform cannot,
+// which it then never tries again.
+bool BoardLayer::fitWindow() {
+  const Camera& window = camera();
+  if (framebuffer != 0 && width == window.width && height == window.height)
+    return true;
+  if (unable) return false;
+  unable = !makePicture(window.width, window.height);
+  width = window.width;
+  height = window.height;
+  return !unable;
+}
+
 void BoardLayer::draw(const Board& board) {
   std::vector<SpriteDraw> base = boardBase(board);
   const std::array<double, 10> view = currentView();

@@ -39,6 +39,9 @@ struct BoardLayer {
   // The platform's part.
   bool keepable();  // makes the picture the window's size when it can
   bool fitWindow();
+  // Makes or remakes the texture and framebuffer at that size; false when
+  // the platform cannot keep a picture.
+  bool makePicture(int newWidth, int newHeight);
   void redraw(const std::vector<SpriteDraw>& base, bool sameView);
   void show() const;
   void drawArea(const std::vector<SpriteDraw>& base,

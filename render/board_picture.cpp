@@ -41,16 +41,10 @@ bool BoardLayer::keepable() {
          field.showsOneToOne(field.backgroundCopy) && fitWindow();
 }
 
-// Makes the picture and its framebuffer the window's size; false when the
-// driver cannot, which it then never tries again.
-bool BoardLayer::fitWindow() {
-  const Camera& window = camera();
-  if (framebuffer != 0 && width == window.width && height == window.height)
-    return true;
-  if (unable) return false;
+bool BoardLayer::makePicture(int newWidth, int newHeight) {
   if (framebuffer == 0) {
-    unable = !framebufferBlits() || !hasExtension("GL_MESA_framebuffer_flip_y");
-    if (unable) return false;
+    if (!framebufferBlits() || !hasExtension("GL_MESA_framebuffer_flip_y"))
+      return false;
     glGenTextures(1, &texture);
     glGenRenderbuffers(1, &depth);
     glGenFramebuffers(1, &framebuffer);
@@ -59,14 +53,14 @@ bool BoardLayer::fitWindow() {
   glGetIntegerv(GL_TEXTURE_BINDING_2D, &previousTexture);
   glBindTexture(GL_TEXTURE_2D, texture);
   // The pictures' own layout, so the copies stay plain memory copies.
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, window.width, window.height, 0,
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, newWidth, newHeight, 0,
                pictureSourceFormat, GL_UNSIGNED_BYTE, nullptr);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
   // A depth buffer as the window has, unused, so the renderer takes the same
   // paths and draws the same pixels.
   glBindRenderbuffer(GL_RENDERBUFFER, depth);
-  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, window.width,
-                        window.height);
+  glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, newWidth,
+                        newHeight);
   glBindRenderbuffer(GL_RENDERBUFFER, 0);
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
@@ -74,11 +68,10 @@ bool BoardLayer::fitWindow() {
   glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT,
                             GL_RENDERBUFFER, depth);
   glFramebufferParameteri(GL_FRAMEBUFFER, kFramebufferFlipY, GL_TRUE);
-  unable = glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE;
+  const bool complete =
+      glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  width = window.width;
-  height = window.height;
-  return !unable;
+  return complete;
 }
 
 void BoardLayer::redraw(const std::vector<SpriteDraw>& base, bool sameView) {

@@ -7,18 +7,13 @@
 #include <GL/glext.h>
 
 #include "render/board_layer.h"
-#include "render/camera.h"
 #include "render/scenery.h"
 
 // The canvas is cleared after every frame it shows, so no draw blends over
 // the last frame: the picture can always be kept.
 bool BoardLayer::keepable() { return fitWindow(); }
 
-bool BoardLayer::fitWindow() {
-  const Camera& window = camera();
-  if (framebuffer != 0 && width == window.width && height == window.height)
-    return true;
-  if (unable) return false;
+bool BoardLayer::makePicture(int newWidth, int newHeight) {
   if (framebuffer == 0) {
     glGenTextures(1, &texture);
     glGenFramebuffers(1, &framebuffer);
@@ -32,17 +27,16 @@ bool BoardLayer::fitWindow() {
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, window.width, window.height, 0,
-               GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, newWidth, newHeight, 0, GL_RGBA,
+               GL_UNSIGNED_BYTE, nullptr);
   glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(previousTexture));
   glBindFramebuffer(GL_FRAMEBUFFER, framebuffer);
   glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D,
                          texture, 0);
-  unable = glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE;
+  const bool complete =
+      glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
   glBindFramebuffer(GL_FRAMEBUFFER, 0);
-  width = window.width;
-  height = window.height;
-  return !unable;
+  return complete;
 }
 
 void BoardLayer::redraw(const std::vector<SpriteDraw>& base, bool) {

@@ -7,7 +7,9 @@
 #include <GL/glext.h>
 
 #include "render/board_layer.h"
+#include "render/page_quads.h"
 #include "render/scenery.h"
+#include "render/world.h"
 
 // The canvas is cleared after every frame it shows, so no draw blends over
 // the last frame: the picture can always be kept.
@@ -54,28 +56,9 @@ void BoardLayer::redraw(const std::vector<SpriteDraw>& base, bool) {
 
 void BoardLayer::show() const {
   // Texel for pixel over the whole viewport, unblended.
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
-  glPushMatrix();
-  glLoadIdentity();
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-  glBegin(GL_QUADS);
-  glTexCoord2f(0.0f, 0.0f);
-  glVertex2f(-1.0f, -1.0f);
-  glTexCoord2f(1.0f, 0.0f);
-  glVertex2f(1.0f, -1.0f);
-  glTexCoord2f(1.0f, 1.0f);
-  glVertex2f(1.0f, 1.0f);
-  glTexCoord2f(0.0f, 1.0f);
-  glVertex2f(-1.0f, 1.0f);
-  glEnd();
-  glDisable(GL_TEXTURE_2D);
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopMatrix();
+  drawPageQuads({kWorldLeft, kWorldTop, 0.0f, 1.0f,      //
+                 kWorldLeft, kWorldBottom, 0.0f, 0.0f,   //
+                 kWorldRight, kWorldBottom, 1.0f, 0.0f,  //
+                 kWorldRight, kWorldTop, 1.0f, 1.0f},
+                texture, {1.0f, 1.0f, 1.0f, 1.0f}, false);
 }

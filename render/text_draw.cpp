@@ -1,38 +1,12 @@
 // Text from the glyph font's atlas, in world units.
 #include "render/text_draw.h"
 
-#include <GL/gl.h>
-
 #include <vector>
-
-#include "render/sprite_state.h"
-#include "render/world.h"
 
 namespace {
 
 // The font is rasterised at 96 dpi: an em is points * 96 / 72 pixels.
 float pixelsPerEm(const GlyphFont& font) { return font.height * 96.0f / 72.0f; }
-
-// The world rectangle over the whole viewport, flat, for one draw.
-struct WorldProjection {
-  WorldProjection() {
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(kWorldLeft, kWorldRight, kWorldBottom, kWorldTop, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-  }
-  ~WorldProjection() {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-  }
-  WorldProjection(const WorldProjection&) = delete;
-  WorldProjection& operator=(const WorldProjection&) = delete;
-};
 
 bool drawable(char c) {
   return static_cast<unsigned char>(c) < GlyphFont::glyphCount;
@@ -58,29 +32,10 @@ float lineLeft(const GlyphFont& font, const TextLine& line, float emUnits,
                                       : line.x - width;
 }
 
-// Quads from interleaved client arrays in one draw, each corner x, y and,
-// when textured, s, t: the browser's GL emulation makes garbage of every
-// number a glVertex call hands it, which a still page pays for in
-// collections.
-void drawQuads(const std::vector<GLfloat>& corners, bool textured) {
-  if (corners.empty()) return;
-  const int perCorner = textured ? 4 : 2;
-  const auto stride = static_cast<GLsizei>(perCorner * sizeof(GLfloat));
-  glEnableClientState(GL_VERTEX_ARRAY);
-  glVertexPointer(2, GL_FLOAT, stride, corners.data());
-  if (textured) {
-    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    glTexCoordPointer(2, GL_FLOAT, stride, corners.data() + 2);
-  }
-  glDrawArrays(GL_QUADS, 0, static_cast<GLsizei>(corners.size()) / perCorner);
-  if (textured) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-  glDisableClientState(GL_VERTEX_ARRAY);
-}
-
 // One quad a glyph from the atlas, in world units: the pen moves on by
 // whole pixels, as the glyph lists move it.
 void addGlyphQuads(const GlyphFont& font, const std::string& text, float left,
-                   float baseline, float scale, std::vector<GLfloat>& corners) {
+                   float baseline, float scale, std::vector<float>& corners) {
   const float across = 1.0f / static_cast<float>(font.atlasWidth);
   const float down = 1.0f / static_cast<float>(font.atlasHeight);
   float pen = 0.0f;
@@ -109,16 +64,12 @@ void addGlyphQuads(const GlyphFont& font, const std::string& text, float left,
 void drawTextLines(const GlyphFont& font, const std::vector<TextLine>& lines,
                    float emUnits, TextAlign align, const TextColour& colour) {
   if (font.atlas == 0 || font.height <= 0.0f) return;
-  const WorldProjection projection;
-  const SpriteState state;
-  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
-  glBindTexture(GL_TEXTURE_2D, font.atlas);
   const float scale = emUnits / pixelsPerEm(font);
-  std::vector<GLfloat> corners;
+  std::vector<float> corners;
   for (const TextLine& line : lines)
     addGlyphQuads(font, line.text, lineLeft(font, line, emUnits, align), line.y,
                   scale, corners);
-  drawQuads(corners, true);
+  drawWorldQuads(corners, font.atlas, colour);
 }
 
 void drawText(const GlyphFont& font, const std::string& text, float x, float y,
@@ -127,14 +78,11 @@ void drawText(const GlyphFont& font, const std::string& text, float x, float y,
 }
 
 void drawPanels(const std::vector<WorldBox>& boxes, const TextColour& colour) {
-  const WorldProjection projection;
-  const SpriteState state(SpriteState::Texture::Off);
-  glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
-  std::vector<GLfloat> corners;
+  std::vector<float> corners;
   for (const WorldBox& box : boxes)
     corners.insert(corners.end(), {box.left, box.bottom, box.right, box.bottom,
                                    box.right, box.top, box.left, box.top});
-  drawQuads(corners, false);
+  drawWorldQuads(corners, 0, colour);
 }
 
 void drawPanel(float left, float bottom, float right, float top,

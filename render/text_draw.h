@@ -7,10 +7,7 @@
 
 #include "puzzle/trace_place.h"
 #include "render/glyph_font.h"
-
-struct TextColour {
-  float red, green, blue, alpha;
-};
+#include "render/world_quads.h"
 
 enum class TextAlign { Left, Centre, Right };
 

@@ -31,8 +31,6 @@ BoardLayer& boardLayer() {
   return instance;
 }
 
-// Makes the picture the window's size; false when the platform cannot,
-// which it then never tries again.
 bool BoardLayer::fitWindow() {
   const Camera& window = camera();
   if (framebuffer != 0 && width == window.width && height == window.height)

@@ -36,9 +36,12 @@ struct BoardLayer {
   void draw(const Board& board);
 
  private:
+  // Makes the picture the window's size through makePicture; false when
+  // the platform cannot, which it then never tries again.
+  bool fitWindow();
+
   // The platform's part.
   bool keepable();  // makes the picture the window's size when it can
-  bool fitWindow();
   // Makes or remakes the texture and framebuffer at that size; false when
   // the platform cannot keep a picture.
   bool makePicture(int newWidth, int newHeight);

@@ -3,8 +3,11 @@
 // frames it runs the slices of the jobs beside play. With nothing asked for
 // and no job waiting it stops asking the browser for animation frames, so
 // a still page costs what a blank one does; a request starts it again.
+// It asks the browser itself: Emscripten's main loop would be set up anew
+// at each start, once a second on a level's clock.
 #include <emscripten.h>
 #include <emscripten/eventloop.h>
+#include <emscripten/html5.h>
 
 #include <algorithm>
 #include <vector>
@@ -27,6 +30,7 @@ struct FrameRequests {
   bool pending = true;                         // the first frame
   std::vector<SteadyClock::time_point> timed;  // asked-for times to come
   bool resting = false;  // no animation frame is asked for
+  bool lost = false;     // the WebGL context is gone: nothing more is drawn
 };
 
 FrameRequests& frameRequests() {
@@ -34,17 +38,23 @@ FrameRequests& frameRequests() {
   return instance;
 }
 
+EM_BOOL onAnimationFrame(double, void*);
+
 void wake() {
   FrameRequests& requests = frameRequests();
-  if (!requests.resting) return;
+  if (!requests.resting || requests.lost) return;
   requests.resting = false;
-  emscripten_resume_main_loop();
+  emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
 }
 
 void onTimeCame(void*) { wake(); }
 
-void onAnimationFrame() {
+EM_BOOL onAnimationFrame(double, void*) {
   FrameRequests& requests = frameRequests();
+  if (requests.lost) {
+    requests.resting = true;
+    return EM_FALSE;
+  }
   const auto now = SteadyClock::now();
   const auto passed =
       std::remove_if(requests.timed.begin(), requests.timed.end(),
@@ -60,8 +70,16 @@ void onAnimationFrame() {
   // A timed request wakes the loop through the browser's timer.
   if (!requests.pending && !jobsWaiting()) {
     requests.resting = true;
-    emscripten_pause_main_loop();
+    return EM_FALSE;
   }
+  return EM_TRUE;
+}
+
+// The page shows why and starts again when the browser gives the context
+// back (web/index.html); its own listener keeps the context's return.
+EM_BOOL onContextLost(int, const void*, void*) {
+  frameRequests().lost = true;
+  return EM_FALSE;
 }
 
 }  // namespace
@@ -79,6 +97,9 @@ void askForFrameAt(SteadyClock::time_point at) {
 }
 
 void runFrameLoop() {
-  // Simulates an infinite loop: nothing after this call runs.
-  emscripten_set_main_loop(onAnimationFrame, 0, EM_TRUE);
+  emscripten_set_webglcontextlost_callback("#canvas", nullptr, EM_FALSE,
+                                           onContextLost);
+  emscripten_request_animation_frame_loop(onAnimationFrame, nullptr);
+  // As an endless loop would: nothing after this call runs.
+  emscripten_exit_with_live_runtime();
 }

@@ -443,6 +443,12 @@ class BrowserEditionTest(SiteTest):
             "  .getContext('webgl').getExtension('WEBGL_lose_context');"
             "loseContext.loseContext();")
         self.assertIn("graphics were lost", page.status_text())
+        # Nothing is drawn into the lost context, whatever asks for it.
+        page.driver.execute_script(COUNT_ANIMATION_FRAMES +
+                                   "window.dispatchEvent(new Event('resize'));")
+        time.sleep(0.5)
+        self.assertEqual(page.driver.execute_script(
+            "return window.animationFramesAsked;"), 0)
         page.driver.execute_script("loseContext.restoreContext();")
         frame = page.wait_for(self.title)
         self.expect_matches(frame, self.title, "title_after_lost_context")

@@ -10,6 +10,7 @@ void openFinishedDaily();
 // After each frame in guided play: on the first frame of play, the daily's
 // counts come from the kept progress and the level kept part-way, if it is
 // the one play starts on, gets back its links, time and hints. Then the
-// level is kept whenever its links, its whole seconds or its hints change,
-// and forgotten once it is solved.
+// level is kept whenever its links or its hints change, every five seconds
+// of its clock, and as it stands when the page is hidden or left; it is
+// forgotten once it is solved.
 void keepLevelInPlay();

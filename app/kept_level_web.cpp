@@ -1,4 +1,7 @@
 // The level in play kept in the browser's storage, beside the progress.
+#include <emscripten/html5.h>
+
+#include <optional>
 #include <string>
 
 #include "app/browser_storage.h"
@@ -15,10 +18,17 @@ namespace {
 constexpr const char* kKey = "linkloom level in play";
 // Far more than the kept text of any level; more is not read.
 constexpr std::size_t kLongestKept = 4096;
+// The clock alone is kept every few seconds rather than every second: a
+// write costs more than the rest of a still level's second. A page hidden
+// or left keeps the level as it stands, so a reload resumes the clock
+// where it stood.
+constexpr int kClockKeptEveryMs = 5000;
 
 struct KeptLevel {
-  bool resumed = false;  // the first frame of play has run
-  std::string text;      // what the storage holds, as far as the page knows
+  bool resumed = false;      // the first frame of play has run
+  bool hearsHiding = false;  // the page tells when it is hidden or left
+  std::string text;          // what the storage holds, as far as the page knows
+  std::string coarse;        // that level with its clock to kClockKeptEveryMs
 };
 
 KeptLevel& keptLevel() {
@@ -41,6 +51,45 @@ void resumeKeptLevel() {
     resumeLevelInPlay(*level, board(), guidedPlay());
 }
 
+// The level in play as the storage should hold it, or nothing when no level
+// should be kept; the storage is cleared when a level has ended.
+std::optional<LevelInPlay> levelToKeep() {
+  const GuidedPlay& play = guidedPlay();
+  const GameState& state = gameState();
+  if (!play.on || state.screenState != ScreenState::Playing ||
+      play.levelIndex != board().levelIndex || waitsForLevel())
+    return std::nullopt;
+  KeptLevel& kept = keptLevel();
+  if (!kept.resumed) {
+    kept.resumed = true;
+    if (!state.levelPause) resumeKeptLevel();
+  }
+  if (state.levelPause) {
+    if (!kept.text.empty()) forgetStored(kKey);
+    kept.text.clear();
+    kept.coarse.clear();
+    return std::nullopt;
+  }
+  LevelInPlay level = levelInPlay(keptPuzzleName(), board(), play);
+  level.milliseconds -= level.milliseconds % 1000;
+  return level;
+}
+
+void keep(const std::string& text, const std::string& coarse) {
+  KeptLevel& kept = keptLevel();
+  if (text == kept.text || !store(kKey, text)) return;
+  kept.text = text;
+  kept.coarse = coarse;
+}
+
+EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event,
+                           void*) {
+  if (!event->hidden) return EM_FALSE;
+  if (const auto level = levelToKeep())
+    keep(formatLevelInPlay(*level), keptLevel().coarse);
+  return EM_FALSE;
+}
+
 }  // namespace
 
 void openFinishedDaily() {
@@ -53,23 +102,16 @@ void openFinishedDaily() {
 }
 
 void keepLevelInPlay() {
-  const GuidedPlay& play = guidedPlay();
-  const GameState& state = gameState();
-  if (!play.on || state.screenState != ScreenState::Playing ||
-      play.levelIndex != board().levelIndex || waitsForLevel())
-    return;
   KeptLevel& kept = keptLevel();
-  if (!kept.resumed) {
-    kept.resumed = true;
-    if (!state.levelPause) resumeKeptLevel();
+  if (!kept.hearsHiding) {
+    kept.hearsHiding = true;
+    emscripten_set_visibilitychange_callback(nullptr, EM_FALSE,
+                                             onVisibilityChange);
   }
-  if (state.levelPause) {
-    if (!kept.text.empty()) forgetStored(kKey);
-    kept.text.clear();
-    return;
-  }
-  LevelInPlay level = levelInPlay(keptPuzzleName(), board(), play);
-  level.milliseconds -= level.milliseconds % 1000;
-  const std::string text = formatLevelInPlay(level);
-  if (text != kept.text && store(kKey, text)) kept.text = text;
+  auto level = levelToKeep();
+  if (!level) return;
+  const std::string text = formatLevelInPlay(*level);
+  level->milliseconds -= level->milliseconds % kClockKeptEveryMs;
+  const std::string coarse = formatLevelInPlay(*level);
+  if (coarse != kept.coarse) keep(text, coarse);
 }

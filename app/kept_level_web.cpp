@@ -75,9 +75,15 @@ std::optional<LevelInPlay> levelToKeep() {
   return level;
 }
 
-void keep(const std::string& text, const std::string& coarse) {
+// Keeps the level when more than its clock's last seconds changed, or,
+// atOnce, whenever anything did.
+void keep(LevelInPlay level, bool atOnce) {
   KeptLevel& kept = keptLevel();
-  if (text == kept.text || !store(kKey, text)) return;
+  const std::string text = formatLevelInPlay(level);
+  level.milliseconds -= level.milliseconds % kClockKeptEveryMs;
+  const std::string coarse = formatLevelInPlay(level);
+  if (!atOnce && coarse == kept.coarse) return;
+  if (text != kept.text && !store(kKey, text)) return;
   kept.text = text;
   kept.coarse = coarse;
 }
@@ -85,8 +91,7 @@ void keep(const std::string& text, const std::string& coarse) {
 EM_BOOL onVisibilityChange(int, const EmscriptenVisibilityChangeEvent* event,
                            void*) {
   if (!event->hidden) return EM_FALSE;
-  if (const auto level = levelToKeep())
-    keep(formatLevelInPlay(*level), keptLevel().coarse);
+  if (const auto level = levelToKeep()) keep(*level, true);
   return EM_FALSE;
 }
 
@@ -108,10 +113,5 @@ void keepLevelInPlay() {
     emscripten_set_visibilitychange_callback(nullptr, EM_FALSE,
                                              onVisibilityChange);
   }
-  auto level = levelToKeep();
-  if (!level) return;
-  const std::string text = formatLevelInPlay(*level);
-  level->milliseconds -= level->milliseconds % kClockKeptEveryMs;
-  const std::string coarse = formatLevelInPlay(*level);
-  if (coarse != kept.coarse) keep(text, coarse);
+  if (const auto level = levelToKeep()) keep(*level, false);
 }

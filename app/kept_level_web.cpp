@@ -52,7 +52,8 @@ void resumeKeptLevel() {
 }
 
 // The level in play as the storage should hold it, or nothing when no level
-// should be kept; the storage is cleared when a level has ended.
+// should be kept. On play's first call it resumes the kept level, and once
+// a level has ended it clears the storage.
 std::optional<LevelInPlay> levelToKeep() {
   const GuidedPlay& play = guidedPlay();
   const GameState& state = gameState();

@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "render/display_list.h"
+#include "render/page_quads.h"
 
 namespace {
 
@@ -39,5 +40,8 @@ void compileList(unsigned list, const std::function<void()>& body) {
 
 void callList(unsigned list) {
   const auto found = listStore().bodies.find(list);
-  if (found != listStore().bodies.end() && found->second) found->second();
+  if (found == listStore().bodies.end() || !found->second) return;
+  // The emulation would draw with the quads' program.
+  endPageQuads();
+  found->second();
 }

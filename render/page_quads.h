@@ -11,3 +11,7 @@
 // texels replace what lies beneath.
 void drawPageQuads(const std::vector<float>& corners, unsigned texture,
                    const TextColour& colour, bool blended);
+
+// Unbinds what a run of quad draws keeps bound, as the GL emulation's next
+// draw needs it; the display lists' replay calls it.
+void endPageQuads();

@@ -1,7 +1,9 @@
 // World quads in the browser: one small WebGL program, its vertices in a
-// buffer of its own. Each draw leaves the program, the buffer and the
-// attributes unbound, as the GL emulation leaves them after its own draws,
-// so the emulation's next draw sets everything up again.
+// buffer of its own. A run of quad draws binds the program, the buffer and
+// the attributes once and keeps them bound; the GL emulation draws with any
+// program bound, so a display list's replay ends the run first
+// (display_lists_web.cpp). Each WebGL call costs a still page's frame a few
+// microseconds of its main thread.
 #define GL_GLEXT_PROTOTYPES
 #include <GLES2/gl2.h>
 
@@ -55,6 +57,10 @@ struct QuadProgram {
   GLint colour = -1;
   GLint textured = -1;
   std::vector<GLfloat> vertices;  // kept, so a draw allocates nothing
+  bool bound = false;             // a run of quad draws is under way
+  // The uniforms as last set: only this program's draws change them.
+  TextColour colourSet{1.0f, 1.0f, 1.0f, 1.0f};
+  float texturedSet = 0.0f;
 
   QuadProgram() {
     program = glCreateProgram();
@@ -76,8 +82,46 @@ struct QuadProgram {
     glUniform1i(glGetUniformLocation(program, "u_texture"), 0);
     colour = glGetUniformLocation(program, "u_colour");
     textured = glGetUniformLocation(program, "u_textured");
+    glUniform4f(colour, colourSet.red, colourSet.green, colourSet.blue,
+                colourSet.alpha);
+    glUniform1f(textured, texturedSet);
     glUseProgram(0);
     glGenBuffers(1, &buffer);
+  }
+
+  void bind() {
+    if (bound) return;
+    bound = true;
+    glUseProgram(program);
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    const GLsizei stride = 4 * sizeof(GLfloat);
+    glVertexAttribPointer(kPlace, 2, GL_FLOAT, GL_FALSE, stride, nullptr);
+    glVertexAttribPointer(kTexel, 2, GL_FLOAT, GL_FALSE, stride,
+                          reinterpret_cast<const void*>(2 * sizeof(GLfloat)));
+    glEnableVertexAttribArray(kPlace);
+    glEnableVertexAttribArray(kTexel);
+  }
+
+  // As the GL emulation leaves them after its own draws.
+  void unbind() {
+    if (!bound) return;
+    bound = false;
+    glDisableVertexAttribArray(kTexel);
+    glDisableVertexAttribArray(kPlace);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glUseProgram(0);
+  }
+
+  void setUniforms(const TextColour& wanted, float wantedTextured) {
+    if (wanted.red != colourSet.red || wanted.green != colourSet.green ||
+        wanted.blue != colourSet.blue || wanted.alpha != colourSet.alpha) {
+      colourSet = wanted;
+      glUniform4f(colour, wanted.red, wanted.green, wanted.blue, wanted.alpha);
+    }
+    if (wantedTextured != texturedSet) {
+      texturedSet = wantedTextured;
+      glUniform1f(textured, wantedTextured);
+    }
   }
 };
 
@@ -110,37 +154,26 @@ void drawPageQuads(const std::vector<float>& corners, unsigned texture,
   QuadProgram& quads = quadProgram();
   const bool textured = texture != 0;
   fillTriangles(corners, textured, quads.vertices);
-  // Either call also ends the emulation's last draw, which would otherwise
-  // keep its program and attributes bound for the next.
+  // Set at each draw: the sprites' state turns blending on and off
+  // between runs without a draw of the emulation's.
   if (blended) {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   } else {
     glDisable(GL_BLEND);
   }
-  glUseProgram(quads.program);
-  glUniform4f(quads.colour, colour.red, colour.green, colour.blue,
-              colour.alpha);
-  glUniform1f(quads.textured, textured ? 1.0f : 0.0f);
+  quads.bind();
+  quads.setUniforms(colour, textured ? 1.0f : 0.0f);
   if (textured) glBindTexture(GL_TEXTURE_2D, texture);
-  glBindBuffer(GL_ARRAY_BUFFER, quads.buffer);
   glBufferData(GL_ARRAY_BUFFER,
                static_cast<GLsizeiptr>(quads.vertices.size() * sizeof(GLfloat)),
                quads.vertices.data(), GL_STREAM_DRAW);
-  const GLsizei stride = 4 * sizeof(GLfloat);
-  glVertexAttribPointer(kPlace, 2, GL_FLOAT, GL_FALSE, stride, nullptr);
-  glVertexAttribPointer(kTexel, 2, GL_FLOAT, GL_FALSE, stride,
-                        reinterpret_cast<const void*>(2 * sizeof(GLfloat)));
-  glEnableVertexAttribArray(kPlace);
-  glEnableVertexAttribArray(kTexel);
   glDrawArrays(GL_TRIANGLES, 0,
                static_cast<GLsizei>(quads.vertices.size() / 4));
-  glDisableVertexAttribArray(kTexel);
-  glDisableVertexAttribArray(kPlace);
-  glBindBuffer(GL_ARRAY_BUFFER, 0);
-  glUseProgram(0);
   if (blended) glDisable(GL_BLEND);
 }
+
+void endPageQuads() { quadProgram().unbind(); }
 
 void drawWorldQuads(const std::vector<float>& corners, unsigned texture,
                     const TextColour& colour) {

@@ -5,6 +5,17 @@
 #include <vector>
 
 #include "render/display_list.h"
+#include "render/page_quads.h"
+
+namespace {
+
+// The runs of quad draws that replays ended: the GL emulation would draw
+// with the quads' program bound.
+int quadRunsEnded = 0;
+
+}  // namespace
+
+void endPageQuads() { ++quadRunsEnded; }
 
 namespace {
 
@@ -23,6 +34,16 @@ TEST_F(DisplayListsTest, CompilingDrawsNothingAndEachCallReplays) {
   callList(list);
   callList(list);
   EXPECT_EQ(drawn, (std::vector<int>{7, 7}));
+}
+
+TEST_F(DisplayListsTest, EachReplayEndsTheQuadsRunBeforeItDraws) {
+  const unsigned list = newLists(1);
+  std::vector<int> endedAtReplay;
+  compileList(list, [&] { endedAtReplay.push_back(quadRunsEnded); });
+  const int before = quadRunsEnded;
+  callList(list);
+  callList(list);
+  EXPECT_EQ(endedAtReplay, (std::vector<int>{before + 1, before + 2}));
 }
 
 TEST_F(DisplayListsTest, ARangeHoldsConsecutiveListsOfTheirOwn) {
